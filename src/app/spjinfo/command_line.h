@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tambrelox::spjinfo {
+
+enum class Request { Run, Help, Version };
+enum class OutputMode { Summary, Json };
+
+struct CommandLine {
+    Request request = Request::Run;
+    OutputMode mode = OutputMode::Summary;
+    std::vector<std::string> files;
+};
+
+struct ParsedCommandLine {
+    std::optional<CommandLine> command;
+    std::string error;  // set when `command` is empty
+};
+
+[[nodiscard]] ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+[[nodiscard]] std::string UsageText();
+
+}  // namespace tambrelox::spjinfo

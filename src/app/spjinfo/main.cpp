@@ -1,0 +1,55 @@
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/spjinfo/command_line.h"
+#include "app/spjinfo/summary_output.h"
+#include "project/chosen_file.h"
+#include "project/spj_reader.h"
+#include "project/title_line.h"
+
+namespace {
+
+constexpr int kRefused = 1;
+constexpr int kUsageError = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace tambrelox;
+    std::ios::sync_with_stdio(false);
+    const auto parsed = spjinfo::ParseCommandLine({argv + 1, argv + argc});
+    if (!parsed.command) {
+        std::cerr << "spjinfo: " << parsed.error << "\n\n" << spjinfo::UsageText();
+        return kUsageError;
+    }
+    const spjinfo::CommandLine& command = *parsed.command;
+    if (command.request == spjinfo::Request::Help) {
+        std::cout << spjinfo::UsageText();
+        return 0;
+    }
+    if (command.request == spjinfo::Request::Version) {
+        std::cout << "spjinfo " << kVersion << '\n';
+        return 0;
+    }
+
+    const NumberFormat format = NumberFormat::FromUserLocale();
+    int status = 0;
+    for (const std::string& path : command.files) {
+        const ChosenFile file = SplitChosenPath(std::filesystem::absolute(path).lexically_normal().string());
+        const auto outcome = ReadProjectFile(path, file.fileName);
+        if (!outcome.ok()) {
+            std::cout.flush();
+            std::cerr << outcome.refusal().message << '\n';
+            status = kRefused;
+            continue;
+        }
+        if (command.mode == spjinfo::OutputMode::Json) {
+            spjinfo::WriteSummaryJson(std::cout, file, outcome.value(), format);
+        } else {
+            spjinfo::WriteSummaryText(std::cout, file, outcome.value(), format);
+        }
+    }
+    return status;
+}

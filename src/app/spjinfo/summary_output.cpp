@@ -1,0 +1,76 @@
+#include "app/spjinfo/summary_output.h"
+
+#include <nlohmann/json.hpp>
+
+#include "platform/grid_model.h"
+#include "project/summary_grid.h"
+#include "project/text.h"
+
+namespace tambrelox::spjinfo {
+namespace {
+
+GridModel SummaryGrid(const Project& project, const NumberFormat& format) {
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    FillSummaryGrid(project, format, grid);
+    return grid;
+}
+
+std::string ShownAuthor(const Project& project) { return Windows1252ToUtf8(CutAtNul(project.author)); }
+
+}  // namespace
+
+void WriteSummaryText(std::ostream& out, const ChosenFile& file, const Project& project,
+                      const NumberFormat& format) {
+    out << "SPJ Filename:\t" << Utf8Upper(file.fileName) << '\n'
+        << "From Folder:\t" << file.folder << '\n'
+        << "Author/Owner:\t" << ShownAuthor(project) << '\n'
+        << "This SPJ will run in\t" << project.summary.requirement << '\n';
+    const GridModel grid = SummaryGrid(project, format);
+    for (int row = 0; row < grid.Rows(); ++row) {
+        for (int col = 0; col < grid.Cols(); ++col) out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
+        out << '\n';
+    }
+    out << '\n';
+}
+
+void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& project,
+                      const NumberFormat& format) {
+    const ProjectSummary& summary = project.summary;
+    const GridModel grid = SummaryGrid(project, format);
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (int row = 1; row < grid.Rows(); ++row) {
+        nlohmann::ordered_json cells = nlohmann::ordered_json::array();
+        for (int col = 0; col < grid.Cols(); ++col) cells.push_back(grid.Cell(row, col));
+        rows.push_back(std::move(cells));
+    }
+    nlohmann::ordered_json clips = nlohmann::ordered_json::array();
+    for (const ClipSummary& clip : summary.clips) {
+        const DirectoryEntry& entry = project.entries[clip.entry];
+        clips.push_back({{"handle", entry.handle},
+                         {"name", Windows1252ToUtf8(entry.name)},
+                         {"bits", entry.waveBits},
+                         {"dl", clip.dlDepth ? nlohmann::ordered_json(*clip.dlDepth) : nullptr},
+                         {"fileSize", entry.length},
+                         {"playSeconds", clip.playSeconds},
+                         {"flashSize", static_cast<std::uint64_t>(clip.flashSize)}});
+    }
+    const nlohmann::ordered_json object = {
+        {"file", Utf8Upper(file.fileName)},
+        {"folder", file.folder},
+        {"author", ShownAuthor(project)},
+        {"requirement", summary.requirement},
+        {"rows", std::move(rows)},
+        {"clips", std::move(clips)},
+        {"clipCount", summary.clips.size()},
+        {"voices", summary.voiceCount},
+        {"schemes", summary.schemeCount},
+        {"soundTotal", static_cast<std::uint64_t>(summary.flashTotal)},
+        {"codeSize", static_cast<std::uint64_t>(summary.codeSize)},
+        {"projectTotal", static_cast<std::uint64_t>(summary.projectTotal)},
+    };
+    // Replace rather than throw on text that is not valid UTF-8 (a file name from the file system).
+    out << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace tambrelox::spjinfo

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <ostream>
+
+#include "project/chosen_file.h"
+#include "project/number_format.h"
+#include "project/project.h"
+
+namespace tambrelox::spjinfo {
+
+// The main window's labels and grid as TAB-separated lines, then an empty line.
+void WriteSummaryText(std::ostream& out, const ChosenFile& file, const Project& project,
+                      const NumberFormat& format);
+
+// The same as one JSON object on one line.
+void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& project,
+                      const NumberFormat& format);
+
+}  // namespace tambrelox::spjinfo

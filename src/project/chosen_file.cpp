@@ -1,0 +1,14 @@
+#include "project/chosen_file.h"
+
+#include "project/text.h"
+
+namespace tambrelox {
+
+ChosenFile SplitChosenPath(std::string_view absolutePath) {
+    const auto slash = absolutePath.rfind('/');
+    const auto nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    return {std::string(absolutePath), Utf8Lower(absolutePath.substr(0, nameStart)),
+            Utf8Lower(absolutePath.substr(nameStart))};
+}
+
+}  // namespace tambrelox

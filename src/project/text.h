@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tambrelox {
+
+// SPJ files carry Windows-1252 text; everything the program shows is UTF-8.
+[[nodiscard]] std::string Windows1252ToUtf8(std::string_view bytes);
+
+// Tags inside project text are matched after upper-casing; only ASCII letters
+// can form a tag, so ASCII upper-casing finds the same positions.
+[[nodiscard]] std::string AsciiUpper(std::string_view text);
+
+// Unicode-aware case changes of UTF-8 text (file names are shown in both cases).
+[[nodiscard]] std::string Utf8Lower(std::string_view text);
+[[nodiscard]] std::string Utf8Upper(std::string_view text);
+
+// Characters, not bytes: printed columns count characters.
+[[nodiscard]] std::size_t Utf8Length(std::string_view text);
+[[nodiscard]] std::string_view Utf8Prefix(std::string_view text, std::size_t characters);
+
+[[nodiscard]] std::string_view CutAtNul(std::string_view text);
+[[nodiscard]] std::string_view TrimSpaces(std::string_view text);
+
+}  // namespace tambrelox
