@@ -15,6 +15,11 @@ struct SessionState {
     std::string SPJAuthor;    // Windows-1252, as the reader found it
     // The project shown; empty before the first good load and after a refused one.
     std::shared_ptr<const Project> project;
+
+    // True while the secondary window is open.
+    bool CVShowing = false;
+    bool TextShowing = false;
+    bool SoundShowing = false;
 };
 
 }  // namespace tambrelox
