@@ -62,6 +62,7 @@ struct IconvCloser {
 iconv_t Windows1252Decoder() {
     thread_local const std::unique_ptr<void, IconvCloser> decoder{[] {
         iconv_t cd = iconv_open("UTF-8", "WINDOWS-1252");
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented failure value
         if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no Windows-1252 decoder");
         return static_cast<void*>(cd);
     }()};
