@@ -1,18 +1,25 @@
 #include "project/number_format.h"
 
 #include <langinfo.h>
-#include <locale.h>
 
+#include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <memory>
-#include <type_traits>
+#include <cstdio>
+
+#include "project/locale_handle.h"
+#include "project/text.h"
 
 namespace tambrelox {
 namespace {
 
-std::string GroupDigits(std::uint64_t whole, const NumberFormat& format) {
-    const std::string digits = std::to_string(whole);
+// The decimal digits of a whole, non-negative number of any size.
+std::string WholeDigits(double whole) {
+    char digits[400];  // the largest double has 309 digits
+    std::snprintf(digits, sizeof digits, "%.0f", whole);
+    return digits;
+}
+
+std::string GroupDigits(const std::string& digits, const NumberFormat& format) {
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out += format.thousandsSeparator;
@@ -21,12 +28,31 @@ std::string GroupDigits(std::uint64_t whole, const NumberFormat& format) {
     return out;
 }
 
+struct Thousandths {
+    std::string whole;     // empty for no leading zero
+    std::string fraction;  // three digits
+    bool negative = false;
+};
+
+Thousandths SplitThousandths(double value) {
+    std::string digits = WholeDigits(RoundHalfEven(std::fabs(value) * 1000.0, 0));
+    const bool zero = digits == "0";
+    if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+    Thousandths out{digits.substr(0, digits.size() - 3), digits.substr(digits.size() - 3),
+                    value < 0 && !zero};
+    if (out.whole == "0") out.whole.clear();
+    return out;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 }  // namespace
 
 NumberFormat NumberFormat::FromUserLocale() {
     NumberFormat format;
-    const std::unique_ptr<std::remove_pointer_t<locale_t>, decltype(&freelocale)> locale{
-        newlocale(LC_NUMERIC_MASK, "", nullptr), &freelocale};
+    const LocaleHandle locale = OpenLocale(LC_NUMERIC_MASK, "");
     if (!locale) return format;
     const std::string thousands = nl_langinfo_l(THOUSEP, locale.get());
     const std::string decimal = nl_langinfo_l(RADIXCHAR, locale.get());
@@ -41,19 +67,57 @@ double RoundHalfEven(double value, int decimals) {
 }
 
 std::string FormatGroupedWhole(double value, const NumberFormat& format) {
+    if (RoundHalfEven(value, 0) == 0) return {};
+    return FormatGroupedWholeOrZero(value, format);
+}
+
+std::string FormatGroupedWholeOrZero(double value, const NumberFormat& format) {
     const double rounded = RoundHalfEven(std::fabs(value), 0);
-    if (rounded == 0) return {};
-    return (value < 0 ? "-" : "") + GroupDigits(static_cast<std::uint64_t>(rounded), format);
+    return (value < 0 && rounded != 0 ? "-" : "") + GroupDigits(WholeDigits(rounded), format);
 }
 
 std::string FormatUpToThreeDecimals(double value, const NumberFormat& format) {
-    const auto thousandths = static_cast<std::uint64_t>(RoundHalfEven(std::fabs(value) * 1000.0, 0));
-    std::string out = value < 0 && thousandths != 0 ? "-" : "";
-    if (thousandths >= 1000) out += std::to_string(thousandths / 1000);
-    out += format.decimalPoint;
-    std::string fraction = std::to_string(1000 + thousandths % 1000).substr(1);
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    return out + fraction;
+    Thousandths parts = SplitThousandths(value);
+    parts.fraction.erase(parts.fraction.find_last_not_of('0') + 1);
+    return (parts.negative ? "-" : "") + parts.whole + format.decimalPoint + parts.fraction;
+}
+
+std::string FormatThreeDecimals(double value, const NumberFormat& format) {
+    const Thousandths parts = SplitThousandths(value);
+    return (parts.negative ? "-" : "") + parts.whole + format.decimalPoint + parts.fraction;
+}
+
+std::optional<double> ParseShownNumber(std::string_view text, const NumberFormat& format) {
+    text = TrimSpaces(text);
+    std::string plain;  // sign, digits and '.', as from_chars reads them
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        if (text[0] == '-') plain += '-';
+        text.remove_prefix(1);
+    }
+    bool digitSeen = false;
+    bool pointSeen = false;
+    while (!text.empty()) {
+        if (IsDigit(text[0])) {
+            plain += text[0];
+            digitSeen = true;
+            text.remove_prefix(1);
+        } else if (!pointSeen && text.starts_with(format.decimalPoint)) {
+            plain += '.';
+            pointSeen = true;
+            text.remove_prefix(format.decimalPoint.size());
+        } else if (!pointSeen && digitSeen && text.starts_with(format.thousandsSeparator) &&
+                   text.size() > format.thousandsSeparator.size() &&
+                   IsDigit(text[format.thousandsSeparator.size()])) {
+            text.remove_prefix(format.thousandsSeparator.size());
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digitSeen) return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;
+    return value;
 }
 
 }  // namespace tambrelox

@@ -1,13 +1,14 @@
 #include "project/text.h"
 
 #include <iconv.h>
-#include <locale.h>
 #include <wctype.h>
 
 #include <array>
 #include <cerrno>
 #include <memory>
 #include <stdexcept>
+
+#include "project/locale_handle.h"
 
 namespace tambrelox {
 namespace {
@@ -69,13 +70,8 @@ iconv_t Windows1252Decoder() {
     return static_cast<iconv_t>(decoder.get());
 }
 
-struct LocaleFreer {
-    void operator()(locale_t locale) const { freelocale(locale); }
-};
-
 locale_t Utf8CaseLocale() {
-    static const std::unique_ptr<std::remove_pointer_t<locale_t>, LocaleFreer> locale{
-        newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr)};
+    static const LocaleHandle locale = OpenLocale(LC_CTYPE_MASK, "C.UTF-8");
     return locale.get();
 }
 
@@ -171,6 +167,16 @@ std::string_view TrimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string_view TrimTrailingSpaces(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+std::string RightAligned(std::string_view text, std::size_t width) {
+    const std::size_t length = Utf8Length(text);
+    std::string out(length < width ? width - length : 0, ' ');
+    return out.append(text);
 }
 
 }  // namespace tambrelox

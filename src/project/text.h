@@ -23,5 +23,9 @@ namespace tambrelox {
 
 [[nodiscard]] std::string_view CutAtNul(std::string_view text);
 [[nodiscard]] std::string_view TrimSpaces(std::string_view text);
+[[nodiscard]] std::string_view TrimTrailingSpaces(std::string_view text);
+
+// "@@@@@@@@@"-style masks: spaces on the left up to `width` characters; longer text stays whole.
+[[nodiscard]] std::string RightAligned(std::string_view text, std::size_t width);
 
 }  // namespace tambrelox

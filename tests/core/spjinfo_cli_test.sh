@@ -17,6 +17,20 @@ json=$("$SPJINFO" --json "$DEMO" "$DEMO")
 check "one JSON line per file" '[ $(wc -l <<<"$json") -eq 2 ]'
 check "JSON carries the totals" 'grep -q "\"projectTotal\":" <<<"$json"'
 
+report=$("$SPJINFO" --report summary "$DEMO"); status=$?
+check "report exits 0" '[ $status -eq 0 ]'
+check "report title line" 'sed -n 2p <<<"$report" | grep -q "^ *Components in SPJ: /.*/demo.spj$"'
+check "report heading" 'grep -Fqx "          Handle   Wave File Name            Bits   DL   File Size   Play sec  FlashSize" <<<"$report"'
+check "report printed line" 'grep -q "^          Printed: .*   .*[0-9]" <<<"$report"'
+check "report ends with the title line" '[ "$(tail -n 1 <<<"$report")" = "          Tambrelox V1.0" ]'
+check "report lines are right-trimmed" '! grep -q " $" <<<"$report"'
+two=$("$SPJINFO" --report=summary "$DEMO" "$DEMO")
+check "a form feed line between reports" '[ $(grep -cx $'"'"'\f'"'"' <<<"$two") -eq 1 ]'
+"$SPJINFO" --report cvz "$DEMO" >/dev/null 2>"$tmp/err"; status=$?
+check "unknown report exits 2" '[ $status -eq 2 ] && grep -q "unknown report cvz" "$tmp/err"'
+"$SPJINFO" "$DEMO" --report >/dev/null 2>"$tmp/err"; status=$?
+check "report without a name exits 2" '[ $status -eq 2 ]'
+
 printf 'not a project' >"$tmp/bad.spj"
 "$SPJINFO" "$tmp/bad.spj" "$DEMO" >"$tmp/out" 2>"$tmp/err"; status=$?
 check "a refused file exits 1" '[ $status -eq 1 ]'

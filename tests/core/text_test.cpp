@@ -25,6 +25,14 @@ TEST(Text, CaseAndCharacterCounts) {
     EXPECT_EQ(Utf8Prefix("ab", 5), "ab");
 }
 
+TEST(Text, TrimmingAndRightAlignment) {
+    EXPECT_EQ(TrimTrailingSpaces("  a b  "), "  a b");
+    EXPECT_EQ(TrimTrailingSpaces("   "), "");
+    EXPECT_EQ(RightAligned(".500", 9), "     .500");
+    EXPECT_EQ(RightAligned("Zoë", 5), "  Zoë");
+    EXPECT_EQ(RightAligned("1234567890", 9), "1234567890");
+}
+
 TEST(ChosenFile, SplitsAtTheLastSlashAndLowersForDisplay) {
     const ChosenFile file = SplitChosenPath("/Sounds/Steam/MyLoco.SPJ");
     EXPECT_EQ(file.realPath, "/Sounds/Steam/MyLoco.SPJ");

@@ -7,7 +7,7 @@
 namespace tambrelox::spjinfo {
 
 enum class Request { Run, Help, Version };
-enum class OutputMode { Summary, Json };
+enum class OutputMode { Summary, Json, SummaryReport };
 
 struct CommandLine {
     Request request = Request::Run;

@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -36,19 +35,27 @@ int main(int argc, char** argv) {
 
     const NumberFormat format = NumberFormat::FromUserLocale();
     int status = 0;
+    int reportsWritten = 0;
     for (const std::string& path : command.files) {
-        const ChosenFile file = SplitChosenPath(std::filesystem::absolute(path).lexically_normal().string());
-        const auto outcome = ReadProjectFile(path, file.fileName);
+        const ChosenFile file = ChosenFromArgument(path);
+        const auto outcome = ReadProjectFile(file.realPath, file.fileName);
         if (!outcome.ok()) {
             std::cout.flush();
             std::cerr << outcome.refusal().message << '\n';
             status = kRefused;
             continue;
         }
-        if (command.mode == spjinfo::OutputMode::Json) {
-            spjinfo::WriteSummaryJson(std::cout, file, outcome.value(), format);
-        } else {
-            spjinfo::WriteSummaryText(std::cout, file, outcome.value(), format);
+        switch (command.mode) {
+            case spjinfo::OutputMode::Summary:
+                spjinfo::WriteSummaryText(std::cout, file, outcome.value(), format);
+                break;
+            case spjinfo::OutputMode::Json:
+                spjinfo::WriteSummaryJson(std::cout, file, outcome.value(), format);
+                break;
+            case spjinfo::OutputMode::SummaryReport:
+                if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page
+                spjinfo::WriteSummaryReport(std::cout, file, outcome.value(), format);
+                break;
         }
     }
     return status;

@@ -2,7 +2,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "mainwindow/report_frame.h"
+#include "mainwindow/summary_printout.h"
 #include "platform/grid_model.h"
+#include "platform/text_pages.h"
 #include "project/summary_grid.h"
 #include "project/text.h"
 
@@ -71,6 +74,14 @@ void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& 
     };
     // Replace rather than throw on text that is not valid UTF-8 (a file name from the file system).
     out << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+void WriteSummaryReport(std::ostream& out, const ChosenFile& file, const Project& project,
+                        const NumberFormat& format) {
+    TextPages pages;
+    ColumnPrinter printer(pages);
+    PrintProjectSummary(printer, file, project, format, PrintedNow());
+    WritePlainText(out, pages.pages());
 }
 
 }  // namespace tambrelox::spjinfo

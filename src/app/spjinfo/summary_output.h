@@ -16,4 +16,8 @@ void WriteSummaryText(std::ostream& out, const ChosenFile& file, const Project& 
 void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& project,
                       const NumberFormat& format);
 
+// The printed summary as plain text (see WritePlainText).
+void WriteSummaryReport(std::ostream& out, const ChosenFile& file, const Project& project,
+                        const NumberFormat& format);
+
 }  // namespace tambrelox::spjinfo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/column_printer.h"
+#include "platform/grid_model.h"
+#include "project/chosen_file.h"
+#include "project/number_format.h"
+#include "project/project.h"
+
+namespace tambrelox {
+
+inline constexpr std::string_view kSummaryHeading =
+    "          Handle   Wave File Name            Bits   DL   File Size   Play sec  FlashSize";
+inline constexpr std::string_view kSummaryDashes =
+    "          ------  -------------------------  ----  ----  ---------  ---------- ---------";
+
+// What the summary report shows besides the grid.
+struct SummarySource {
+    std::string_view spjPath;
+    std::string_view spjAuthor;  // Windows-1252, as the reader found it
+    std::string_view printedAt;  // see FormatPrintedAt
+};
+
+// Prints the main window's clip grid, every row below its heading as shown,
+// totals included, in the report frame, and ends the document. `format` is
+// the one the grid's numbers were written with.
+void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const SummarySource& source,
+                        const NumberFormat& format);
+
+// The report the main window prints right after loading `project` from `file`.
+void PrintProjectSummary(ColumnPrinter& printer, const ChosenFile& file, const Project& project,
+                         const NumberFormat& format, std::string_view printedAt);
+
+}  // namespace tambrelox
