@@ -7,6 +7,12 @@
 #include <algorithm>
 
 namespace tambrelox {
+namespace {
+
+constexpr double kTightestLines = 0.9;  // of the font's own line spacing
+constexpr double kRoundingSlack = 1e-6;
+
+}  // namespace
 
 PrinterPages::PrinterPages(QPrinter& printer) : printer_(printer), font_("Courier New", 10) {
     font_.setStyleHint(QFont::TypeWriter);
@@ -15,8 +21,13 @@ PrinterPages::PrinterPages(QPrinter& printer) : printer_(printer), font_("Courie
     painter_.setFont(font_);
     const QFontMetricsF metrics(font_, &printer_);
     columnWidth_ = metrics.horizontalAdvance(QLatin1Char('M'));
+    // Lines may close up a little so that the reports' 70 lines fit a page
+    // such as Letter; a page much shorter holds fewer lines instead.
     const double pageHeight = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
-    lineHeight_ = std::min(metrics.lineSpacing(), pageHeight / kLinesPerPage);
+    lineHeight_ = std::clamp(pageHeight / kLinesPerPage, kTightestLines * metrics.lineSpacing(),
+                             metrics.lineSpacing());
+    linesPerPage_ = std::clamp(static_cast<int>(pageHeight / lineHeight_ + kRoundingSlack), 1,
+                               kLinesPerPage);
     ascent_ = metrics.ascent();
 }
 

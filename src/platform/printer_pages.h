@@ -11,8 +11,7 @@ namespace tambrelox {
 
 // Paints printed lines on a QPrinter (a printer or a PDF file) in "Courier
 // New" 10 point: column n stands n - 1 character widths right of the left
-// margin, line l l line heights below the top margin. The line height shrinks
-// where the page is too short for the reports' 70 lines.
+// margin, line l l line heights below the top margin.
 class PrinterPages final : public PageBackend {
   public:
     // Starts the document; every call fails when it could not be started.
@@ -22,14 +21,10 @@ class PrinterPages final : public PageBackend {
     PrinterPages(const PrinterPages&) = delete;
     PrinterPages& operator=(const PrinterPages&) = delete;
 
-    [[nodiscard]] int LinesPerPage() const override { return kLinesPerPage; }
+    [[nodiscard]] int LinesPerPage() const override { return linesPerPage_; }
     bool Draw(int line, int column, std::string_view text) override;
     bool NewPage() override;
     bool EndDocument() override;
-
-    // In printer device units, from the top left corner of the margins.
-    [[nodiscard]] double columnWidth() const { return columnWidth_; }
-    [[nodiscard]] double lineHeight() const { return lineHeight_; }
 
   private:
     [[nodiscard]] bool Healthy() const;
@@ -39,6 +34,7 @@ class PrinterPages final : public PageBackend {
     QFont font_;
     double columnWidth_ = 0;
     double lineHeight_ = 0;
+    int linesPerPage_ = kLinesPerPage;
     double ascent_ = 0;
 };
 
