@@ -2,9 +2,9 @@
 
 #include <langinfo.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "project/locale_handle.h"
 #include "project/text.h"
@@ -14,9 +14,11 @@ namespace {
 
 // The decimal digits of a whole, non-negative number of any size.
 std::string WholeDigits(double whole) {
-    char digits[400];  // the largest double has 309 digits
-    std::snprintf(digits, sizeof digits, "%.0f", whole);
-    return digits;
+    std::array<char, 400> digits{};  // the largest double has 309 digits
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), whole,
+                                   std::chars_format::fixed, 0)
+                         .ptr;
+    return {digits.data(), end};
 }
 
 std::string GroupDigits(const std::string& digits, const NumberFormat& format) {
