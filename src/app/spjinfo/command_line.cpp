@@ -1,5 +1,6 @@
 #include "app/spjinfo/command_line.h"
 
+#include <charconv>
 #include <string_view>
 
 namespace tambrelox::spjinfo {
@@ -21,6 +22,13 @@ std::optional<OutputMode> ReportMode(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<std::size_t> ParseLine(const std::string& text) {
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -28,6 +36,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        // The values an option takes; false when too few are left.
+        const auto takeValues = [&](std::size_t count) {
+            if (arguments.size() - i - 1 < count) return false;
+            i += count;
+            return true;
+        };
         if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
             command.files.push_back(argument);
         } else if (argument == "--") {
@@ -47,6 +61,17 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             const std::optional<OutputMode> mode = ReportMode(name);
             if (!mode) return {std::nullopt, "unknown report " + std::string(name)};
             command.mode = *mode;
+        } else if (argument == "--extract") {
+            if (!takeValues(1)) return {std::nullopt, "--extract needs a folder"};
+            command.mode = OutputMode::ExtractClips;
+            command.extractFolder = arguments[i];
+        } else if (argument == "--repeat") {
+            if (!takeValues(2)) return {std::nullopt, "--repeat needs a line number and an output file"};
+            const auto line = ParseLine(arguments[i - 1]);
+            if (!line) return {std::nullopt, "--repeat needs a line number from 0, not " + arguments[i - 1]};
+            command.mode = OutputMode::RepeatWave;
+            command.repeatLine = *line;
+            command.repeatOutput = arguments[i];
         } else {
             return {std::nullopt, "unknown option " + argument};
         }
@@ -54,18 +79,26 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (command.request == Request::Run && command.files.empty()) {
         return {std::nullopt, "no SPJ file named"};
     }
+    const bool oneFileOnly = command.mode == OutputMode::ExtractClips || command.mode == OutputMode::RepeatWave;
+    if (command.request == Request::Run && oneFileOnly && command.files.size() != 1) {
+        return {std::nullopt, "--extract and --repeat take exactly one SPJ file"};
+    }
     return {command, {}};
 }
 
 std::string UsageText() {
     return "Usage: spjinfo [--json | --report summary] FILE...\n"
+           "       spjinfo --extract DIR FILE\n"
+           "       spjinfo --repeat N OUT FILE\n"
            "Shows what is inside SFX sound project (.spj) files.\n"
            "\n"
-           "  --json      one JSON object per file and line\n"
-           "  --report summary\n"
-           "              the printed summary as plain text, a form feed line between pages\n"
-           "  --help      show this text\n"
-           "  --version   show the version\n"
+           "  --json            one JSON object per file and line\n"
+           "  --report summary  the printed summary as plain text, a form feed line between pages\n"
+           "  --extract DIR     write every sound clip to DIR as a wave file under its name\n"
+           "  --repeat N OUT    write the ten-second repeat wave of clip N (0 is the first)\n"
+           "                    to OUT, as the player plays it\n"
+           "  --help            show this text\n"
+           "  --version         show the version\n"
            "\n"
            "Exit status: 0 when every file was shown, 1 when a file was refused, 2 on a usage error.\n";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,12 +8,15 @@
 namespace tambrelox::spjinfo {
 
 enum class Request { Run, Help, Version };
-enum class OutputMode { Summary, Json, SummaryReport };
+enum class OutputMode { Summary, Json, SummaryReport, ExtractClips, RepeatWave };
 
 struct CommandLine {
     Request request = Request::Run;
     OutputMode mode = OutputMode::Summary;
     std::vector<std::string> files;
+    std::string extractFolder;  // --extract DIR
+    std::size_t repeatLine = 0;  // --repeat N OUT: the clip's line in the player's list
+    std::string repeatOutput;
 };
 
 struct ParsedCommandLine {

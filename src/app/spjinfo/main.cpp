@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/spjinfo/clip_output.h"
 #include "app/spjinfo/command_line.h"
 #include "app/spjinfo/summary_output.h"
 #include "project/chosen_file.h"
@@ -45,6 +46,12 @@ int main(int argc, char** argv) {
             status = kRefused;
             continue;
         }
+        const auto complain = [&](const std::optional<std::string>& problem) {
+            if (!problem) return;
+            std::cout.flush();
+            std::cerr << "spjinfo: " << *problem << '\n';
+            status = kRefused;
+        };
         switch (command.mode) {
             case spjinfo::OutputMode::Summary:
                 spjinfo::WriteSummaryText(std::cout, file, outcome.value(), format);
@@ -55,6 +62,12 @@ int main(int argc, char** argv) {
             case spjinfo::OutputMode::SummaryReport:
                 if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page
                 spjinfo::WriteSummaryReport(std::cout, file, outcome.value(), format);
+                break;
+            case spjinfo::OutputMode::ExtractClips:
+                complain(spjinfo::ExtractClips(std::cout, outcome.value(), command.extractFolder));
+                break;
+            case spjinfo::OutputMode::RepeatWave:
+                complain(spjinfo::WriteRepeatWaveFile(outcome.value(), command.repeatLine, command.repeatOutput));
                 break;
         }
     }

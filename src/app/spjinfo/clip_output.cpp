@@ -1,0 +1,57 @@
+#include "app/spjinfo/clip_output.h"
+
+#include <set>
+#include <system_error>
+
+#include "player/clip_file_name.h"
+#include "player/clip_wave.h"
+#include "player/file_bytes.h"
+#include "player/repeat_wave.h"
+
+namespace tambrelox::spjinfo {
+namespace {
+
+// "horn.wav", then "horn (2).wav", "horn (3).wav" for later clips of the same name.
+std::string UniqueName(const std::string& name, std::set<std::string>& taken) {
+    const std::filesystem::path path(name);
+    const std::string stem = path.has_extension() ? path.stem().string() : name;
+    const std::string extension = path.has_extension() ? path.extension().string() : "";
+    std::string candidate = name;
+    for (int n = 2; taken.contains(candidate); ++n) candidate = stem + " (" + std::to_string(n) + ")" + extension;
+    taken.insert(candidate);
+    return candidate;
+}
+
+}  // namespace
+
+std::optional<std::string> ExtractClips(std::ostream& out, const Project& project,
+                                        const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) return "cannot make the folder " + folder.string() + ": " + error.message();
+    std::set<std::string> taken;
+    for (std::size_t line = 0; line < project.summary.clips.size(); ++line) {
+        const std::size_t entry = project.summary.clips[line].entry;
+        const std::string fallback = "clip " + std::to_string(line) + ".wav";
+        const std::filesystem::path path = folder / UniqueName(ClipFileName(project.entries[entry].name, fallback), taken);
+        if (!WriteClipWave(project, entry, path)) return "cannot write " + path.string();
+        out << path.string() << '\n';
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteRepeatWaveFile(const Project& project, std::size_t line,
+                                               const std::filesystem::path& output) {
+    const auto& clips = project.summary.clips;
+    if (line >= clips.size()) {
+        return "there is no clip on line " + std::to_string(line) + "; the project has " +
+               std::to_string(clips.size());
+    }
+    const std::size_t entry = clips[line].entry;
+    const auto wave = BuildRepeatWave(project.block(entry), project.entries[entry].waveBits);
+    if (!wave) return std::string(kRepeatProblem);
+    if (!WriteWholeFile(output, *wave)) return "cannot write " + output.string();
+    return std::nullopt;
+}
+
+}  // namespace tambrelox::spjinfo

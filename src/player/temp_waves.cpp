@@ -1,0 +1,52 @@
+#include "player/temp_waves.h"
+
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+#include "player/clip_wave.h"
+#include "player/file_bytes.h"
+#include "player/repeat_wave.h"
+
+namespace tambrelox {
+namespace {
+
+// A clip block is at most a few megabytes; anything far larger is not one of ours.
+constexpr std::uint64_t kLargestClipFile = 64U * 1024U * 1024U;
+
+}  // namespace
+
+TempWaves::TempWaves(const std::filesystem::path& parent) : folder_(parent) {
+    std::string pattern = (parent / "tambrelox-player-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr) {
+        folder_ = pattern;
+        made_ = true;
+    }
+}
+
+TempWaves::~TempWaves() {
+    DeleteTempWaves();
+    std::error_code ignored;
+    if (made_) std::filesystem::remove(folder_, ignored);
+}
+
+bool TempWaves::writeClip(const Project& project, std::size_t entry) const {
+    return made_ && WriteClipWave(project, entry, clipPath());
+}
+
+bool TempWaves::buildRepeat(int waveBits) const {
+    if (!made_) return false;
+    const auto clip = ReadWholeFile(clipPath(), kLargestClipFile);
+    if (!clip) return false;
+    const auto repeat = BuildRepeatWave(ByteView(*clip), waveBits);
+    return repeat && WriteWholeFile(repeatPath(), *repeat);
+}
+
+void TempWaves::DeleteTempWaves() const {
+    if (!made_) return;
+    std::error_code ignored;
+    std::filesystem::remove(clipPath(), ignored);
+    std::filesystem::remove(repeatPath(), ignored);
+}
+
+}  // namespace tambrelox
