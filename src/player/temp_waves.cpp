@@ -14,7 +14,15 @@ namespace {
 // A clip block is at most a few megabytes; anything far larger is not one of ours.
 constexpr std::uint64_t kLargestClipFile = 64U * 1024U * 1024U;
 
+std::filesystem::path SystemTempFolder() {
+    std::error_code error;  // TMPDIR naming no folder is no reason to fail here
+    std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    return error ? std::filesystem::path("/tmp") : folder;
+}
+
 }  // namespace
+
+TempWaves::TempWaves() : TempWaves(SystemTempFolder()) {}
 
 TempWaves::TempWaves(const std::filesystem::path& parent) : folder_(parent) {
     std::string pattern = (parent / "tambrelox-player-XXXXXX").string();

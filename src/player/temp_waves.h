@@ -14,8 +14,10 @@ namespace tambrelox {
 // this object does.
 class TempWaves {
 public:
-    // Makes the private folder inside `parent`; if that fails, every write fails.
-    explicit TempWaves(const std::filesystem::path& parent = std::filesystem::temp_directory_path());
+    // Makes the private folder inside the system's temporary folder, or inside
+    // `parent`; if that fails, every write fails.
+    TempWaves();
+    explicit TempWaves(const std::filesystem::path& parent);
     TempWaves(const TempWaves&) = delete;
     TempWaves& operator=(const TempWaves&) = delete;
     ~TempWaves();

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# spjinfo --extract and --repeat as a user meets them, the files checked with sox.
+set -u
+fail=0
+check() { if ! eval "$2"; then echo "FAILED: $1"; fail=1; fi; }
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+"$SPJINFO" --extract "$tmp/clips" "$DEMO" >"$tmp/list"; status=$?
+check "extract exits 0" '[ $status -eq 0 ]'
+check "one line per clip written" '[ $(wc -l <"$tmp/list") -eq 5 ]'
+check "clips under their names" '[ -f "$tmp/clips/whistle.wav" ] && [ -f "$tmp/clips/brake hiss.wav" ]'
+for clip in "$tmp"/clips/*.wav; do
+  check "$(basename "$clip") is a mono 11025 Hz wave" '[ "$(soxi -r "$clip")" = 11025 ] && [ "$(soxi -c "$clip")" = 1 ]'
+done
+
+# Whistle is 8-bit (one byte a sample), bell 16-bit: ten seconds are 110250 and 220500 bytes.
+check_repeat() {
+  local line=$1 clip=$2 budget=$3 bytes=$4
+  "$SPJINFO" --repeat "$line" "$tmp/repeat$line.wav" "$DEMO"; status=$?
+  check "repeat $line exits 0" '[ $status -eq 0 ]'
+  local n=$(( $(soxi -s "$tmp/clips/$clip") * bytes ))
+  local expected=$(( budget / n * n / bytes ))
+  check "repeat $line holds whole copies filling ten seconds" '[ "$(soxi -s "$tmp/repeat$line.wav")" = $expected ]'
+  check "repeat $line starts with the clip" \
+    'cmp -s <(sox "$tmp/clips/$clip" -t raw -) <(sox "$tmp/repeat$line.wav" -t raw - trim 0 "$(soxi -s "$tmp/clips/$clip")s")'
+}
+check_repeat 0 whistle.wav 110250 1
+check_repeat 1 bell.wav 220500 2
+
+"$SPJINFO" --repeat 5 "$tmp/none.wav" "$DEMO" 2>"$tmp/err"; status=$?
+check "a line past the list exits 1" '[ $status -eq 1 ] && grep -q "no clip on line 5" "$tmp/err"'
+check "and writes nothing" '[ ! -e "$tmp/none.wav" ]'
+
+"$SPJINFO" --repeat x "$tmp/x.wav" "$DEMO" >/dev/null 2>&1; status=$?
+check "a line that is no number is a usage error" '[ $status -eq 2 ]'
+"$SPJINFO" --extract "$tmp/clips" "$DEMO" "$DEMO" >/dev/null 2>&1; status=$?
+check "extract takes one file" '[ $status -eq 2 ]'
+
+if [ $fail -eq 0 ]; then echo "spjinfo clips: all checks passed"; fi
+exit $fail
