@@ -2,7 +2,6 @@
 // sink's monitor: every sample must arrive, unchanged, to the last.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QSignalSpy>
@@ -95,9 +94,3 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
 
 }  // namespace
 }  // namespace tambrelox
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -336,9 +335,3 @@ TEST_F(SoundTestWindow, Screenshot) {
 
 }  // namespace
 }  // namespace tambrelox
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
