@@ -6,6 +6,7 @@
 
 #include "demo_project.h"
 #include "spj_builder.h"
+#include "wave_synth.h"
 
 namespace {
 
@@ -29,5 +30,9 @@ int main(int argc, char** argv) {
     SpjBuilder withNames = MinimalProject();
     withNames.Text("(B)\r\nCV140 Horn (x)\r\nCV29\tMine\r\n(C)\r\nAuthor's notes\r\nAuthor: X\r\n");
     Write(folder / "reader" / "custom-names.spj", withNames.Build());
+    std::filesystem::create_directories(folder / "wave");
+    for (const int bits : {8, 12, 16}) {
+        Write(folder / "wave" / ("tone" + std::to_string(bits) + ".wav"), MakeWave(Tone(440, 0.01), bits).bytes);
+    }
     return 0;
 }
