@@ -15,11 +15,10 @@ namespace {
 // The sink reports Idle while about the last 100 ms are still on their way to
 // the speaker; this much silence after the sound keeps its tail from being cut.
 constexpr int kTailSilenceMs = 200;
-constexpr std::uint64_t kLargestWaveFile = 64U * 1024U * 1024U;
 
 QByteArray WithTailSilence(const Pcm16Sound& sound) {
     const auto silentSamples = static_cast<qsizetype>(sound.sampleRate) * sound.channels * kTailSilenceMs / 1000;
-    const auto soundBytes = static_cast<qsizetype>(sound.samples.size() * sizeof(std::int16_t));
+    const qsizetype soundBytes = static_cast<qsizetype>(sound.samples.size()) * qsizetype{2};
     QByteArray bytes(soundBytes + silentSamples * static_cast<qsizetype>(sizeof(std::int16_t)), '\0');
     std::memcpy(bytes.data(), sound.samples.data(), static_cast<std::size_t>(soundBytes));
     return bytes;
@@ -27,7 +26,11 @@ QByteArray WithTailSilence(const Pcm16Sound& sound) {
 
 }  // namespace
 
-AudioSinkDevice::AudioSinkDevice() = default;
+AudioSinkDevice::AudioSinkDevice() {
+    doneNotice_.setSingleShot(true);
+    doneNotice_.setInterval(0);
+    connect(&doneNotice_, &QTimer::timeout, this, &WaveDevice::Done);
+}
 
 AudioSinkDevice::~AudioSinkDevice() { close(); }
 
@@ -83,7 +86,7 @@ std::optional<QString> AudioSinkDevice::play() {
     source_.close();
     source_.setBuffer(&sound_);
     source_.open(QIODevice::ReadOnly);
-    ++generation_;
+    doneNotice_.stop();
     notifyWhenDone_ = Notify;
     playing_ = true;
     sink_->start(&source_);
@@ -95,7 +98,7 @@ std::optional<QString> AudioSinkDevice::play() {
 }
 
 void AudioSinkDevice::close() {
-    ++generation_;
+    doneNotice_.stop();
     playing_ = false;
     if (!sink_) return;
     sink_->disconnect(this);
@@ -110,14 +113,10 @@ void AudioSinkDevice::onStateChanged(QAudio::State state) {
     playing_ = false;
     sink_->stop();
     if (!notifyWhenDone_) return;
-    // Queued, so the receiver may close this device, and with it the sink that
-    // is still emitting; a close or a new play in between cancels the notice.
-    QMetaObject::invokeMethod(
-        this,
-        [this, play = generation_] {
-            if (play == generation_) emit Done();
-        },
-        Qt::QueuedConnection);
+    // Delivered from the event loop, so the receiver may close this device, and
+    // with it the sink that is still emitting; a close or a new play in between
+    // cancels the notice.
+    doneNotice_.start();
 }
 
 }  // namespace tambrelox

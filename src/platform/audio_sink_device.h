@@ -3,6 +3,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QByteArray>
+#include <QTimer>
 #include <memory>
 
 #include "platform/wave_device.h"
@@ -33,8 +34,7 @@ private:
     std::unique_ptr<QAudioSink> sink_;
     bool playing_ = false;
     bool notifyWhenDone_ = false;
-    // Counts closes and plays, so a late notice of an earlier play is dropped.
-    quint64 generation_ = 0;
+    QTimer doneNotice_;
 };
 
 }  // namespace tambrelox

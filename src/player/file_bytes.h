@@ -8,6 +8,9 @@
 
 namespace tambrelox {
 
+// Far beyond any sound clip; a larger file is not one to read whole.
+inline constexpr std::uint64_t kLargestWaveFile = std::uint64_t{64} * 1024 * 1024;
+
 // The whole of a regular file, or nothing when it cannot be read or holds
 // more than `limit` bytes.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,

@@ -11,9 +11,6 @@
 namespace tambrelox {
 namespace {
 
-// A clip block is at most a few megabytes; anything far larger is not one of ours.
-constexpr std::uint64_t kLargestClipFile = 64U * 1024U * 1024U;
-
 std::filesystem::path SystemTempFolder() {
     std::error_code error;  // TMPDIR naming no folder is no reason to fail here
     std::filesystem::path folder = std::filesystem::temp_directory_path(error);
@@ -44,7 +41,7 @@ bool TempWaves::writeClip(const Project& project, std::size_t entry) const {
 
 bool TempWaves::buildRepeat(int waveBits) const {
     if (!made_) return false;
-    const auto clip = ReadWholeFile(clipPath(), kLargestClipFile);
+    const auto clip = ReadWholeFile(clipPath(), kLargestWaveFile);
     if (!clip) return false;
     const auto repeat = BuildRepeatWave(ByteView(*clip), waveBits);
     return repeat && WriteWholeFile(repeatPath(), *repeat);

@@ -17,7 +17,11 @@ std::string UniqueName(const std::string& name, std::set<std::string>& taken) {
     const std::string stem = path.has_extension() ? path.stem().string() : name;
     const std::string extension = path.has_extension() ? path.extension().string() : "";
     std::string candidate = name;
-    for (int n = 2; taken.contains(candidate); ++n) candidate = stem + " (" + std::to_string(n) + ")" + extension;
+    for (int n = 2; taken.contains(candidate); ++n) {
+        candidate = stem;
+        candidate += " (" + std::to_string(n) + ")";
+        candidate += extension;
+    }
     taken.insert(candidate);
     return candidate;
 }
