@@ -50,11 +50,11 @@ std::shared_ptr<const Project> BenchProject() {
 
 // Records the null sink's monitor and notes when the first sound arrives.
 class Monitor {
-public:
+  public:
     Monitor() {
         QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { take(); });
-        recorder_.start("parec", {"-d", "exact.monitor", "--raw", "--format=s16le", "--rate=11025", "--channels=1",
-                                  "--latency-msec=5"});
+        recorder_.start("parec", {"-d", "exact.monitor", "--raw", "--format=s16le", "--rate=11025",
+                                  "--channels=1", "--latency-msec=5"});
         QSignalSpy started(&recorder_, &QProcess::readyReadStandardOutput);
         running_ = started.wait(kGiveUpMs);
     }
@@ -78,7 +78,7 @@ public:
         return heardAt_;
     }
 
-private:
+  private:
     void take() {
         const QByteArray raw = recorder_.readAllStandardOutput();
         if (!heard_ || heardAt_) return;

@@ -17,9 +17,11 @@ namespace {
 constexpr int kTailSilenceMs = 200;
 
 QByteArray WithTailSilence(const Pcm16Sound& sound) {
-    const auto silentSamples = static_cast<qsizetype>(sound.sampleRate) * sound.channels * kTailSilenceMs / 1000;
+    const auto silentSamples =
+        static_cast<qsizetype>(sound.sampleRate) * sound.channels * kTailSilenceMs / 1000;
     const qsizetype soundBytes = static_cast<qsizetype>(sound.samples.size()) * qsizetype{2};
-    QByteArray bytes(soundBytes + silentSamples * static_cast<qsizetype>(sizeof(std::int16_t)), '\0');
+    QByteArray bytes(soundBytes + silentSamples * static_cast<qsizetype>(sizeof(std::int16_t)),
+                     '\0');
     std::memcpy(bytes.data(), sound.samples.data(), static_cast<std::size_t>(soundBytes));
     return bytes;
 }
@@ -32,7 +34,9 @@ AudioSinkDevice::AudioSinkDevice() {
     connect(&doneNotice_, &QTimer::timeout, this, &WaveDevice::Done);
 }
 
-AudioSinkDevice::~AudioSinkDevice() { close(); }
+AudioSinkDevice::~AudioSinkDevice() {
+    close();
+}
 
 std::optional<QString> AudioSinkDevice::Command(const QString& word) {
     if (word == QLatin1String("open")) return open();
@@ -63,7 +67,8 @@ std::optional<QString> AudioSinkDevice::open() {
     if (!file) return QStringLiteral("The sound file %1 cannot be read.").arg(FileName);
     const auto wave = ReadPcmWave(ByteView(*file));
     if (const auto* problem = std::get_if<WaveProblem>(&wave)) {
-        return QStringLiteral("The sound clip cannot be played: %1.").arg(QString::fromStdString(problem->reason));
+        return QStringLiteral("The sound clip cannot be played: %1.")
+            .arg(QString::fromStdString(problem->reason));
     }
     const auto& sound = std::get<Pcm16Sound>(wave);
     QAudioFormat format;

@@ -16,14 +16,14 @@ namespace tambrelox {
 class AudioSinkDevice : public WaveDevice {
     Q_OBJECT
 
-public:
+  public:
     AudioSinkDevice();
     ~AudioSinkDevice() override;
 
     [[nodiscard]] std::optional<QString> Command(const QString& word) override;
     [[nodiscard]] int Mode() const override;
 
-private:
+  private:
     std::optional<QString> open();
     std::optional<QString> play();
     void close();

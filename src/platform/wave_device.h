@@ -12,7 +12,7 @@ namespace tambrelox {
 class WaveDevice : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kModeNotOpen = 524;
     static constexpr int kModeStopped = 525;
     static constexpr int kModePlaying = 526;
@@ -27,7 +27,7 @@ public:
     [[nodiscard]] virtual std::optional<QString> Command(const QString& word) = 0;
     [[nodiscard]] virtual int Mode() const = 0;
 
-signals:
+  signals:
     void Done();
 };
 

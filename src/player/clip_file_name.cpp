@@ -7,7 +7,9 @@ namespace {
 
 // What Windows names may hold but a file name here must not: the separator,
 // and control characters that confuse terminals and file managers.
-bool Unsafe(char c) { return c == '/' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+bool Unsafe(char c) {
+    return c == '/' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
 
 }  // namespace
 

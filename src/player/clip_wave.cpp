@@ -10,10 +10,14 @@ bool WriteClipWave(const Project& project, std::size_t entry, const std::filesys
 
 std::optional<std::string_view> ClipFormatText(int waveBits) {
     switch (waveBits) {
-        case 8: return "8 bit, Mono 11 khz";
-        case 12: return "12 bit, Mono 11 khz";
-        case 16: return "16 bit, Mono 11 khz";
-        default: return std::nullopt;
+        case 8:
+            return "8 bit, Mono 11 khz";
+        case 12:
+            return "12 bit, Mono 11 khz";
+        case 16:
+            return "16 bit, Mono 11 khz";
+        default:
+            return std::nullopt;
     }
 }
 

@@ -12,7 +12,8 @@
 namespace tambrelox {
 
 // Writes the clip's data block, a complete wave file, to `path` byte for byte.
-[[nodiscard]] bool WriteClipWave(const Project& project, std::size_t entry, const std::filesystem::path& path);
+[[nodiscard]] bool WriteClipWave(const Project& project, std::size_t entry,
+                                 const std::filesystem::path& path);
 
 // "8 bit, Mono 11 khz" and the like; nothing for a depth clips do not come in.
 [[nodiscard]] std::optional<std::string_view> ClipFormatText(int waveBits);

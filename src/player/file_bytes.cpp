@@ -11,7 +11,7 @@ namespace {
 
 // Closes the descriptor when the scope ends; `release()` hands the close result to the caller.
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -26,7 +26,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -36,8 +36,10 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
                                                        std::uint64_t limit) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-    if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > limit) return std::nullopt;
+    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > limit)
+        return std::nullopt;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -50,7 +52,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
 }
 
 bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
+    FileDescriptor file(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (!file.valid()) return false;
     std::size_t done = 0;
     while (done < bytes.size()) {

@@ -13,12 +13,13 @@ inline constexpr std::uint64_t kLargestWaveFile = std::uint64_t{64} * 1024 * 102
 
 // The whole of a regular file, or nothing when it cannot be read or holds
 // more than `limit` bytes.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
-                                                                     std::uint64_t limit);
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> ReadWholeFile(
+    const std::filesystem::path& path, std::uint64_t limit);
 
 // Creates or truncates `path` and writes `bytes` to it unchanged. A symbolic
 // link in place of the file is refused rather than followed, so a planted link
 // cannot send the bytes elsewhere.
-[[nodiscard]] bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+[[nodiscard]] bool WriteWholeFile(const std::filesystem::path& path,
+                                  std::span<const std::uint8_t> bytes);
 
 }  // namespace tambrelox

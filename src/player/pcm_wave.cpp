@@ -52,7 +52,8 @@ std::vector<std::int16_t> WidenTo16Bits(ByteView data, int bitsPerSample) {
     const std::span<const std::uint8_t> bytes = data.bytes();
     if (bitsPerSample <= 8) {
         samples.reserve(bytes.size());
-        for (const std::uint8_t byte : bytes) samples.push_back(static_cast<std::int16_t>((byte - 128) * 256));
+        for (const std::uint8_t byte : bytes)
+            samples.push_back(static_cast<std::int16_t>((byte - 128) * 256));
         return samples;
     }
     // Bits below the sample's own are padding; whatever they hold is not sound.
@@ -66,15 +67,18 @@ std::vector<std::int16_t> WidenTo16Bits(ByteView data, int bitsPerSample) {
 }
 
 std::variant<Pcm16Sound, WaveProblem> ReadPcmWave(ByteView file) {
-    if (!ReadsAs(file, 0, "RIFF") || !ReadsAs(file, 8, "WAVE")) return WaveProblem{"it is not a wave file"};
+    if (!ReadsAs(file, 0, "RIFF") || !ReadsAs(file, 8, "WAVE"))
+        return WaveProblem{"it is not a wave file"};
     const Chunks chunks = FindChunks(file);
     if (!chunks.format || !chunks.data) return WaveProblem{"the wave file has no sound data"};
     const auto tag = U16le(*chunks.format, 0);
     const auto channels = U16le(*chunks.format, 2);
     const auto rate = chunks.format->u32le(4);
     const auto bits = U16le(*chunks.format, 14);
-    if (!tag || !channels || !rate || !bits) return WaveProblem{"the wave file's format is cut short"};
-    if (*tag != kPcmFormat && *tag != kExtensibleFormat) return WaveProblem{"the wave file is not plain PCM"};
+    if (!tag || !channels || !rate || !bits)
+        return WaveProblem{"the wave file's format is cut short"};
+    if (*tag != kPcmFormat && *tag != kExtensibleFormat)
+        return WaveProblem{"the wave file is not plain PCM"};
     if (*channels == 0 || *rate == 0 || *rate > kMaxSampleRate || *bits == 0 || *bits > kMaxBits) {
         return WaveProblem{"the wave file's format is not supported"};
     }

@@ -13,7 +13,8 @@ constexpr std::uint64_t kScanPairs = 100;
 constexpr std::uint64_t kHighLengthByte = 7;  // from the identifier; a length needing it is refused
 
 bool PairReads(const ByteView& bytes, std::uint64_t at, char first, char second) {
-    return bytes.u8(at) == static_cast<std::uint8_t>(first) && bytes.u8(at + 1) == static_cast<std::uint8_t>(second);
+    return bytes.u8(at) == static_cast<std::uint8_t>(first) &&
+           bytes.u8(at + 1) == static_cast<std::uint8_t>(second);
 }
 
 // Offset of the first "da" among the scanned pairs.

@@ -20,6 +20,7 @@ inline constexpr std::string_view kRepeatProblem = "Problem reading Wavefile";
 // chunk's identifier, a new data length, and the clip's samples repeated as
 // many whole times as fit into ten seconds. Nothing when the header or the
 // data cannot be found.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> BuildRepeatWave(ByteView clipWave, int waveBits);
+[[nodiscard]] std::optional<std::vector<std::uint8_t>> BuildRepeatWave(ByteView clipWave,
+                                                                       int waveBits);
 
 }  // namespace tambrelox

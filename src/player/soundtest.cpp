@@ -22,7 +22,9 @@ namespace {
 // Longest clip a 4 Mbit decoder can hold, in seconds.
 constexpr double kLongestPlayOnSmallDecoders = 11.8;
 
-QString FromWindows1252(std::string_view bytes) { return QString::fromStdString(Windows1252ToUtf8(bytes)); }
+QString FromWindows1252(std::string_view bytes) {
+    return QString::fromStdString(Windows1252ToUtf8(bytes));
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
@@ -83,7 +85,9 @@ SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<
     Form_Load();
 }
 
-SoundTest::~SoundTest() { Form_Unload(); }
+SoundTest::~SoundTest() {
+    Form_Unload();
+}
 
 void SoundTest::buildControls() {
     Label3 = MakeLabel(this, "Label3", "Select Sound Clip (Wave File)");
@@ -96,9 +100,10 @@ void SoundTest::buildControls() {
     wavFile->setMinimumWidth(220);
     fmtlabel = MakeLabel(this, "fmtlabel");
     lblPlayLen = MakeLabel(this, "lblPlayLen");
-    lblSizeNote = MakeLabel(this, "lblSizeNote",
-                            "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
-                            "'Premium' decoders");
+    lblSizeNote =
+        MakeLabel(this, "lblSizeNote",
+                  "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
+                  "'Premium' decoders");
     lblSizeNote->setWordWrap(true);
     SetTextColour(lblSizeNote, Qt::red);
     cmdPlay = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
@@ -130,7 +135,8 @@ void SoundTest::buildControls() {
     layout->addWidget(lblPlayLen, 3, 1);
     layout->addWidget(RedNote, 2, 2, 2, 1, Qt::AlignCenter);
     layout->addWidget(cmdPlay, 4, 1, 1, 2);
-    layout->addWidget(cmdrepeat, 5, 1, 1, 2);  // cmdStop takes the same place: one of the two is seen
+    layout->addWidget(cmdrepeat, 5, 1, 1,
+                      2);  // cmdStop takes the same place: one of the two is seen
     layout->addWidget(cmdStop, 5, 1, 1, 2);
     layout->addWidget(cmdSave, 6, 1, 1, 2);
     layout->addWidget(lblSizeNote, 7, 1, 1, 2);
@@ -147,7 +153,8 @@ void SoundTest::Form_Load() {
         }
     }
     setWindowTitle("Play Sound Clips from  " + QString::fromStdString(state_.SPJFileName));
-    Label1->setText(QString::fromUtf8(kTitleLine.data(), static_cast<qsizetype>(kTitleLine.size())));
+    Label1->setText(
+        QString::fromUtf8(kTitleLine.data(), static_cast<qsizetype>(kTitleLine.size())));
     RedNote->hide();
 }
 
@@ -156,15 +163,17 @@ void SoundTest::SoundList_Click(int line) {
     const ClipSummary& clip = project_->summary.clips.at(static_cast<std::size_t>(line));
     const DirectoryEntry& entry = project_->entries[clip.entry];
     if (!temps_.writeClip(*project_, clip.entry)) {
-        dialogs_.Critical(this, "The Play function needs to create a temporary file\nCannot write to " +
-                                    QString::fromStdString(temps_.folder().string()));
+        dialogs_.Critical(this,
+                          "The Play function needs to create a temporary file\nCannot write to " +
+                              QString::fromStdString(temps_.folder().string()));
         return;
     }
     K = clip.entry;
     lblPlayLen->setText(QString::fromStdString(PlayTimeText(clip.playSeconds, numberFormat_)));
     if (clip.playSeconds > kLongestPlayOnSmallDecoders) lblSizeNote->show();
     if (const auto format = ClipFormatText(entry.waveBits)) {
-        fmtlabel->setText(QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
+        fmtlabel->setText(
+            QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
     }
     wavFile->setText(FromWindows1252(entry.name));
     cmdPlay->setEnabled(true);
@@ -186,7 +195,8 @@ void SoundTest::cmdrepeat_Click() {
     if (!K || !temps_.buildRepeat(project_->entries[*K].waveBits)) {
         cmdStop->hide();
         cmdrepeat->show();
-        dialogs_.Critical(this, QString::fromUtf8(kRepeatProblem.data(), static_cast<qsizetype>(kRepeatProblem.size())));
+        dialogs_.Critical(this, QString::fromUtf8(kRepeatProblem.data(),
+                                                  static_cast<qsizetype>(kRepeatProblem.size())));
         return;
     }
     RedNote->show();
@@ -220,7 +230,8 @@ void SoundTest::cmdQuit_Click() {
 void SoundTest::cmdSave_Click() {
     if (!K) return;
     const std::string& name = project_->entries[*K].name;
-    const QString proposed = QDir::home().filePath(QString::fromStdString(ClipFileName(name, "clip.wav")));
+    const QString proposed =
+        QDir::home().filePath(QString::fromStdString(ClipFileName(name, "clip.wav")));
     const QString path = dialogs_.SaveFile(this, proposed, "Wave Files (*.wav)");
     if (path.isEmpty()) return;
     if (!WriteClipWave(*project_, *K, path.toStdString())) {
@@ -256,7 +267,9 @@ void SoundTest::startPlay(const std::filesystem::path& file) {
     }
 }
 
-void SoundTest::closeDevice() { (void)MMControl1->Command("close"); }
+void SoundTest::closeDevice() {
+    (void)MMControl1->Command("close");
+}
 
 void SoundTest::endRepeatWaitIfStopped() {
     if (!repeatWaiting_ || MMControl1->Mode() == WaveDevice::kModePlaying) return;

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <optional>
-#include <filesystem>
 
 #include "platform/user_dialogs.h"
 #include "platform/wave_device.h"
@@ -24,19 +24,19 @@ namespace tambrelox {
 class SoundTest : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<WaveDevice> device,
               QWidget* parent = nullptr);
     ~SoundTest() override;
 
-signals:
+  signals:
     void returnedToMenu();
 
-protected:
+  protected:
     // The window manager may still close the window; that is Return to Menu.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void Form_Load();
     void SoundList_Click(int line);

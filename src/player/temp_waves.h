@@ -13,7 +13,7 @@ namespace tambrelox {
 // a fixed name there, cannot get in the way. The files and the folder go when
 // this object does.
 class TempWaves {
-public:
+  public:
     // Makes the private folder inside the system's temporary folder, or inside
     // `parent`; if that fails, every write fails.
     TempWaves();
@@ -35,7 +35,7 @@ public:
 
     void DeleteTempWaves() const;
 
-private:
+  private:
     std::filesystem::path folder_;
     bool made_ = false;
 };

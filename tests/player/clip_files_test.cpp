@@ -39,14 +39,15 @@ TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
     const ScratchFolder folder;
     const auto target = folder.path() / "elsewhere";
     std::filesystem::create_symlink(target, folder.path() / "TempSound.wav");
-    EXPECT_FALSE(WriteWholeFile(folder.path() / "TempSound.wav", std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(
+        WriteWholeFile(folder.path() / "TempSound.wav", std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
     const ScratchFolder parent;
-    const auto project = ReadClips(std::move(
-        fixture::SpjBuilder().Clip(1, "tone.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 16), 2)));
+    const auto project = ReadClips(std::move(fixture::SpjBuilder().Clip(
+        1, "tone.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 16), 2)));
     std::filesystem::path folder;
     {
         const TempWaves temps(parent.path());
@@ -73,7 +74,8 @@ TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
 TEST(TempWaves, FailsEveryWriteWhereNoFolderCanBeMade) {
     const auto project = ProjectWithAwkwardBytes();
     const TempWaves temps("/nonexistent-parent");
-    EXPECT_EQ(temps.folder(), "/nonexistent-parent") << "the message names where the files should have gone";
+    EXPECT_EQ(temps.folder(), "/nonexistent-parent")
+        << "the message names where the files should have gone";
     EXPECT_FALSE(temps.writeClip(*project, 0));
     EXPECT_FALSE(temps.buildRepeat(8));
 }

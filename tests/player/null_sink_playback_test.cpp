@@ -36,7 +36,8 @@ Samples AsSamples(const QByteArray& raw) {
 std::optional<std::size_t> StartOf(const Samples& sound, const Samples& recorded) {
     const auto key = sound.begin() + kSettleSamples;
     const auto found = std::search(recorded.begin(), recorded.end(), key, key + kMatchWindow);
-    if (found == recorded.end() || found - recorded.begin() < static_cast<std::ptrdiff_t>(kSettleSamples)) {
+    if (found == recorded.end() ||
+        found - recorded.begin() < static_cast<std::ptrdiff_t>(kSettleSamples)) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(found - recorded.begin()) - kSettleSamples;
@@ -46,9 +47,10 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
     ASSERT_FALSE(QMediaDevices::audioOutputs().isEmpty()) << "the null sink is not seen";
     QProcess recorder;
     QByteArray raw;
-    QObject::connect(&recorder, &QProcess::readyReadStandardOutput, [&] { raw += recorder.readAllStandardOutput(); });
-    recorder.start("parec", {"-d", "exact.monitor", "--raw", "--format=s16le", "--rate=11025", "--channels=1",
-                             "--latency-msec=5"});
+    QObject::connect(&recorder, &QProcess::readyReadStandardOutput,
+                     [&] { raw += recorder.readAllStandardOutput(); });
+    recorder.start("parec", {"-d", "exact.monitor", "--raw", "--format=s16le", "--rate=11025",
+                             "--channels=1", "--latency-msec=5"});
     QSignalSpy recording(&recorder, &QProcess::readyReadStandardOutput);
     ASSERT_TRUE(recording.wait(kRecorderStartMs)) << "the recorder delivers nothing";
 
@@ -86,7 +88,8 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
         const std::size_t at = from + *start;
         ASSERT_LE(at + sound.size(), recorded.size()) << "clip " << i << " was cut short";
         std::size_t differing = 0;
-        for (std::size_t s = kSettleSamples; s < sound.size(); ++s) differing += recorded[at + s] != sound[s];
+        for (std::size_t s = kSettleSamples; s < sound.size(); ++s)
+            differing += recorded[at + s] != sound[s];
         EXPECT_EQ(differing, 0U) << "clip " << i;
         from = at + sound.size();
     }

@@ -12,7 +12,9 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Samples = std::vector<std::int16_t>;
 
-Samples Widen(const Bytes& data, int bits) { return WidenTo16Bits(ByteView(data), bits); }
+Samples Widen(const Bytes& data, int bits) {
+    return WidenTo16Bits(ByteView(data), bits);
+}
 
 TEST(WidenTo16Bits, EightBitSamplesAreUnsignedAroundOneHundredTwentyEight) {
     EXPECT_EQ(Widen({0, 127, 128, 129, 255}, 8), (Samples{-32768, -256, 0, 256, 32512}));
@@ -45,8 +47,8 @@ Bytes Riff(const std::vector<Bytes>& chunks) {
 
 Bytes Fmt(std::uint16_t channels, std::uint16_t bits) {
     const auto blockAlign = static_cast<std::uint8_t>(channels * (bits > 8 ? 2 : 1));
-    return Chunk("fmt ", {1, 0, static_cast<std::uint8_t>(channels), 0, 0x11, 0x2B, 0, 0, 0, 0, 0, 0, blockAlign, 0,
-                          static_cast<std::uint8_t>(bits), 0});
+    return Chunk("fmt ", {1, 0, static_cast<std::uint8_t>(channels), 0, 0x11, 0x2B, 0, 0, 0, 0, 0,
+                          0, blockAlign, 0, static_cast<std::uint8_t>(bits), 0});
 }
 
 std::optional<Pcm16Sound> Sound(const Bytes& bytes) {
@@ -66,7 +68,8 @@ TEST(ReadPcmWave, ReadsTheClipsTheFixtureMakesAtEveryDepth) {
 }
 
 TEST(ReadPcmWave, WalksPastOtherChunksAndTheirPadBytes) {
-    const Bytes wave = Riff({Chunk("LIST", {'o', 'd', 'd'}), Fmt(2, 16), Chunk("data", {1, 0, 2, 0, 3, 0})});
+    const Bytes wave =
+        Riff({Chunk("LIST", {'o', 'd', 'd'}), Fmt(2, 16), Chunk("data", {1, 0, 2, 0, 3, 0})});
     const auto sound = Sound(wave);
     ASSERT_TRUE(sound);
     EXPECT_EQ(sound->channels, 2);
@@ -89,11 +92,13 @@ TEST(ReadPcmWave, NamesWhatIsWrongWithFilesItCannotPlay) {
     };
     EXPECT_EQ(reason({'R', 'I', 'F', 'F'}), "it is not a wave file");
     EXPECT_EQ(reason(Riff({Chunk("data", {1, 2})})), "the wave file has no sound data");
-    EXPECT_EQ(reason(Riff({Chunk("fmt ", {1, 0}), Chunk("data", {1, 2})})), "the wave file's format is cut short");
+    EXPECT_EQ(reason(Riff({Chunk("fmt ", {1, 0}), Chunk("data", {1, 2})})),
+              "the wave file's format is cut short");
     Bytes compressed = Fmt(1, 4);
     compressed[8] = 2;  // ADPCM
     EXPECT_EQ(reason(Riff({compressed, Chunk("data", {1, 2})})), "the wave file is not plain PCM");
-    EXPECT_EQ(reason(Riff({Fmt(1, 24), Chunk("data", {1, 2, 3})})), "the wave file's format is not supported");
+    EXPECT_EQ(reason(Riff({Fmt(1, 24), Chunk("data", {1, 2, 3})})),
+              "the wave file's format is not supported");
 }
 
 }  // namespace

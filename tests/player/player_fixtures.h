@@ -35,9 +35,10 @@ inline std::vector<std::uint8_t> BlockBytes(const Project& project, std::size_t 
 
 // A folder of its own for one test, removed afterwards.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tambrelox-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tambrelox-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
     ~ScratchFolder() { std::filesystem::remove_all(path_); }
@@ -45,7 +46,7 @@ public:
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     [[nodiscard]] const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -13,9 +13,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::optional<Bytes> Repeat(const Bytes& wave, int bits) { return BuildRepeatWave(ByteView(wave), bits); }
+std::optional<Bytes> Repeat(const Bytes& wave, int bits) {
+    return BuildRepeatWave(ByteView(wave), bits);
+}
 
-std::uint32_t LE32(const Bytes& bytes, std::size_t at) { return *ByteView(bytes).u32le(at); }
+std::uint32_t LE32(const Bytes& bytes, std::size_t at) {
+    return *ByteView(bytes).u32le(at);
+}
 
 // A 44-byte wave file whose n sample bytes count 0, 1, 2, ... so every copy can be told apart.
 Bytes Counting8Bit(std::size_t n) {
@@ -24,7 +28,9 @@ Bytes Counting8Bit(std::size_t n) {
     return wave;
 }
 
-void Put(Bytes& bytes, std::size_t at, std::string_view text) { std::memcpy(bytes.data() + at, text.data(), text.size()); }
+void Put(Bytes& bytes, std::size_t at, std::string_view text) {
+    std::memcpy(bytes.data() + at, text.data(), text.size());
+}
 
 // The same sound behind an 18-byte fmt chunk, so the data chunk starts at 38.
 Bytes WithLongFmt(const Bytes& standard) {
@@ -43,7 +49,8 @@ TEST(BuildRepeatWave, StandardHeaderFillsTenSecondsOfEightBitSound) {
     EXPECT_EQ(LE32(*out, 4), 110286U);
     EXPECT_TRUE(std::equal(clip.begin() + 8, clip.begin() + 40, out->begin() + 8)) << "header kept";
     for (std::size_t copy = 0; copy < 10; ++copy) {
-        EXPECT_TRUE(std::equal(clip.begin() + 44, clip.end(), out->begin() + 44 + 11025 * copy)) << copy;
+        EXPECT_TRUE(std::equal(clip.begin() + 44, clip.end(), out->begin() + 44 + 11025 * copy))
+            << copy;
     }
 }
 
@@ -91,7 +98,8 @@ TEST(BuildRepeatWave, EighteenByteFmtChunkPutsDataAtThirtyEight) {
 TEST(BuildRepeatWave, WhatFollowsTheSampleDataIsLeftBehind) {
     Bytes clip = Counting8Bit(1001);
     clip.push_back(0);  // pad byte
-    for (const char c : std::string_view("LIST\4\0\0\0abcd")) clip.push_back(static_cast<std::uint8_t>(c));
+    for (const char c : std::string_view("LIST\4\0\0\0abcd"))
+        clip.push_back(static_cast<std::uint8_t>(c));
     const auto out = Repeat(clip, 8);
     ASSERT_TRUE(out);
     EXPECT_EQ(out->size(), 44U + 110110U);
@@ -111,7 +119,8 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     EXPECT_FALSE(Repeat(late, 8)) << "beyond 226";
 
     Bytes hidden(good.begin(), good.begin() + 36);  // "da" inside a LIST chunk comes first
-    for (const char c : std::string_view("LIST\4\0\0\0dawn")) hidden.push_back(static_cast<std::uint8_t>(c));
+    for (const char c : std::string_view("LIST\4\0\0\0dawn"))
+        hidden.push_back(static_cast<std::uint8_t>(c));
     hidden.insert(hidden.end(), good.begin() + 36, good.end());
     EXPECT_FALSE(Repeat(hidden, 8)) << "da inside another chunk";
 
@@ -141,10 +150,15 @@ struct MemoryFile {
 
 SNDFILE* OpenWithLibsndfile(MemoryFile& file, SF_INFO& info) {
     static SF_VIRTUAL_IO io = {
-        [](void* user) { return static_cast<sf_count_t>(static_cast<MemoryFile*>(user)->bytes->size()); },
+        [](void* user) {
+            return static_cast<sf_count_t>(static_cast<MemoryFile*>(user)->bytes->size());
+        },
         [](sf_count_t offset, int whence, void* user) {
             auto* f = static_cast<MemoryFile*>(user);
-            const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? f->at : static_cast<sf_count_t>(f->bytes->size());
+            const sf_count_t base = whence == SEEK_SET ? 0
+                                    : whence == SEEK_CUR
+                                        ? f->at
+                                        : static_cast<sf_count_t>(f->bytes->size());
             f->at = base + offset;
             return f->at;
         },
@@ -181,7 +195,8 @@ TEST(BuildRepeatWave, AnIndependentReaderHearsTheClipRepeated) {
         ASSERT_EQ(sf_read_short(clipSound, once.data(), clipInfo.frames), clipInfo.frames);
         ASSERT_EQ(sf_read_short(repeatSound, all.data(), repeatInfo.frames), repeatInfo.frames);
         for (sf_count_t r = 0; r < repeats; ++r) {
-            EXPECT_TRUE(std::equal(once.begin(), once.end(), all.begin() + r * clipInfo.frames)) << bits << " copy " << r;
+            EXPECT_TRUE(std::equal(once.begin(), once.end(), all.begin() + r * clipInfo.frames))
+                << bits << " copy " << r;
         }
         sf_close(clipSound);
         sf_close(repeatSound);

@@ -22,7 +22,7 @@ using testing::ScratchFolder;
 
 // A device that remembers every command with the properties it was given.
 class FakeDevice : public WaveDevice {
-public:
+  public:
     struct Call {
         QString word;
         bool notify;
@@ -58,7 +58,7 @@ public:
 };
 
 class FakeDialogs : public UserDialogs {
-public:
+  public:
     void Critical(QWidget*, const QString& text) override { critical << text; }
     void Information(QWidget*, const QString& text) override { critical << "info: " + text; }
     QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
@@ -77,21 +77,23 @@ fixture::WaveClip SilentClip(std::size_t bytes, int bits) {
     return fixture::MakeWave(std::vector<double>(bits == 8 ? bytes : bytes / 2, 0.0), bits);
 }
 
-// Clips of 11.8 and 11.803 seconds, a code block between clips, and a clip of a depth players do not name.
+// Clips of 11.8 and 11.803 seconds, a code block between clips, and a clip of a depth players do
+// not name.
 std::shared_ptr<const Project> PlayerProject() {
     fixture::WaveClip odd = SilentClip(2000, 16);
     odd.bytes[34] = 24;
-    return ReadClips(std::move(fixture::SpjBuilder()
-                                   .Clip(9, "short.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 8), 0)
-                                   .Clip(3, "edge.wav", SilentClip(130095, 8), 0)
-                                   .Entry({2, 0, {0xFF}, 1, 0, "PROGRAM"})
-                                   .Clip(5, "long.wav", SilentClip(130125, 8), 0)
-                                   .Clip(7, "wide.wav", SilentClip(44100, 16), 2)
-                                   .Clip(8, "odd.wav", odd, 2)));
+    return ReadClips(
+        std::move(fixture::SpjBuilder()
+                      .Clip(9, "short.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 8), 0)
+                      .Clip(3, "edge.wav", SilentClip(130095, 8), 0)
+                      .Entry({2, 0, {0xFF}, 1, 0, "PROGRAM"})
+                      .Clip(5, "long.wav", SilentClip(130125, 8), 0)
+                      .Clip(7, "wide.wav", SilentClip(44100, 16), 2)
+                      .Clip(8, "odd.wav", odd, 2)));
 }
 
 class SoundTestWindow : public ::testing::Test {
-protected:
+  protected:
     SoundTestWindow() {
         state.SPJFileName = "loco.spj";
         state.project = PlayerProject();
@@ -136,7 +138,8 @@ TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndNothingSelected) {
     EXPECT_EQ(text("lblPlayLen"), "");
     EXPECT_EQ(text("Label1").toStdString(), kTitleLine);
     EXPECT_EQ(text("lblSizeNote"),
-              "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit 'Premium' decoders");
+              "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
+              "'Premium' decoders");
     EXPECT_FALSE(shown("lblSizeNote"));
     EXPECT_FALSE(shown("RedNote"));
     EXPECT_FALSE(enabled("cmdPlay"));
@@ -308,8 +311,9 @@ TEST(SoundTestTempFiles, AFolderThatTakesNoFilesIsNamedAndTheSelectionAbandoned)
     SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
     saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
     window.findChild<QListWidget*>("SoundList")->setCurrentRow(0);
-    EXPECT_EQ(dialogs.critical,
-              QStringList({"The Play function needs to create a temporary file\nCannot write to /proc"}));
+    EXPECT_EQ(
+        dialogs.critical,
+        QStringList({"The Play function needs to create a temporary file\nCannot write to /proc"}));
     EXPECT_EQ(window.findChild<QLabel*>("wavFile")->text(), "- None -");
     EXPECT_FALSE(window.findChild<QPushButton*>("cmdPlay")->isEnabled());
 }

@@ -37,7 +37,8 @@ std::optional<std::string> ExtractClips(std::ostream& out, const Project& projec
     for (std::size_t line = 0; line < project.summary.clips.size(); ++line) {
         const std::size_t entry = project.summary.clips[line].entry;
         const std::string fallback = "clip " + std::to_string(line) + ".wav";
-        const std::filesystem::path path = folder / UniqueName(ClipFileName(project.entries[entry].name, fallback), taken);
+        const std::filesystem::path path =
+            folder / UniqueName(ClipFileName(project.entries[entry].name, fallback), taken);
         if (!WriteClipWave(project, entry, path)) return "cannot write " + path.string();
         out << path.string() << '\n';
     }

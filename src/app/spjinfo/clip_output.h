@@ -17,7 +17,8 @@ namespace tambrelox::spjinfo {
 
 // Writes the repeat play wave of the clip on list line `line` (directory
 // order, from 0) to `output`. The problem when it could not be.
-[[nodiscard]] std::optional<std::string> WriteRepeatWaveFile(const Project& project, std::size_t line,
+[[nodiscard]] std::optional<std::string> WriteRepeatWaveFile(const Project& project,
+                                                             std::size_t line,
                                                              const std::filesystem::path& output);
 
 }  // namespace tambrelox::spjinfo
