@@ -1,5 +1,6 @@
 #include "platform/grid_table_model.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QHeaderView>
@@ -52,6 +53,14 @@ void ApplyGridColumnWidths(QTableView& view, const GridModel& grid) {
         if (grid.ColWidth(col) > 0) {
             view.setColumnWidth(col, static_cast<int>(std::lround(grid.ColWidth(col) * dpi / kTwipsPerInch)));
         }
+    }
+}
+
+void WidenGridColumnsToContents(QTableView& view) {
+    const QAbstractItemView& items = view;  // the table view hides its size hint
+    for (int col = 0; col < view.horizontalHeader()->count(); ++col) {
+        const int needed = std::max(view.horizontalHeader()->sectionSizeHint(col), items.sizeHintForColumn(col));
+        if (view.columnWidth(col) < needed) view.setColumnWidth(col, needed);
     }
 }
 

@@ -33,4 +33,8 @@ private:
 // inch) at the view's screen resolution.
 void ApplyGridColumnWidths(QTableView& view, const GridModel& grid);
 
+// Widens every column that is too narrow for its heading or its cells, as
+// fonts standing in for the intended one may be wider.
+void WidenGridColumnsToContents(QTableView& view);
+
 }  // namespace tambrelox

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Time from process start to the first paint of the main window with the demo
+# project loaded, against a bare Qt window, each the median of RUNS starts.
+# Usage: bench/startup.sh [BUILD_DIR] (default build/; RUNS defaults to 21)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+runs=${RUNS:-21}
+demo=$root/samples/demo.spj
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+# Sets `took` to the microseconds from just before the start of "$@" to the
+# time it prints.
+measure() {
+  local start=${EPOCHREALTIME/[.,]/}
+  local painted
+  painted=$("$@" 2>/dev/null) || { echo "startup.sh: $1 failed" >&2; return 1; }
+  took=$((painted - start))
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+bare=()
+main=()
+# Alternating, so both see the same state of the machine.
+for ((i = 0; i < runs; i++)); do
+  measure "$build/bench/bare_window_probe"
+  bare+=("$took")
+  measure "$build/bench/main_window_probe" "$demo"
+  main+=("$took")
+done
+bare_median=$(printf '%s\n' "${bare[@]}" | median)
+main_median=$(printf '%s\n' "${main[@]}" | median)
+awk -v b="$bare_median" -v m="$main_median" -v n="$runs" -v p="$QT_QPA_PLATFORM" 'BEGIN {
+  printf "start to first paint, median of %d runs (%s):\n", n, p
+  printf "  bare Qt window:           %7.1f ms\n", b / 1000
+  printf "  main window with demo:    %7.1f ms\n", m / 1000
+  printf "  ratio:                    %7.2fx (target 1.30x or less)\n", m / b
+}'

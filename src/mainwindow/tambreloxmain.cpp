@@ -1,0 +1,396 @@
+#include "mainwindow/tambreloxmain.h"
+
+#include <optional>
+#include <utility>
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "mainwindow/program_picture.h"
+#include "platform/grid_table_model.h"
+#include "platform/user_dialogs.h"
+#include "project/chosen_file.h"
+#include "project/spj_reader.h"
+#include "project/summary_grid.h"
+#include "project/text.h"
+#include "project/title_line.h"
+
+namespace tambrelox {
+namespace {
+
+constexpr auto kCaption = "Tambrelox Utility";
+constexpr auto kFileFilter = "Sound Project Files (*.spj)";
+constexpr auto kNoFileChosen = "No Sound Project File (.spj) was selected!";
+constexpr auto kProjectSuffix = "spj";
+
+constexpr int kPictureSide = 205;
+constexpr qreal kWindowFontPoints = 8.25;
+constexpr qreal kControlFontPoints = 12;
+constexpr int kGridColumns = 7;
+constexpr int kFileNameColumn = 1;
+constexpr int kFileNameTwips = 3300;
+constexpr int kSizeColumnTwips = 900;  // File Size, Play Sec and FlashSize*
+constexpr int kFirstSizeColumn = 4;
+constexpr int kGridRowPadding = 4;  // pixels above and below a row's text
+constexpr int kGroupSpacing = 10;   // pixels between groups of the right-hand column
+
+const QColor kGreen(0, 192, 0);
+const QColor kRed(255, 0, 0);
+const QColor kDarkBlue(0, 0, 192);
+const QColor kBlue(0, 0, 255);
+
+QString AboutText() {
+    return QStringLiteral(
+        "\nThis software was developed to reveal the contents and capabilities of Sound Projects "
+        "(SPJs) used in SFX sound decoders. Projects for 'Legacy' and Series-6 (Standard and "
+        "Premium) decoders are supported.\n\n"
+        "This software identifies 8-bit, 16-bit, 3-Voice and 4-Voice projects.  The SPJ files are "
+        "not changed.  No other software is needed. (See Vostrelle\u00A9 to build or modify Sound "
+        "Projects)\n\n"
+        "Sound Projects (SPJs) are available for downloading from various sources including the "
+        "decoder maker's website.");
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The author text is Windows-1252 and may carry the NULs that filled its field.
+QString AuthorText(std::string_view author) { return FromUtf8(Windows1252ToUtf8(CutAtNul(author))); }
+
+QString NotAvailableYet(const QPushButton& button) {
+    return QStringLiteral("\"%1\" is not available yet.").arg(button.text());
+}
+
+// "MS Sans Serif" is asked for by name; fontconfig puts a sans face in its place.
+QFont SansFont(qreal points) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(SansFont(kControlFontPoints));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    // Hidden captions keep their place, so nothing moves when a project is shown.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(SansFont(kControlFontPoints));
+    return button;
+}
+
+void Colour(QPushButton& button, const QColor& background) {
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::Button, background);
+    button.setPalette(palette);
+}
+
+// The first local .spj file among dropped URLs.
+std::optional<QString> DroppedProject(const QMimeData& mime) {
+    for (const QUrl& url : mime.urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && QFileInfo(path).suffix().compare(QLatin1String(kProjectSuffix),
+                                                                Qt::CaseInsensitive) == 0) {
+            return path;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      session_(session),
+      dialogs_(dialogs),
+      numberFormat_(NumberFormat::FromUserLocale()),
+      cvShow_(session.CVShowing, {}),
+      spjText_(session.TextShowing, {}),
+      soundTest_(session.SoundShowing, {}) {
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(ProgramIcon());
+    setFont(SansFont(kWindowFontPoints));
+    setAcceptDrops(true);
+    CreateControls();
+    ArrangeControls();
+    Form_Load();
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), *Command2);
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), *Command1);
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), *Command3);
+
+    connect(Command2, &QPushButton::clicked, this, &TambreloxMain::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &TambreloxMain::Command1_Click);
+    connect(Command5, &QPushButton::clicked, this, &TambreloxMain::Command5_Click);
+    connect(Command7, &QPushButton::clicked, this, &TambreloxMain::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &TambreloxMain::Command8_Click);
+    connect(Command3, &QPushButton::clicked, this, &TambreloxMain::Command3_Click);
+}
+
+void TambreloxMain::CreateControls() {
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(ProgramPicture(kPictureSide, devicePixelRatioF()));
+
+    Command2 = MakeButton(this, "Command2", QStringLiteral("Get SPJ File"));
+    Colour(*Command2, kGreen);
+    Command1 = MakeButton(this, "Command1", QStringLiteral("Print this display"));
+    Command5 = MakeButton(this, "Command5", QStringLiteral("Show/Print Startup CV Values"));
+    Command7 = MakeButton(this, "Command7", QStringLiteral("Show/Print Descriptive Text"));
+    Command8 = MakeButton(this, "Command8", QStringLiteral("Play Sound Clips"));
+    Command3 = MakeButton(this, "Command3", QStringLiteral("Quit"));
+    Colour(*Command3, kRed);
+    SetProjectButtonsEnabled(false);
+
+    Label16 = MakeLabel(this, "Label16", QStringLiteral("SPJ Filename:"), kDarkBlue);
+    lblSPJName = MakeLabel(this, "lblSPJName", {}, kDarkBlue);
+    Label10 = MakeLabel(this, "Label10", QStringLiteral("From Folder:"), kDarkBlue);
+    lblSPJFolder = MakeLabel(this, "lblSPJFolder", {}, kDarkBlue);
+    Label14 = MakeLabel(this, "Label14", QStringLiteral("Author/Owner:"), kDarkBlue);
+    lblAuthor = MakeLabel(this, "lblAuthor", {}, kDarkBlue);
+    for (QLabel* caption : {Label16, Label10, Label14}) caption->hide();
+    for (QLabel* value : {lblSPJName, lblSPJFolder, lblAuthor}) {
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("This SPJ will run in"), kDarkBlue);
+    Label2 = MakeLabel(this, "Label2", {}, kDarkBlue);
+    for (QLabel* decoders : {Label1, Label2}) decoders->setAlignment(Qt::AlignCenter);
+
+    Label3 = MakeLabel(this, "Label3", {}, kBlue);
+    Label3->setWordWrap(true);
+    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label11 = new QLabel(this);
+    Label11->setObjectName(QStringLiteral("Label11"));
+
+    WavefileGrid = new QTableView(this);
+    WavefileGrid->setObjectName(QStringLiteral("WavefileGrid"));
+    gridTableModel_ = new GridTableModel(grid_, this);
+    WavefileGrid->setModel(gridTableModel_);
+    WavefileGrid->setFont(SansFont(kWindowFontPoints));
+    WavefileGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    WavefileGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    WavefileGrid->setWordWrap(false);
+    WavefileGrid->verticalHeader()->hide();
+    WavefileGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    WavefileGrid->verticalHeader()->setDefaultSectionSize(WavefileGrid->fontMetrics().height() +
+                                                          2 * kGridRowPadding);
+    // Columns without a width of their own are as wide as their texts.
+    WavefileGrid->horizontalHeader()->setDefaultSectionSize(
+        WavefileGrid->horizontalHeader()->minimumSectionSize());
+    WavefileGrid->horizontalHeader()->setHighlightSections(false);
+    WavefileGrid->horizontalHeader()->setSectionsClickable(false);
+    // Once shown, the grid covers the About text that shares its place.
+    WavefileGrid->raise();
+    QSizePolicy policy = WavefileGrid->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    WavefileGrid->setSizePolicy(policy);
+    WavefileGrid->hide();
+}
+
+void TambreloxMain::ArrangeControls() {
+    auto* captions = new QGridLayout;
+    captions->addWidget(Label16, 0, 0);
+    captions->addWidget(lblSPJName, 0, 1);
+    captions->addWidget(Label10, 1, 0);
+    captions->addWidget(lblSPJFolder, 1, 1);
+    captions->addWidget(Label14, 2, 0);
+    captions->addWidget(lblAuthor, 2, 1);
+    captions->setColumnStretch(1, 1);
+
+    auto* gridArea = new QGridLayout;
+    gridArea->addWidget(Label3, 0, 0);
+    gridArea->addWidget(WavefileGrid, 0, 0);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(captions);
+    left->addLayout(gridArea, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(Image1, 0, Qt::AlignHCenter);
+    right->addWidget(Command2);
+    right->addSpacing(kGroupSpacing);
+    right->addWidget(Label1);
+    right->addWidget(Label2);
+    right->addSpacing(kGroupSpacing);
+    for (QPushButton* button : {Command1, Command5, Command7, Command8}) right->addWidget(button);
+    right->addStretch(1);
+    right->addWidget(Command3);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(columns, 1);
+    window->addWidget(Label11);
+}
+
+// A click, so the shortcut of a disabled button does nothing.
+void TambreloxMain::AddShortcut(const QKeySequence& keys, QPushButton& button) {
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, &button, &QAbstractButton::click);
+    addAction(action);
+}
+
+void TambreloxMain::Form_Load() {
+    Label3->setText(AboutText());
+    Label11->setText(FromUtf8(kTitleLine));
+    lblSPJName->clear();
+    lblSPJFolder->clear();
+    lblAuthor->clear();
+    session_.SPJAuthor.clear();
+    Label1->hide();
+    Label2->hide();
+
+    grid_.Clear();
+    grid_.SetCols(kGridColumns);
+    grid_.SetRows(1);
+    grid_.SetColWidth(kFileNameColumn, kFileNameTwips);
+    for (int col = kFirstSizeColumn; col < kGridColumns; ++col) grid_.SetColWidth(col, kSizeColumnTwips);
+    grid_.SetColAlignment(kFileNameColumn, GridAlignment::Centre);
+    grid_.SetFormatString(kSummaryGridFormat);
+    RefreshGrid();
+    // Wide enough to show every column without scrolling sideways.
+    WavefileGrid->setMinimumWidth(WavefileGrid->horizontalHeader()->length() +
+                                  2 * WavefileGrid->frameWidth() +
+                                  WavefileGrid->verticalScrollBar()->sizeHint().width());
+
+    dialogFolder_ = QDir::homePath();
+    QString home = dialogFolder_;
+    if (!home.endsWith(QLatin1Char('/'))) home += QLatin1Char('/');
+    session_.SPJFolder = Utf8Lower(home.toStdString());
+}
+
+void TambreloxMain::OpenProject(const QString& path) {
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const ChosenFile file = SplitChosenPath(absolute.toStdString());
+    session_.SPJFolder = file.folder;
+    session_.SPJFileName = file.fileName;
+    session_.SPJPath = file.folder + file.fileName;
+    dialogFolder_ = QFileInfo(absolute).path();
+
+    lblSPJName->setText(FromUtf8(Utf8Upper(file.fileName)));
+    lblSPJFolder->setText(FromUtf8(file.folder));
+    lblAuthor->clear();
+    LoadSPJ(file.realPath);
+}
+
+void TambreloxMain::Command2_Click() {
+    const QString chosen = dialogs_.OpenFile(this, dialogFolder_, QString::fromLatin1(kFileFilter));
+    if (chosen.isEmpty()) {
+        // The next dialog then opens in its own default folder.
+        session_.SPJFolder.clear();
+        dialogFolder_.clear();
+        dialogs_.Information(this, QString::fromLatin1(kNoFileChosen));
+        return;
+    }
+    OpenProject(chosen);
+}
+
+void TambreloxMain::Command1_Click() { dialogs_.Information(this, NotAvailableYet(*Command1)); }
+
+void TambreloxMain::Command5_Click() { OpenSecondaryWindow(cvShow_, *Command5); }
+
+void TambreloxMain::Command7_Click() { OpenSecondaryWindow(spjText_, *Command7); }
+
+void TambreloxMain::Command8_Click() { OpenSecondaryWindow(soundTest_, *Command8); }
+
+void TambreloxMain::Command3_Click() { close(); }
+
+void TambreloxMain::OpenSecondaryWindow(SecondaryWindow& window, const QPushButton& button) {
+    if (!window.available()) {
+        dialogs_.Information(this, NotAvailableYet(button));
+        return;
+    }
+    window.Open();
+}
+
+void TambreloxMain::LoadSPJ(const std::string& realPath) {
+    WavefileGrid->hide();
+    SetProjectButtonsEnabled(false);
+    Label1->hide();
+    Label2->hide();
+    for (QLabel* caption : {Label16, Label10, Label14}) caption->show();
+    PrepareSummaryGrid(grid_);
+    RefreshGrid();
+
+    auto outcome = ReadProjectFile(realPath, session_.SPJFileName);
+    if (!outcome.ok()) {
+        ShowRefusal(outcome.refusal());
+        return;
+    }
+    ShowProject(std::make_shared<const Project>(std::move(outcome).value()));
+}
+
+void TambreloxMain::ShowRefusal(const Refusal& refusal) {
+    session_.project.reset();
+    session_.SPJAuthor = refusal.authorShown.value_or(std::string());
+    if (refusal.authorShown) lblAuthor->setText(AuthorText(*refusal.authorShown));
+    dialogs_.Critical(this, FromUtf8(refusal.message));
+}
+
+void TambreloxMain::ShowProject(std::shared_ptr<const Project> project) {
+    session_.SPJAuthor = project->author;
+    lblAuthor->setText(AuthorText(project->author));
+    FillSummaryGrid(*project, numberFormat_, grid_);
+    RefreshGrid();
+    Label2->setText(FromUtf8(project->summary.requirement));
+    session_.project = std::move(project);
+
+    SetProjectButtonsEnabled(true);
+    WavefileGrid->show();
+    Label1->show();
+    Label2->show();
+}
+
+void TambreloxMain::RefreshGrid() {
+    gridTableModel_->Refresh();
+    // Resetting the model also resets the view's column widths.
+    ApplyGridColumnWidths(*WavefileGrid, grid_);
+    WidenGridColumnsToContents(*WavefileGrid);
+}
+
+void TambreloxMain::SetProjectButtonsEnabled(bool enabled) {
+    for (QPushButton* button : {Command1, Command5, Command7, Command8}) button->setEnabled(enabled);
+}
+
+void TambreloxMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedProject(*event->mimeData())) event->acceptProposedAction();
+}
+
+void TambreloxMain::dropEvent(QDropEvent* event) {
+    const auto path = DroppedProject(*event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    // Opened once the drop has finished, so a message box cannot hold up the
+    // program the file came from.
+    QMetaObject::invokeMethod(this, [this, chosen = *path] { OpenProject(chosen); }, Qt::QueuedConnection);
+}
+
+}  // namespace tambrelox

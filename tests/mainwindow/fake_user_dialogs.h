@@ -1,0 +1,35 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include <QString>
+
+#include "platform/user_dialogs.h"
+
+namespace tambrelox::testing {
+
+// Answers every dialog at once and remembers what was asked.
+class FakeUserDialogs : public UserDialogs {
+public:
+    std::vector<QString> critical;
+    std::vector<QString> information;
+    std::vector<QString> openFolders;  // the folder each open-file dialog started in
+    std::vector<QString> openFilters;
+    std::deque<QString> chosenFiles;   // answers to the open-file dialog; empty means cancel
+
+    void Critical(QWidget*, const QString& text) override { critical.push_back(text); }
+    void Information(QWidget*, const QString& text) override { information.push_back(text); }
+    QString OpenFile(QWidget*, const QString& folder, const QString& filter) override {
+        openFolders.push_back(folder);
+        openFilters.push_back(filter);
+        if (chosenFiles.empty()) return {};
+        QString chosen = chosenFiles.front();
+        chosenFiles.pop_front();
+        return chosen;
+    }
+    QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
+    bool SetUpPrinter(QWidget*, QPrinter&) override { return false; }
+};
+
+}  // namespace tambrelox::testing

@@ -1,0 +1,64 @@
+#include "mainwindow/secondary_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace tambrelox {
+namespace {
+
+void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+TEST(SecondaryWindow, KeepsOneInstanceAndBuildsItAfreshAfterItWasClosed) {
+    bool showing = false;
+    int built = 0;
+    SecondaryWindow secondary(showing, [&] {
+        ++built;
+        return std::make_unique<QWidget>();
+    });
+    ASSERT_TRUE(secondary.available());
+
+    secondary.Open();
+    QWidget* first = secondary.window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(showing);
+
+    first->hide();  // opening again only brings it up
+    secondary.Open();
+    EXPECT_EQ(built, 1);
+    EXPECT_EQ(secondary.window(), first);
+    EXPECT_TRUE(first->isVisible());
+
+    first->close();
+    DeleteClosedWindows();
+    EXPECT_FALSE(showing);
+    EXPECT_EQ(secondary.window(), nullptr);
+
+    secondary.Open();
+    EXPECT_EQ(built, 2);
+    EXPECT_TRUE(showing);
+    secondary.window()->close();
+    DeleteClosedWindows();
+}
+
+TEST(SecondaryWindow, ClosesItsWindowWithoutTouchingTheFlagAfterwards) {
+    auto showing = std::make_unique<bool>(false);
+    auto secondary = std::make_unique<SecondaryWindow>(*showing, [] { return std::make_unique<QWidget>(); });
+    secondary->Open();
+    const QPointer<QWidget> window = secondary->window();
+
+    secondary.reset();
+    showing.reset();  // the flag may go with its owner
+    DeleteClosedWindows();
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(SecondaryWindow, WithoutAFactoryIsNotAvailable) {
+    bool showing = false;
+    EXPECT_FALSE(SecondaryWindow(showing, {}).available());
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,301 @@
+#include "mainwindow/tambreloxmain.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "demo_project.h"
+#include "fake_user_dialogs.h"
+#include "qstring_printer.h"
+#include "project/spj_reader.h"
+#include "project/summary_grid.h"
+#include "spj_builder.h"
+
+namespace tambrelox {
+namespace {
+
+using testing::FakeUserDialogs;
+
+const QString kCancelMessage = QStringLiteral("No Sound Project File (.spj) was selected!");
+
+QString Lower(const QString& text) { return text.toLower(); }
+
+class TambreloxMainTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    FakeUserDialogs dialogs;
+    SessionState session;
+    TambreloxMain window{session, dialogs};
+
+    // Writes `bytes` below the temporary folder and returns the file's path.
+    QString Write(const QString& relativePath, const std::vector<std::uint8_t>& bytes) {
+        const QString path = folder.filePath(relativePath);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+
+    void Choose(const QString& path) {
+        dialogs.chosenFiles.push_back(path);
+        Button("Command2")->click();
+    }
+
+    QPushButton* Button(const char* name) { return Control<QPushButton>(name); }
+    QLabel* Label(const char* name) { return Control<QLabel>(name); }
+    QTableView* Grid() { return Control<QTableView>("WavefileGrid"); }
+    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(&window); }
+
+    // The enabled state of "Print this display" and the three window buttons.
+    std::vector<bool> ProjectButtons() {
+        return {Button("Command1")->isEnabled(), Button("Command5")->isEnabled(),
+                Button("Command7")->isEnabled(), Button("Command8")->isEnabled()};
+    }
+
+    int Pixels(int twips) { return static_cast<int>(std::lround(twips * Grid()->logicalDpiX() / 1440.0)); }
+
+private:
+    template <class T>
+    T* Control(const char* name) {
+        T* control = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+};
+
+const std::vector<bool> kAllEnabled(4, true);
+const std::vector<bool> kAllDisabled(4, false);
+
+TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabled) {
+    EXPECT_EQ(window.windowTitle(), "Tambrelox Utility");
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(Label("Label11")->text(), "Tambrelox V1.0");
+    EXPECT_TRUE(Label("Label3")->text().startsWith("\nThis software was developed to reveal"));
+    EXPECT_TRUE(Label("Label3")->text().contains("needed. (See Vostrelle\u00A9 to build"));
+    EXPECT_TRUE(Shown("Label3"));
+    EXPECT_EQ(Label("Image1")->pixmap().deviceIndependentSize(), QSizeF(205, 205));
+
+    EXPECT_FALSE(Shown("WavefileGrid"));
+    EXPECT_EQ(ProjectButtons(), kAllDisabled);
+    EXPECT_TRUE(Button("Command2")->isEnabled());
+    EXPECT_TRUE(Button("Command3")->isEnabled());
+    for (const char* hidden : {"Label1", "Label2", "Label16", "Label10", "Label14"}) {
+        EXPECT_FALSE(Shown(hidden)) << hidden;
+    }
+    for (const char* empty : {"lblSPJName", "lblSPJFolder", "lblAuthor"}) {
+        EXPECT_TRUE(Label(empty)->text().isEmpty()) << empty;
+    }
+
+    // The grid's heading and the widths of the file name and size columns.
+    const QAbstractItemModel& model = *Grid()->model();
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "  Wave File Name   ");
+    EXPECT_EQ(model.headerData(6, Qt::Horizontal).toString(), " FlashSize* ");
+    EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
+    EXPECT_GE(Grid()->columnWidth(5), Pixels(900));
+
+    EXPECT_EQ(session.SPJFolder, Lower(QDir::homePath() + "/").toStdString());
+    Choose({});
+    EXPECT_EQ(dialogs.openFolders.front(), QDir::homePath());
+    EXPECT_EQ(dialogs.openFilters.front(), "Sound Project Files (*.spj)");
+}
+
+TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
+    const auto bytes = fixture::MinimalProject().Build();
+    Choose(Write("minimal.spj", bytes));
+
+    EXPECT_TRUE(dialogs.critical.empty());
+    EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
+    EXPECT_EQ(Label("lblSPJFolder")->text(), Lower(folder.path()) + "/");
+    EXPECT_EQ(Label("lblAuthor")->text(), "Test Maker");
+    EXPECT_EQ(Label("Label2")->text(), "any SFX Decoder");
+    for (const char* shown : {"WavefileGrid", "Label1", "Label2", "Label16", "Label10", "Label14"}) {
+        EXPECT_TRUE(Shown(shown)) << shown;
+    }
+    EXPECT_EQ(ProjectButtons(), kAllEnabled);
+
+    GridModel expected;
+    PrepareSummaryGrid(expected);
+    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), NumberFormat::FromUserLocale(), expected);
+    const QAbstractItemModel& model = *Grid()->model();
+    ASSERT_EQ(model.rowCount(), 2 + 8);  // two clips, then the totals and counts
+    ASSERT_EQ(model.rowCount(), expected.Rows() - 1);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int col = 0; col < model.columnCount(); ++col) {
+            EXPECT_EQ(model.data(model.index(row, col)).toString().toStdString(), expected.Cell(row + 1, col))
+                << row << "," << col;
+        }
+    }
+    // Refilling the grid must not lose the widths of its columns, and every
+    // heading fits whatever font stands in for the intended one.
+    EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
+    EXPECT_GE(Grid()->columnWidth(6), Pixels(900));
+    for (int col = 0; col < model.columnCount(); ++col) {
+        EXPECT_GE(Grid()->columnWidth(col), Grid()->horizontalHeader()->sectionSizeHint(col)) << col;
+    }
+
+    ASSERT_NE(session.project, nullptr);
+    EXPECT_EQ(session.SPJFileName, "minimal.spj");
+    EXPECT_EQ(session.SPJPath, Lower(folder.path()).toStdString() + "/minimal.spj");
+    EXPECT_EQ(session.SPJAuthor, "Test Maker");
+}
+
+TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {
+    Choose(Write("good.spj", fixture::MinimalProject().Build()));
+    ASSERT_EQ(ProjectButtons(), kAllEnabled);
+
+    // The header names the author in Windows-1252, NULs filling its field;
+    // the first entry field's fourth byte marks the file corrupt.
+    auto bytes = fixture::MinimalProject().HeaderText("Sounds by AUTHOR: Jos\xE9 R.").Build();
+    bytes[fixture::SpjBuilder::RecordOffset(0) + 3] = 1;
+    Choose(Write("Broken.spj", bytes));
+
+    ASSERT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_EQ(dialogs.critical[0].toStdString(), CorruptionMessage("broken.spj"));
+    EXPECT_FALSE(Shown("WavefileGrid"));
+    EXPECT_FALSE(Shown("Label2"));
+    EXPECT_TRUE(Shown("Label3"));
+    EXPECT_EQ(ProjectButtons(), kAllDisabled);
+    EXPECT_EQ(Label("lblAuthor")->text(), "Jos\u00E9 R.");
+    EXPECT_EQ(Label("lblSPJName")->text(), "BROKEN.SPJ");
+    EXPECT_EQ(session.project, nullptr);
+
+    // Refused before the header was read: no author to show.
+    Choose(Write("tiny.spj", {1, 2, 3}));
+    ASSERT_EQ(dialogs.critical.size(), 2U);
+    EXPECT_TRUE(dialogs.critical[1].startsWith("Problem reading tiny.spj: "));
+    EXPECT_TRUE(Label("lblAuthor")->text().isEmpty());
+    EXPECT_EQ(ProjectButtons(), kAllDisabled);
+}
+
+TEST_F(TambreloxMainTest, CancellingKeepsTheProjectAndForgetsTheFolder) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    const auto shown = session.project;
+
+    Choose({});
+
+    EXPECT_EQ(dialogs.information, std::vector<QString>{kCancelMessage});
+    EXPECT_EQ(session.project, shown);
+    EXPECT_TRUE(session.SPJFolder.empty());
+    EXPECT_TRUE(Shown("WavefileGrid"));
+    EXPECT_EQ(ProjectButtons(), kAllEnabled);
+    EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
+
+    Choose({});
+    EXPECT_TRUE(dialogs.openFolders.back().isEmpty());
+}
+
+TEST_F(TambreloxMainTest, ASecondProjectReplacesTheFirst) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    Choose(Write("demo.spj", fixture::BuildDemoProject()));
+
+    EXPECT_EQ(Label("lblSPJName")->text(), "DEMO.SPJ");
+    EXPECT_EQ(Label("lblAuthor")->text(), "Jane Hobbyist");
+    const QAbstractItemModel& model = *Grid()->model();
+    ASSERT_EQ(model.rowCount(), 5 + 8);
+    EXPECT_EQ(model.data(model.index(0, 1)).toString(), " bell.wav");  // handle 3 sorts first
+    EXPECT_EQ(session.project->summary.clips.size(), 5U);
+    EXPECT_EQ(session.SPJAuthor, "Jane Hobbyist");
+}
+
+TEST_F(TambreloxMainTest, ThePathIsSplitAndShownInLowerCaseButOpenedAsItIs) {
+    const QString path = Write("Sounds/Steam/MyLoco.SPJ", fixture::MinimalProject().Build());
+    Choose(path);
+
+    EXPECT_TRUE(dialogs.critical.empty());
+    const QString folderShown = Lower(folder.path()) + "/sounds/steam/";
+    EXPECT_EQ(Label("lblSPJName")->text(), "MYLOCO.SPJ");
+    EXPECT_EQ(Label("lblSPJFolder")->text(), folderShown);
+    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
+    EXPECT_EQ(session.SPJFileName, "myloco.spj");
+
+    // The next dialog starts where the file really is.
+    Choose({});
+    EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds/Steam"));
+}
+
+TEST_F(TambreloxMainTest, AFileArgumentWithoutAFolderMeansTheCurrentFolder) {
+    Write("Here/loco.spj", fixture::MinimalProject().Build());
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.filePath("Here")));
+    window.OpenProject("loco.spj");
+    QDir::setCurrent(before);
+
+    EXPECT_TRUE(dialogs.critical.empty());
+    EXPECT_EQ(session.SPJFolder, (Lower(folder.path()) + "/here/").toStdString());
+    EXPECT_NE(session.project, nullptr);
+}
+
+TEST_F(TambreloxMainTest, ADroppedProjectIsOpenedAndOtherFilesAreNot) {
+    const QString project = Write("Dropped.SPJ", fixture::MinimalProject().Build());
+    const QString notes = Write("notes.txt", {'h', 'i'});
+    window.show();
+
+    const auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData mime;
+        mime.setUrls(urls);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &dropped);
+        QCoreApplication::sendPostedEvents(&window);
+        return true;
+    };
+
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(notes)}));
+    EXPECT_EQ(session.project, nullptr);
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(notes), QUrl::fromLocalFile(project)}));
+    EXPECT_EQ(Label("lblSPJName")->text(), "DROPPED.SPJ");
+    EXPECT_NE(session.project, nullptr);
+}
+
+TEST_F(TambreloxMainTest, ButtonsOfWindowsStillToComeSaySo) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    for (const char* name : {"Command1", "Command5", "Command7", "Command8"}) Button(name)->click();
+
+    EXPECT_EQ(dialogs.information,
+              (std::vector<QString>{"\"Print this display\" is not available yet.",
+                                    "\"Show/Print Startup CV Values\" is not available yet.",
+                                    "\"Show/Print Descriptive Text\" is not available yet.",
+                                    "\"Play Sound Clips\" is not available yet."}));
+}
+
+TEST_F(TambreloxMainTest, ShortcutsOpenAndQuit) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.openFolders.size(), 1U);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);  // nothing to print yet
+    EXPECT_EQ(dialogs.information, std::vector<QString>{kCancelMessage});
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// For people to look at; not compared with anything.
+TEST_F(TambreloxMainTest, ScreenshotsOfTheStartAndTheDemoProject) {
+    window.show();
+    const QString shots = QStringLiteral(TAMBRELOX_SCREENSHOT_DIR);
+    EXPECT_TRUE(window.grab().save(shots + "/mainwindow-start.png"));
+
+    window.OpenProject(Write("demo.spj", fixture::BuildDemoProject()));
+    ASSERT_TRUE(dialogs.critical.empty());
+    EXPECT_TRUE(window.grab().save(shots + "/mainwindow-demo.png"));
+}
+
+}  // namespace
+}  // namespace tambrelox
