@@ -13,10 +13,10 @@ namespace tambrelox::bench {
 // Once the watched window has been painted, prints the wall-clock time in
 // microseconds since the epoch and ends the program.
 class FirstPaintReporter : public QObject {
-public:
+  public:
     explicit FirstPaintReporter(QWidget& window) { window.installEventFilter(this); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
@@ -26,10 +26,12 @@ protected:
         return false;
     }
 
-private:
+  private:
     void Report() {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
-        std::printf("%lld\n", static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+        std::printf("%lld\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
         std::fflush(stdout);
         QCoreApplication::quit();
     }

@@ -2,40 +2,37 @@
 
 #include <cmath>
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace tambrelox {
 namespace {
 
-constexpr auto kPictureResource = ":/tambrelox/tambrelox.svg";
-constexpr int kIconSides[] = {16, 32, 48, 64, 128};
-
-QPixmap Render(QSvgRenderer& renderer, int side, qreal devicePixelRatio) {
-    const int pixels = static_cast<int>(std::lround(side * devicePixelRatio));
-    QPixmap picture(pixels, pixels);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter);
-    painter.end();
-    picture.setDevicePixelRatio(devicePixelRatio);
-    return picture;
-}
+constexpr int kPictureSide = 205;
 
 }  // namespace
 
-QPixmap ProgramPicture(int side, qreal devicePixelRatio) {
-    QSvgRenderer renderer{QString::fromLatin1(kPictureResource)};
-    return Render(renderer, side, devicePixelRatio);
+const QPixmap& ProgramPicture() {
+    static const QPixmap picture = [] {
+        const qreal ratio = qApp->devicePixelRatio();
+        const int pixels = static_cast<int>(std::lround(kPictureSide * ratio));
+        QPixmap drawn(pixels, pixels);
+        drawn.fill(Qt::transparent);
+        QSvgRenderer renderer{QStringLiteral(":/tambrelox/tambrelox.svg")};
+        QPainter painter(&drawn);
+        renderer.render(&painter);
+        painter.end();
+        drawn.setDevicePixelRatio(ratio);
+        return drawn;
+    }();
+    return picture;
 }
 
 const QIcon& ProgramIcon() {
-    static const QIcon icon = [] {
-        QSvgRenderer renderer{QString::fromLatin1(kPictureResource)};
-        QIcon sizes;
-        for (const int side : kIconSides) sizes.addPixmap(Render(renderer, side, 1.0));
-        return sizes;
-    }();
+    // Scaled down from the picture on demand; drawing the picture again at
+    // icon sizes would cost start-up time for no visible gain.
+    static const QIcon icon(ProgramPicture());
     return icon;
 }
 

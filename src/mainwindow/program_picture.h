@@ -6,8 +6,8 @@
 namespace tambrelox {
 
 // The program's picture, a grey steam locomotive with two musical notes above
-// it, drawn `side` pixels square for a screen of the given pixel ratio.
-[[nodiscard]] QPixmap ProgramPicture(int side, qreal devicePixelRatio);
+// it, 205 pixels square at the screen's pixel ratio. Drawn once per run.
+[[nodiscard]] const QPixmap& ProgramPicture();
 
 // The same picture as the icon of every window.
 [[nodiscard]] const QIcon& ProgramIcon();

@@ -13,7 +13,7 @@ namespace tambrelox {
 // demand, only brought up while it is open, and built afresh once it has been
 // closed. Its open flag is true from opening until the window is gone.
 class SecondaryWindow {
-public:
+  public:
     using Factory = std::function<std::unique_ptr<QWidget>()>;
 
     // An empty factory stands for a window the program does not have yet.
@@ -28,7 +28,7 @@ public:
     // Returns at once; the caller's window stays usable while this one is open.
     void Open();
 
-private:
+  private:
     bool& showing_;
     Factory factory_;
     QPointer<QWidget> window_;

@@ -36,7 +36,6 @@ constexpr auto kFileFilter = "Sound Project Files (*.spj)";
 constexpr auto kNoFileChosen = "No Sound Project File (.spj) was selected!";
 constexpr auto kProjectSuffix = "spj";
 
-constexpr int kPictureSide = 205;
 constexpr qreal kWindowFontPoints = 8.25;
 constexpr qreal kControlFontPoints = 12;
 constexpr int kGridColumns = 7;
@@ -69,7 +68,9 @@ QString FromUtf8(std::string_view text) {
 }
 
 // The author text is Windows-1252 and may carry the NULs that filled its field.
-QString AuthorText(std::string_view author) { return FromUtf8(Windows1252ToUtf8(CutAtNul(author))); }
+QString AuthorText(std::string_view author) {
+    return FromUtf8(Windows1252ToUtf8(CutAtNul(author)));
+}
 
 QString NotAvailableYet(const QPushButton& button) {
     return QStringLiteral("\"%1\" is not available yet.").arg(button.text());
@@ -154,7 +155,7 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, QWidge
 void TambreloxMain::CreateControls() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(ProgramPicture(kPictureSide, devicePixelRatioF()));
+    Image1->setPixmap(ProgramPicture());
 
     Command2 = MakeButton(this, "Command2", QStringLiteral("Get SPJ File"));
     Colour(*Command2, kGreen);
@@ -272,7 +273,8 @@ void TambreloxMain::Form_Load() {
     grid_.SetCols(kGridColumns);
     grid_.SetRows(1);
     grid_.SetColWidth(kFileNameColumn, kFileNameTwips);
-    for (int col = kFirstSizeColumn; col < kGridColumns; ++col) grid_.SetColWidth(col, kSizeColumnTwips);
+    for (int col = kFirstSizeColumn; col < kGridColumns; ++col)
+        grid_.SetColWidth(col, kSizeColumnTwips);
     grid_.SetColAlignment(kFileNameColumn, GridAlignment::Centre);
     grid_.SetFormatString(kSummaryGridFormat);
     RefreshGrid();
@@ -313,15 +315,25 @@ void TambreloxMain::Command2_Click() {
     OpenProject(chosen);
 }
 
-void TambreloxMain::Command1_Click() { dialogs_.Information(this, NotAvailableYet(*Command1)); }
+void TambreloxMain::Command1_Click() {
+    dialogs_.Information(this, NotAvailableYet(*Command1));
+}
 
-void TambreloxMain::Command5_Click() { OpenSecondaryWindow(cvShow_, *Command5); }
+void TambreloxMain::Command5_Click() {
+    OpenSecondaryWindow(cvShow_, *Command5);
+}
 
-void TambreloxMain::Command7_Click() { OpenSecondaryWindow(spjText_, *Command7); }
+void TambreloxMain::Command7_Click() {
+    OpenSecondaryWindow(spjText_, *Command7);
+}
 
-void TambreloxMain::Command8_Click() { OpenSecondaryWindow(soundTest_, *Command8); }
+void TambreloxMain::Command8_Click() {
+    OpenSecondaryWindow(soundTest_, *Command8);
+}
 
-void TambreloxMain::Command3_Click() { close(); }
+void TambreloxMain::Command3_Click() {
+    close();
+}
 
 void TambreloxMain::OpenSecondaryWindow(SecondaryWindow& window, const QPushButton& button) {
     if (!window.available()) {
@@ -377,7 +389,8 @@ void TambreloxMain::RefreshGrid() {
 }
 
 void TambreloxMain::SetProjectButtonsEnabled(bool enabled) {
-    for (QPushButton* button : {Command1, Command5, Command7, Command8}) button->setEnabled(enabled);
+    for (QPushButton* button : {Command1, Command5, Command7, Command8})
+        button->setEnabled(enabled);
 }
 
 void TambreloxMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -390,7 +403,8 @@ void TambreloxMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // Opened once the drop has finished, so a message box cannot hold up the
     // program the file came from.
-    QMetaObject::invokeMethod(this, [this, chosen = *path] { OpenProject(chosen); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, chosen = *path] { OpenProject(chosen); }, Qt::QueuedConnection);
 }
 
 }  // namespace tambrelox

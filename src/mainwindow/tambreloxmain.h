@@ -28,18 +28,18 @@ struct Refusal;
 class TambreloxMain : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     TambreloxMain(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // Opens a project as if it had been chosen with "Get SPJ File". A path
     // without a folder names a file in the current folder.
     void OpenProject(const QString& path);
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void ArrangeControls();
     void AddShortcut(const QKeySequence& keys, QPushButton& button);

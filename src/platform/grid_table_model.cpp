@@ -59,7 +59,8 @@ void ApplyGridColumnWidths(QTableView& view, const GridModel& grid) {
 void WidenGridColumnsToContents(QTableView& view) {
     const QAbstractItemView& items = view;  // the table view hides its size hint
     for (int col = 0; col < view.horizontalHeader()->count(); ++col) {
-        const int needed = std::max(view.horizontalHeader()->sectionSizeHint(col), items.sizeHintForColumn(col));
+        const int needed =
+            std::max(view.horizontalHeader()->sectionSizeHint(col), items.sizeHintForColumn(col));
         if (view.columnWidth(col) < needed) view.setColumnWidth(col, needed);
     }
 }

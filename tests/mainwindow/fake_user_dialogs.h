@@ -11,12 +11,12 @@ namespace tambrelox::testing {
 
 // Answers every dialog at once and remembers what was asked.
 class FakeUserDialogs : public UserDialogs {
-public:
+  public:
     std::vector<QString> critical;
     std::vector<QString> information;
     std::vector<QString> openFolders;  // the folder each open-file dialog started in
     std::vector<QString> openFilters;
-    std::deque<QString> chosenFiles;   // answers to the open-file dialog; empty means cancel
+    std::deque<QString> chosenFiles;  // answers to the open-file dialog; empty means cancel
 
     void Critical(QWidget*, const QString& text) override { critical.push_back(text); }
     void Information(QWidget*, const QString& text) override { information.push_back(text); }

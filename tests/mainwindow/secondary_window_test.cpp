@@ -8,7 +8,9 @@
 namespace tambrelox {
 namespace {
 
-void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void DeleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 TEST(SecondaryWindow, KeepsOneInstanceAndBuildsItAfreshAfterItWasClosed) {
     bool showing = false;
@@ -45,7 +47,8 @@ TEST(SecondaryWindow, KeepsOneInstanceAndBuildsItAfreshAfterItWasClosed) {
 
 TEST(SecondaryWindow, ClosesItsWindowWithoutTouchingTheFlagAfterwards) {
     auto showing = std::make_unique<bool>(false);
-    auto secondary = std::make_unique<SecondaryWindow>(*showing, [] { return std::make_unique<QWidget>(); });
+    auto secondary =
+        std::make_unique<SecondaryWindow>(*showing, [] { return std::make_unique<QWidget>(); });
     secondary->Open();
     const QPointer<QWidget> window = secondary->window();
 

@@ -18,9 +18,9 @@
 
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
-#include "qstring_printer.h"
 #include "project/spj_reader.h"
 #include "project/summary_grid.h"
+#include "qstring_printer.h"
 #include "spj_builder.h"
 
 namespace tambrelox {
@@ -30,10 +30,12 @@ using testing::FakeUserDialogs;
 
 const QString kCancelMessage = QStringLiteral("No Sound Project File (.spj) was selected!");
 
-QString Lower(const QString& text) { return text.toLower(); }
+QString Lower(const QString& text) {
+    return text.toLower();
+}
 
 class TambreloxMainTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir folder;
     FakeUserDialogs dialogs;
     SessionState session;
@@ -65,9 +67,11 @@ protected:
                 Button("Command7")->isEnabled(), Button("Command8")->isEnabled()};
     }
 
-    int Pixels(int twips) { return static_cast<int>(std::lround(twips * Grid()->logicalDpiX() / 1440.0)); }
+    int Pixels(int twips) {
+        return static_cast<int>(std::lround(twips * Grid()->logicalDpiX() / 1440.0));
+    }
 
-private:
+  private:
     template <class T>
     T* Control(const char* name) {
         T* control = window.findChild<T*>(QString::fromLatin1(name));
@@ -122,20 +126,23 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
     EXPECT_EQ(Label("lblSPJFolder")->text(), Lower(folder.path()) + "/");
     EXPECT_EQ(Label("lblAuthor")->text(), "Test Maker");
     EXPECT_EQ(Label("Label2")->text(), "any SFX Decoder");
-    for (const char* shown : {"WavefileGrid", "Label1", "Label2", "Label16", "Label10", "Label14"}) {
+    for (const char* shown :
+         {"WavefileGrid", "Label1", "Label2", "Label16", "Label10", "Label14"}) {
         EXPECT_TRUE(Shown(shown)) << shown;
     }
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
 
     GridModel expected;
     PrepareSummaryGrid(expected);
-    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), NumberFormat::FromUserLocale(), expected);
+    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), NumberFormat::FromUserLocale(),
+                    expected);
     const QAbstractItemModel& model = *Grid()->model();
     ASSERT_EQ(model.rowCount(), 2 + 8);  // two clips, then the totals and counts
     ASSERT_EQ(model.rowCount(), expected.Rows() - 1);
     for (int row = 0; row < model.rowCount(); ++row) {
         for (int col = 0; col < model.columnCount(); ++col) {
-            EXPECT_EQ(model.data(model.index(row, col)).toString().toStdString(), expected.Cell(row + 1, col))
+            EXPECT_EQ(model.data(model.index(row, col)).toString().toStdString(),
+                      expected.Cell(row + 1, col))
                 << row << "," << col;
         }
     }
@@ -144,7 +151,8 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
     EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
     EXPECT_GE(Grid()->columnWidth(6), Pixels(900));
     for (int col = 0; col < model.columnCount(); ++col) {
-        EXPECT_GE(Grid()->columnWidth(col), Grid()->horizontalHeader()->sectionSizeHint(col)) << col;
+        EXPECT_GE(Grid()->columnWidth(col), Grid()->horizontalHeader()->sectionSizeHint(col))
+            << col;
     }
 
     ASSERT_NE(session.project, nullptr);
@@ -280,7 +288,7 @@ TEST_F(TambreloxMainTest, ShortcutsOpenAndQuit) {
 
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(dialogs.openFolders.size(), 1U);
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);  // nothing to print yet
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);  // disabled without a project
     EXPECT_EQ(dialogs.information, std::vector<QString>{kCancelMessage});
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
