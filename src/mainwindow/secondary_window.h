@@ -25,7 +25,8 @@ class SecondaryWindow {
     [[nodiscard]] bool available() const { return static_cast<bool>(factory_); }
     [[nodiscard]] QWidget* window() const { return window_; }
 
-    // Returns at once; the caller's window stays usable while this one is open.
+    // Only when available(). Returns at once; the caller's window stays usable
+    // while this one is open.
     void Open();
 
   private:

@@ -403,8 +403,7 @@ void TambreloxMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // Opened once the drop has finished, so a message box cannot hold up the
     // program the file came from.
-    QMetaObject::invokeMethod(
-        this, [this, chosen = *path] { OpenProject(chosen); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, "OpenProject", Qt::QueuedConnection, Q_ARG(QString, *path));
 }
 
 }  // namespace tambrelox

@@ -33,7 +33,7 @@ class TambreloxMain : public QWidget {
 
     // Opens a project as if it had been chosen with "Get SPJ File". A path
     // without a folder names a file in the current folder.
-    void OpenProject(const QString& path);
+    Q_INVOKABLE void OpenProject(const QString& path);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

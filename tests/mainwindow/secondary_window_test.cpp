@@ -58,10 +58,5 @@ TEST(SecondaryWindow, ClosesItsWindowWithoutTouchingTheFlagAfterwards) {
     EXPECT_TRUE(window.isNull());
 }
 
-TEST(SecondaryWindow, WithoutAFactoryIsNotAvailable) {
-    bool showing = false;
-    EXPECT_FALSE(SecondaryWindow(showing, {}).available());
-}
-
 }  // namespace
 }  // namespace tambrelox

@@ -30,10 +30,6 @@ using testing::FakeUserDialogs;
 
 const QString kCancelMessage = QStringLiteral("No Sound Project File (.spj) was selected!");
 
-QString Lower(const QString& text) {
-    return text.toLower();
-}
-
 class TambreloxMainTest : public ::testing::Test {
   protected:
     QTemporaryDir folder;
@@ -99,19 +95,13 @@ TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabled) {
     for (const char* hidden : {"Label1", "Label2", "Label16", "Label10", "Label14"}) {
         EXPECT_FALSE(Shown(hidden)) << hidden;
     }
-    for (const char* empty : {"lblSPJName", "lblSPJFolder", "lblAuthor"}) {
-        EXPECT_TRUE(Label(empty)->text().isEmpty()) << empty;
-    }
+    EXPECT_TRUE(Label("lblSPJName")->text().isEmpty());
 
-    // The grid's heading and the widths of the file name and size columns.
-    const QAbstractItemModel& model = *Grid()->model();
-    EXPECT_EQ(model.rowCount(), 0);
-    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "  Wave File Name   ");
-    EXPECT_EQ(model.headerData(6, Qt::Horizontal).toString(), " FlashSize* ");
+    // The widths of the file name and size columns.
     EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
     EXPECT_GE(Grid()->columnWidth(5), Pixels(900));
 
-    EXPECT_EQ(session.SPJFolder, Lower(QDir::homePath() + "/").toStdString());
+    EXPECT_EQ(session.SPJFolder, (QDir::homePath() + "/").toLower().toStdString());
     Choose({});
     EXPECT_EQ(dialogs.openFolders.front(), QDir::homePath());
     EXPECT_EQ(dialogs.openFilters.front(), "Sound Project Files (*.spj)");
@@ -123,7 +113,7 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
 
     EXPECT_TRUE(dialogs.critical.empty());
     EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
-    EXPECT_EQ(Label("lblSPJFolder")->text(), Lower(folder.path()) + "/");
+    EXPECT_EQ(Label("lblSPJFolder")->text(), folder.path().toLower() + "/");
     EXPECT_EQ(Label("lblAuthor")->text(), "Test Maker");
     EXPECT_EQ(Label("Label2")->text(), "any SFX Decoder");
     for (const char* shown :
@@ -157,7 +147,7 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
 
     ASSERT_NE(session.project, nullptr);
     EXPECT_EQ(session.SPJFileName, "minimal.spj");
-    EXPECT_EQ(session.SPJPath, Lower(folder.path()).toStdString() + "/minimal.spj");
+    EXPECT_EQ(session.SPJPath, folder.path().toLower().toStdString() + "/minimal.spj");
     EXPECT_EQ(session.SPJAuthor, "Test Maker");
 }
 
@@ -219,31 +209,25 @@ TEST_F(TambreloxMainTest, ASecondProjectReplacesTheFirst) {
     EXPECT_EQ(session.SPJAuthor, "Jane Hobbyist");
 }
 
-TEST_F(TambreloxMainTest, ThePathIsSplitAndShownInLowerCaseButOpenedAsItIs) {
-    const QString path = Write("Sounds/Steam/MyLoco.SPJ", fixture::MinimalProject().Build());
-    Choose(path);
+TEST_F(TambreloxMainTest, PathsAreSplitAndShownInLowerCaseButOpenedAsTheyAre) {
+    Choose(Write("Sounds/Steam/MyLoco.SPJ", fixture::MinimalProject().Build()));
 
     EXPECT_TRUE(dialogs.critical.empty());
-    const QString folderShown = Lower(folder.path()) + "/sounds/steam/";
+    const QString folderShown = folder.path().toLower() + "/sounds/steam/";
     EXPECT_EQ(Label("lblSPJName")->text(), "MYLOCO.SPJ");
     EXPECT_EQ(Label("lblSPJFolder")->text(), folderShown);
     EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
     EXPECT_EQ(session.SPJFileName, "myloco.spj");
-
     // The next dialog starts where the file really is.
     Choose({});
     EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds/Steam"));
-}
 
-TEST_F(TambreloxMainTest, AFileArgumentWithoutAFolderMeansTheCurrentFolder) {
-    Write("Here/loco.spj", fixture::MinimalProject().Build());
+    // A file argument without a folder names a file in the current folder.
     const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(folder.filePath("Here")));
-    window.OpenProject("loco.spj");
+    ASSERT_TRUE(QDir::setCurrent(folder.filePath("Sounds/Steam")));
+    window.OpenProject("MyLoco.SPJ");
     QDir::setCurrent(before);
-
-    EXPECT_TRUE(dialogs.critical.empty());
-    EXPECT_EQ(session.SPJFolder, (Lower(folder.path()) + "/here/").toStdString());
+    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
     EXPECT_NE(session.project, nullptr);
 }
 

@@ -1,4 +1,4 @@
-#include <cstdio>
+#include <iostream>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        std::fputs("tambrelox: give at most one file\n", stderr);
+        std::cerr << "tambrelox: give at most one file\n";
         return kUsageError;
     }
 
