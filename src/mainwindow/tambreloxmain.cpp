@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "mainwindow/program_picture.h"
+#include "mainwindow/summary_printing.h"
 #include "platform/grid_table_model.h"
 #include "platform/user_dialogs.h"
 #include "project/chosen_file.h"
@@ -290,12 +291,11 @@ void TambreloxMain::Form_Load() {
 }
 
 void TambreloxMain::OpenProject(const QString& path) {
-    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    const ChosenFile file = SplitChosenPath(absolute.toStdString());
+    const ChosenFile file = ChosenFromArgument(path.toStdString());
     session_.SPJFolder = file.folder;
     session_.SPJFileName = file.fileName;
     session_.SPJPath = file.folder + file.fileName;
-    dialogFolder_ = QFileInfo(absolute).path();
+    dialogFolder_ = QDir::cleanPath(QFileInfo(path).absolutePath());
 
     lblSPJName->setText(FromUtf8(Utf8Upper(file.fileName)));
     lblSPJFolder->setText(FromUtf8(file.folder));
@@ -316,7 +316,7 @@ void TambreloxMain::Command2_Click() {
 }
 
 void TambreloxMain::Command1_Click() {
-    dialogs_.Information(this, NotAvailableYet(*Command1));
+    PrintSummaryWithDialog(this, grid_, session_, dialogs_);
 }
 
 void TambreloxMain::Command5_Click() {

@@ -17,6 +17,7 @@ class FakeUserDialogs : public UserDialogs {
     std::vector<QString> openFolders;  // the folder each open-file dialog started in
     std::vector<QString> openFilters;
     std::deque<QString> chosenFiles;  // answers to the open-file dialog; empty means cancel
+    int printerSetUps = 0;            // each one cancelled
 
     void Critical(QWidget*, const QString& text) override { critical.push_back(text); }
     void Information(QWidget*, const QString& text) override { information.push_back(text); }
@@ -29,7 +30,10 @@ class FakeUserDialogs : public UserDialogs {
         return chosen;
     }
     QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
-    bool SetUpPrinter(QWidget*, QPrinter&) override { return false; }
+    bool SetUpPrinter(QWidget*, QPrinter&) override {
+        ++printerSetUps;
+        return false;
+    }
 };
 
 }  // namespace tambrelox::testing

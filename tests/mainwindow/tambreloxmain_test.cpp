@@ -257,23 +257,27 @@ TEST_F(TambreloxMainTest, ADroppedProjectIsOpenedAndOtherFilesAreNot) {
 
 TEST_F(TambreloxMainTest, ButtonsOfWindowsStillToComeSaySo) {
     Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
-    for (const char* name : {"Command1", "Command5", "Command7", "Command8"}) Button(name)->click();
+    for (const char* name : {"Command5", "Command7", "Command8"}) Button(name)->click();
 
     EXPECT_EQ(dialogs.information,
-              (std::vector<QString>{"\"Print this display\" is not available yet.",
-                                    "\"Show/Print Startup CV Values\" is not available yet.",
+              (std::vector<QString>{"\"Show/Print Startup CV Values\" is not available yet.",
                                     "\"Show/Print Descriptive Text\" is not available yet.",
                                     "\"Play Sound Clips\" is not available yet."}));
 }
 
-TEST_F(TambreloxMainTest, ShortcutsOpenAndQuit) {
+TEST_F(TambreloxMainTest, ShortcutsOpenPrintAndQuit) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(dialogs.openFolders.size(), 1U);
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);  // disabled without a project
-    EXPECT_EQ(dialogs.information, std::vector<QString>{kCancelMessage});
+    EXPECT_EQ(dialogs.printerSetUps, 0);
+    dialogs.chosenFiles.push_back(Write("minimal.spj", fixture::MinimalProject().Build()));
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_NE(session.project, nullptr);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.printerSetUps, 1);
+    EXPECT_TRUE(dialogs.information.empty());  // a cancelled print ends silently
+
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
 }
