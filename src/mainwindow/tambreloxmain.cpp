@@ -21,8 +21,10 @@
 
 #include "mainwindow/program_picture.h"
 #include "mainwindow/summary_printing.h"
+#include "platform/audio_sink_device.h"
 #include "platform/grid_table_model.h"
 #include "platform/user_dialogs.h"
+#include "player/soundtest.h"
 #include "project/chosen_file.h"
 #include "project/spj_reader.h"
 #include "project/summary_grid.h"
@@ -133,7 +135,10 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, QWidge
       numberFormat_(NumberFormat::FromUserLocale()),
       cvShow_(session.CVShowing, {}),
       spjText_(session.TextShowing, {}),
-      soundTest_(session.SoundShowing, {}) {
+      soundTest_(session.SoundShowing, [this] {
+          return std::make_unique<SoundTest>(session_, dialogs_,
+                                             std::make_unique<AudioSinkDevice>());
+      }) {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(ProgramIcon());
     setFont(SansFont(kWindowFontPoints));
