@@ -17,6 +17,15 @@ json=$("$SPJINFO" --json "$DEMO" "$DEMO")
 check "one JSON line per file" '[ $(wc -l <<<"$json") -eq 2 ]'
 check "JSON carries the totals" 'grep -q "\"projectTotal\":" <<<"$json"'
 
+cvs=$("$SPJINFO" --cvs "$DEMO")
+check "one line per CV" '[ $(wc -l <<<"$cvs") -eq 255 ]'
+check "first CV row" '[ "$(head -n1 <<<"$cvs")" = "CV 1	Two-Digit Address	03	3 	00000011" ]'
+check "custom name with its value" 'grep -Fqx "CV 140	Whistle Volume	B4	180 	10110100" <<<"$cvs"'
+
+"$SPJINFO" --text "$DEMO" >"$tmp/text"
+check "text starts with its first line and CR LF" '[ "$(head -n1 "$tmp/text")" = "$(printf "Demo Steam Locomotive Sound Project\r")" ]'
+check "text ends with its last line" '[ "$(tail -c 19 "$tmp/text")" = "$(printf "Enjoy the sounds!\r\n")" ]'
+
 report=$("$SPJINFO" --report summary "$DEMO"); status=$?
 check "report exits 0" '[ $status -eq 0 ]'
 check "report title line" 'sed -n 2p <<<"$report" | grep -q "^ *Components in SPJ: /.*/demo.spj$"'

@@ -52,6 +52,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             command.request = Request::Version;
         } else if (argument == "--json") {
             command.mode = OutputMode::Json;
+        } else if (argument == "--cvs") {
+            command.mode = OutputMode::CVTable;
+        } else if (argument == "--text") {
+            command.mode = OutputMode::DescriptiveText;
         } else if (argument == kReportOption || argument.starts_with(kReportJoined)) {
             const bool joined = argument != kReportOption;
             if (!joined && ++i == arguments.size())
@@ -87,12 +91,14 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText() {
-    return "Usage: spjinfo [--json | --report summary] FILE...\n"
+    return "Usage: spjinfo [--json | --cvs | --text | --report summary] FILE...\n"
            "       spjinfo --extract DIR FILE\n"
            "       spjinfo --repeat N OUT FILE\n"
            "Shows what is inside SFX sound project (.spj) files.\n"
            "\n"
            "  --json            one JSON object per file and line\n"
+           "  --cvs             the startup CVs 1 to 255, one TAB-separated line each\n"
+           "  --text            the descriptive text, byte for byte\n"
            "  --report summary  the printed summary as plain text, a form feed line between pages\n"
            "  --extract DIR     write every sound clip to DIR as a wave file under its name\n"
            "  --repeat N OUT    write the ten-second repeat wave of clip N (0 is the first)\n"

@@ -8,7 +8,7 @@
 namespace tambrelox::spjinfo {
 
 enum class Request { Run, Help, Version };
-enum class OutputMode { Summary, Json, SummaryReport, ExtractClips, RepeatWave };
+enum class OutputMode { Summary, Json, CVTable, DescriptiveText, SummaryReport, ExtractClips, RepeatWave };
 
 struct CommandLine {
     Request request = Request::Run;

@@ -5,6 +5,7 @@
 #include "app/spjinfo/clip_output.h"
 #include "app/spjinfo/command_line.h"
 #include "app/spjinfo/summary_output.h"
+#include "app/spjinfo/viewer_output.h"
 #include "project/chosen_file.h"
 #include "project/spj_reader.h"
 #include "project/title_line.h"
@@ -58,6 +59,12 @@ int main(int argc, char** argv) {
                 break;
             case spjinfo::OutputMode::Json:
                 spjinfo::WriteSummaryJson(std::cout, file, outcome.value(), format);
+                break;
+            case spjinfo::OutputMode::CVTable:
+                spjinfo::WriteCVTable(std::cout, outcome.value());
+                break;
+            case spjinfo::OutputMode::DescriptiveText:
+                spjinfo::WriteDescriptiveText(std::cout, outcome.value());
                 break;
             case spjinfo::OutputMode::SummaryReport:
                 if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page

@@ -1,0 +1,24 @@
+#include "app/spjinfo/viewer_output.h"
+
+#include "cvviewer/cv_table.h"
+
+namespace tambrelox::spjinfo {
+
+void WriteCVTable(std::ostream& out, const Project& project) {
+    CVNames names;
+    LoadCVNames(project, names);
+    GridModel grid;
+    PrepareCVGrid(grid);
+    BuildCVRows(project, names, grid);
+    for (int row = 1; row < grid.Rows(); ++row) {
+        for (int col = 0; col < grid.Cols(); ++col) out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
+        out << '\n';
+    }
+}
+
+void WriteDescriptiveText(std::ostream& out, const Project& project) {
+    const auto text = project.descriptiveText().bytes();
+    out.write(reinterpret_cast<const char*>(text.data()), static_cast<std::streamsize>(text.size()));
+}
+
+}  // namespace tambrelox::spjinfo
