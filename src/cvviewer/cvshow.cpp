@@ -1,0 +1,97 @@
+#include "cvviewer/cvshow.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "cvviewer/cv_table.h"
+#include "platform/grid_table_model.h"
+#include "project/title_line.h"
+
+namespace tambrelox {
+namespace {
+
+constexpr auto kNote =
+    "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
+    "These names show in Quenderlith.";
+
+constexpr int kWindowHeight = 560;
+constexpr int kRowPadding = 4;  // pixels above and below a row's text
+
+}  // namespace
+
+CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(session),
+      dialogs_(dialogs),
+      gridModel_(new GridTableModel(grid_, this)),
+      CVGrid(new QTableView(this)),
+      Image1(new QLabel(this)),
+      Label2(new QLabel(QString::fromUtf8(kNote), this)),
+      Command2(new QPushButton(QStringLiteral("Print List of non-zero value CVs"), this)),
+      Command1(new QPushButton(QStringLiteral("Close"), this)),
+      Label1(new QLabel(this)) {
+    setObjectName(QStringLiteral("CVShow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    CVGrid->setObjectName(QStringLiteral("CVGrid"));
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    CVGrid->setModel(gridModel_);
+    CVGrid->verticalHeader()->hide();
+    CVGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    CVGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    CVGrid->verticalHeader()->setDefaultSectionSize(CVGrid->fontMetrics().height() + kRowPadding);
+    // The program's picture (a locomotive with musical notes) goes here once the shared picture exists.
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setMinimumSize(200, 150);
+    Label2->setWordWrap(true);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(Image1);
+    side->addWidget(Label2);
+    side->addStretch();
+    side->addWidget(Command2);
+    side->addWidget(Command1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(CVGrid, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addWidget(Label1, 1, 0, 1, 2);
+    layout->setColumnStretch(0, 1);
+
+    connect(Command1, &QPushButton::clicked, this, &CVShow::Command1_Click);
+    Form_Load();
+    resize(sizeHint().width(), kWindowHeight);
+}
+
+void CVShow::Form_Load() {
+    Label1->setText(QString::fromUtf8(kTitleLine));
+    setWindowTitle(QStringLiteral("Start Up CVs for ") + QString::fromStdString(session_.SPJFileName));
+    PrepareCVGrid(grid_);
+    if (session_.project) {
+        LoadCVNames(*session_.project, cvNames_);
+        BuildCVRows(*session_.project, cvNames_, grid_);
+    }
+    gridModel_->Refresh();
+    ApplyGridColumnWidths(*CVGrid, grid_);
+    CVGrid->setMinimumWidth(CVGrid->horizontalHeader()->length() + CVGrid->verticalScrollBar()->sizeHint().width() +
+                            2 * CVGrid->frameWidth());
+}
+
+void CVShow::Command1_Click() { close(); }
+
+void CVShow::closeEvent(QCloseEvent* event) {
+    session_.CVShowing = false;
+    emit Closed();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace tambrelox

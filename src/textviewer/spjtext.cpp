@@ -1,0 +1,88 @@
+#include "textviewer/spjtext.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "project/title_line.h"
+#include "textviewer/text_lines.h"
+
+namespace tambrelox {
+namespace {
+
+constexpr int kTextPointSize = 12;
+
+// No close box in the title bar: the window is left through its Close button.
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
+
+QString ShownText(const SessionState& session) {
+    if (!session.project) return {};
+    QStringList lines;
+    for (const std::string& line : DescriptiveTextLines(session.project->descriptiveText())) {
+        lines.append(QString::fromStdString(line));
+    }
+    return lines.join('\n');
+}
+
+}  // namespace
+
+SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent, kWindowFlags),
+      session_(session),
+      dialogs_(dialogs),
+      Text1(new QPlainTextEdit(this)),
+      Command1(new QPushButton(QStringLiteral("Close"), this)),
+      Command2(new QPushButton(QStringLiteral("Print"), this)),
+      Label1(new QLabel(this)) {
+    setObjectName(QStringLiteral("SPJText"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Descriptive Text File"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    QFont large = font();
+    large.setPointSize(kTextPointSize);
+    Text1->setFont(large);
+    Command1->setFont(large);
+    Command2->setFont(large);
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Command1);
+    bottom->addWidget(Command2);
+    bottom->addStretch();
+    bottom->addWidget(Label1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Text1);
+    layout->addLayout(bottom);
+    resize(640, 480);
+
+    connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
+    Form_Load();
+}
+
+void SPJText::Form_Load() {
+    setWindowTitle(QStringLiteral("Descriptive Text File for ") + QString::fromStdString(session_.SPJFileName));
+    Label1->setText(QString::fromUtf8(kTitleLine));
+    Text1->clear();
+    Text1->setPlainText(ShownText(session_));
+}
+
+void SPJText::Command1_Click() { close(); }
+
+void SPJText::closeEvent(QCloseEvent* event) {
+    session_.TextShowing = false;
+    emit Closed();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace tambrelox

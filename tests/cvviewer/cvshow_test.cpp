@@ -1,0 +1,113 @@
+#include "cvviewer/cvshow.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "fake_user_dialogs.h"
+#include "project/spj_reader.h"
+#include "screenshot.h"
+#include "spj_builder.h"
+
+namespace tambrelox {
+namespace {
+
+std::shared_ptr<const Project> ProjectWith(const std::string& text, std::uint8_t cv29) {
+    std::array<std::uint8_t, 256> values{};
+    values[1] = 3;
+    values[29] = cv29;
+    values[140] = 180;
+    fixture::SpjBuilder builder;
+    builder.Code(fixture::ProgramCode().End()).StartupCVs(values).Text(text);
+    auto outcome = ReadProject(builder.Build(), "diesel.spj");
+    EXPECT_TRUE(outcome.ok());
+    return std::make_shared<const Project>(std::move(outcome.value()));
+}
+
+class CVShowTest : public ::testing::Test {
+protected:
+    CVShowTest() {
+        session.SPJFileName = "diesel.spj";
+        session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
+        session.CVShowing = true;
+    }
+
+    QString Cell(const QTableView& grid, int row, int col) {
+        return grid.model()->data(grid.model()->index(row, col)).toString();
+    }
+
+    SessionState session;
+    testing::FakeUserDialogs dialogs;
+};
+
+TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
+    QPointer<CVShow> window = new CVShow(session, dialogs);
+    window->show();
+    // A project loaded while the window is open does not change it.
+    session.SPJFileName = "other.spj";
+    session.project = ProjectWith("", 0);
+
+    EXPECT_EQ(window->windowTitle(), "Start Up CVs for diesel.spj");
+    const auto* grid = window->findChild<QTableView*>("CVGrid");
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->model()->rowCount(), 255);
+    ASSERT_EQ(grid->model()->columnCount(), 5);
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(), "Hex");
+    EXPECT_EQ(Cell(*grid, 0, 1), "Two-Digit Address");
+    EXPECT_EQ(Cell(*grid, 28, 0), "CV 29");
+    EXPECT_EQ(Cell(*grid, 28, 2), "1D");
+    EXPECT_EQ(Cell(*grid, 28, 3), "29 ");
+    EXPECT_EQ(Cell(*grid, 139, 1), "Horn Blast");
+    EXPECT_EQ(Cell(*grid, 254, 0), "CV 255");
+    EXPECT_EQ(grid->columnWidth(1), std::lround(2400 * grid->logicalDpiX() / 1440.0));
+
+    EXPECT_EQ(window->findChild<QLabel*>("Label2")->text(),
+              "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
+              "These names show in Quenderlith.");
+    EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Tambrelox V1.0");
+    EXPECT_NE(window->findChild<QLabel*>("Image1"), nullptr);
+    EXPECT_EQ(window->findChild<QPushButton*>("Command2")->text(), "Print List of non-zero value CVs");
+    EXPECT_EQ(window->findChild<QPushButton*>("Command1")->text(), "Close");
+    testing::SaveScreenshot(*window, "cvshow");
+    window->close();
+}
+
+TEST_F(CVShowTest, CloseClearsTheFlagAndDiscardsTheWindow) {
+    QPointer<CVShow> window = new CVShow(session, dialogs);
+    window->show();
+    QSignalSpy closed(window.data(), &CVShow::Closed);
+
+    window->findChild<QPushButton*>("Command1")->click();
+    EXPECT_FALSE(session.CVShowing);
+    EXPECT_EQ(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(CVShowTest, TheTitleBarCloseActsAsClose) {
+    QPointer<CVShow> window = new CVShow(session, dialogs);
+    window->show();
+    QSignalSpy closed(window.data(), &CVShow::Closed);
+
+    window->close();  // what the window system's close request runs
+    EXPECT_FALSE(session.CVShowing);
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(CVShowTest, OpensEmptyWithoutAProject) {
+    session.project.reset();
+    QPointer<CVShow> window = new CVShow(session, dialogs);
+    EXPECT_EQ(window->findChild<QTableView*>("CVGrid")->model()->rowCount(), 0);
+    window->close();
+}
+
+}  // namespace
+}  // namespace tambrelox

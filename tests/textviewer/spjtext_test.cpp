@@ -1,0 +1,88 @@
+#include "textviewer/spjtext.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTextBlock>
+
+#include "fake_user_dialogs.h"
+#include "project/spj_reader.h"
+#include "screenshot.h"
+#include "spj_builder.h"
+
+namespace tambrelox {
+namespace {
+
+std::shared_ptr<const Project> ProjectWithText(const std::string& text) {
+    fixture::SpjBuilder builder;
+    builder.Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text);
+    auto outcome = ReadProject(builder.Build(), "diesel.spj");
+    EXPECT_TRUE(outcome.ok());
+    return std::make_shared<const Project>(std::move(outcome.value()));
+}
+
+class SPJTextTest : public ::testing::Test {
+protected:
+    SPJTextTest() {
+        session.SPJFileName = "diesel.spj";
+        session.project = ProjectWithText(
+            "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
+            "A long line that runs on and on well past the right edge of the text box, "
+            "so that the horizontal scroll bar has work to do.\r\n");
+        session.TextShowing = true;
+    }
+
+    SessionState session;
+    testing::FakeUserDialogs dialogs;
+};
+
+TEST_F(SPJTextTest, ShowsTheDescriptiveTextLineByLine) {
+    QPointer<SPJText> window = new SPJText(session, dialogs);
+    window->show();
+    session.project = ProjectWithText("another project");
+
+    EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    const auto* text = window->findChild<QPlainTextEdit*>("Text1");
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(text->document()->blockCount(), 6);
+    EXPECT_EQ(text->document()->findBlockByNumber(2).text(), QString::fromUtf8("Author: Ren\u00e9 Rail"));
+    EXPECT_EQ(text->document()->findBlockByNumber(3).text(), "\tIndented line");
+    EXPECT_EQ(text->document()->lastBlock().text(), "");
+    EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Tambrelox V1.0");
+    EXPECT_EQ(window->findChild<QPushButton*>("Command1")->text(), "Close");
+    EXPECT_EQ(window->findChild<QPushButton*>("Command2")->text(), "Print");
+    testing::SaveScreenshot(*window, "spjtext");
+    window->close();
+}
+
+TEST_F(SPJTextTest, AnEmptyTextShowsAnEmptyBox) {
+    session.project = ProjectWithText("");
+    QPointer<SPJText> window = new SPJText(session, dialogs);
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("Text1")->toPlainText(), "");
+    window->close();
+}
+
+TEST_F(SPJTextTest, CloseClearsTheFlagAndDiscardsTheWindow) {
+    QPointer<SPJText> window = new SPJText(session, dialogs);
+    window->show();
+    QSignalSpy closed(window.data(), &SPJText::Closed);
+
+    window->findChild<QPushButton*>("Command1")->click();
+    EXPECT_FALSE(session.TextShowing);
+    EXPECT_EQ(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+}  // namespace
+}  // namespace tambrelox
