@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "cvviewer/cv_table.h"
 #include "platform/grid_model.h"
 #include "project/spj_reader.h"
 #include "project/summary_grid.h"
 #include "project/text.h"
+#include "textviewer/text_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tambrelox;
@@ -16,7 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GridModel grid;
     PrepareSummaryGrid(grid);
     FillSummaryGrid(project, NumberFormat{}, grid);
-    (void)Windows1252ToUtf8(project.descriptiveText().text());
+    CVNames names;
+    LoadCVNames(project, names);
+    GridModel cvGrid;
+    PrepareCVGrid(cvGrid);
+    BuildCVRows(project, names, cvGrid);
+    (void)DescriptiveTextLines(project.descriptiveText());
     (void)Windows1252ToUtf8(CutAtNul(project.author));
     return 0;
 }

@@ -5,10 +5,12 @@
 
 #include <random>
 
+#include "cvviewer/cv_table.h"
 #include "demo_project.h"
 #include "platform/grid_model.h"
 #include "project/summary_grid.h"
 #include "project/text.h"
+#include "textviewer/text_lines.h"
 #include "test_files.h"
 
 namespace tambrelox {
@@ -29,7 +31,13 @@ void ExpectProjectOrRefusal(const Bytes& bytes, const std::string& what) {
     PrepareSummaryGrid(grid);
     FillSummaryGrid(project, NumberFormat{}, grid);
     EXPECT_GE(grid.Rows(), 9);
-    (void)Windows1252ToUtf8(project.descriptiveText().text());
+    CVNames names;
+    LoadCVNames(project, names);
+    GridModel cvGrid;
+    PrepareCVGrid(cvGrid);
+    BuildCVRows(project, names, cvGrid);
+    EXPECT_EQ(cvGrid.Rows(), 256);
+    EXPECT_FALSE(DescriptiveTextLines(project.descriptiveText()).empty());
 }
 
 std::vector<Bytes> Originals() {
