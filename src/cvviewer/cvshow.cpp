@@ -1,6 +1,5 @@
 #include "cvviewer/cvshow.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,7 +25,7 @@ constexpr int kRowPadding = 4;  // pixels above and below a row's text
 }  // namespace
 
 CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : ViewerWindow(session.CVShowing, parent, Qt::Window),
       session_(session),
       dialogs_(dialogs),
       gridModel_(new GridTableModel(grid_, this)),
@@ -37,7 +36,6 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
       Command1(new QPushButton(QStringLiteral("Close"), this)),
       Label1(new QLabel(this)) {
     setObjectName(QStringLiteral("CVShow"));
-    setAttribute(Qt::WA_DeleteOnClose);
     CVGrid->setObjectName(QStringLiteral("CVGrid"));
     Image1->setObjectName(QStringLiteral("Image1"));
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -87,11 +85,5 @@ void CVShow::Form_Load() {
 }
 
 void CVShow::Command1_Click() { close(); }
-
-void CVShow::closeEvent(QCloseEvent* event) {
-    session_.CVShowing = false;
-    emit Closed();
-    QWidget::closeEvent(event);
-}
 
 }  // namespace tambrelox

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QWidget>
-
 #include "cvviewer/cv_names.h"
 #include "platform/grid_model.h"
 #include "platform/user_dialogs.h"
+#include "platform/viewer_window.h"
 #include "project/session_state.h"
 
 class QLabel;
@@ -16,20 +15,12 @@ namespace tambrelox {
 class GridTableModel;
 
 // Shows the startup CVs 1 to 255 of the project loaded when it opened, and
-// prints those whose value is not zero. It deletes itself when closed.
-class CVShow : public QWidget {
+// prints those whose value is not zero. Closing it from its title bar acts as Close.
+class CVShow : public ViewerWindow {
     Q_OBJECT
 
 public:
     CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-signals:
-    // The window has closed and CVShowing is false again.
-    void Closed();
-
-protected:
-    // The title-bar close acts as the Close button.
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();

@@ -1,6 +1,5 @@
 #include "textviewer/spjtext.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -31,7 +30,7 @@ QString ShownText(const SessionState& session) {
 }  // namespace
 
 SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, kWindowFlags),
+    : ViewerWindow(session.TextShowing, parent, kWindowFlags),
       session_(session),
       dialogs_(dialogs),
       Text1(new QPlainTextEdit(this)),
@@ -39,7 +38,6 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
       Command2(new QPushButton(QStringLiteral("Print"), this)),
       Label1(new QLabel(this)) {
     setObjectName(QStringLiteral("SPJText"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Descriptive Text File"));
     Text1->setObjectName(QStringLiteral("Text1"));
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -78,11 +76,5 @@ void SPJText::Form_Load() {
 }
 
 void SPJText::Command1_Click() { close(); }
-
-void SPJText::closeEvent(QCloseEvent* event) {
-    session_.TextShowing = false;
-    emit Closed();
-    QWidget::closeEvent(event);
-}
 
 }  // namespace tambrelox

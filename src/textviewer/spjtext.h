@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "platform/user_dialogs.h"
+#include "platform/viewer_window.h"
 #include "project/session_state.h"
 
 class QLabel;
@@ -12,19 +11,12 @@ class QPushButton;
 namespace tambrelox {
 
 // Shows the project's descriptive text as the file holds it, and prints it.
-// Left only through its Close button; it deletes itself when closed.
-class SPJText : public QWidget {
+// It has no close box in its title bar: it is left through its Close button.
+class SPJText : public ViewerWindow {
     Q_OBJECT
 
 public:
     SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
-
-signals:
-    // The window has closed and TextShowing is false again.
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
