@@ -40,6 +40,12 @@ check "unknown report exits 2" '[ $status -eq 2 ] && grep -q "unknown report cvz
 "$SPJINFO" "$DEMO" --report >/dev/null 2>"$tmp/err"; status=$?
 check "report without a name exits 2" '[ $status -eq 2 ]'
 
+cvreport=$("$SPJINFO" --report cvs "$DEMO")
+check "CV report title line" 'sed -n 2p <<<"$cvreport" | grep -q "^ *Non-Zero Startup CV values in SPJ: /.*/demo.spj$"'
+check "CV report lists the non-zero CVs only" '[ $(grep -c "^         CV [0-9]" <<<"$cvreport") -eq 9 ]'
+check "CV report row" 'grep -Fqx "         CV 141  Bell Volume                80   128  10000000" <<<"$cvreport"'
+check "CV report ends with the title line" '[ "$(tail -n 1 <<<"$cvreport")" = "          Tambrelox V1.0" ]'
+
 printf 'not a project' >"$tmp/bad.spj"
 "$SPJINFO" "$tmp/bad.spj" "$DEMO" >"$tmp/out" 2>"$tmp/err"; status=$?
 check "a refused file exits 1" '[ $status -eq 1 ]'

@@ -13,7 +13,7 @@ struct ReportName {
     std::string_view name;
     OutputMode mode;
 };
-constexpr ReportName kReports[] = {{"summary", OutputMode::SummaryReport}};
+constexpr ReportName kReports[] = {{"summary", OutputMode::SummaryReport}, {"cvs", OutputMode::CVReport}};
 
 std::optional<OutputMode> ReportMode(std::string_view name) {
     for (const ReportName& report : kReports) {
@@ -91,7 +91,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText() {
-    return "Usage: spjinfo [--json | --cvs | --text | --report summary] FILE...\n"
+    return "Usage: spjinfo [--json | --cvs | --text | --report summary|cvs] FILE...\n"
            "       spjinfo --extract DIR FILE\n"
            "       spjinfo --repeat N OUT FILE\n"
            "Shows what is inside SFX sound project (.spj) files.\n"
@@ -100,6 +100,7 @@ std::string UsageText() {
            "  --cvs             the startup CVs 1 to 255, one TAB-separated line each\n"
            "  --text            the descriptive text, byte for byte\n"
            "  --report summary  the printed summary as plain text, a form feed line between pages\n"
+           "  --report cvs      the printed list of non-zero CVs, the same way\n"
            "  --extract DIR     write every sound clip to DIR as a wave file under its name\n"
            "  --repeat N OUT    write the ten-second repeat wave of clip N (0 is the first)\n"
            "                    to OUT, as the player plays it\n"

@@ -8,7 +8,16 @@
 namespace tambrelox::spjinfo {
 
 enum class Request { Run, Help, Version };
-enum class OutputMode { Summary, Json, CVTable, DescriptiveText, SummaryReport, ExtractClips, RepeatWave };
+enum class OutputMode {
+    Summary,
+    Json,
+    CVTable,
+    DescriptiveText,
+    SummaryReport,
+    CVReport,
+    ExtractClips,
+    RepeatWave
+};
 
 struct CommandLine {
     Request request = Request::Run;

@@ -38,6 +38,9 @@ int main(int argc, char** argv) {
     const NumberFormat format = NumberFormat::FromUserLocale();
     int status = 0;
     int reportsWritten = 0;
+    const auto StartReport = [&reportsWritten] {
+        if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page
+    };
     for (const std::string& path : command.files) {
         const ChosenFile file = ChosenFromArgument(path);
         const auto outcome = ReadProjectFile(file.realPath, file.fileName);
@@ -67,8 +70,12 @@ int main(int argc, char** argv) {
                 spjinfo::WriteDescriptiveText(std::cout, outcome.value());
                 break;
             case spjinfo::OutputMode::SummaryReport:
-                if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page
+                StartReport();
                 spjinfo::WriteSummaryReport(std::cout, file, outcome.value(), format);
+                break;
+            case spjinfo::OutputMode::CVReport:
+                StartReport();
+                spjinfo::WriteCVReport(std::cout, file, outcome.value());
                 break;
             case spjinfo::OutputMode::ExtractClips:
                 complain(spjinfo::ExtractClips(std::cout, outcome.value(), command.extractFolder));

@@ -1,6 +1,9 @@
 #include "app/spjinfo/viewer_output.h"
 
+#include "cvviewer/cv_printout.h"
 #include "cvviewer/cv_table.h"
+#include "mainwindow/report_frame.h"
+#include "platform/text_pages.h"
 
 namespace tambrelox::spjinfo {
 
@@ -19,6 +22,13 @@ void WriteCVTable(std::ostream& out, const Project& project) {
 void WriteDescriptiveText(std::ostream& out, const Project& project) {
     const auto text = project.descriptiveText().bytes();
     out.write(reinterpret_cast<const char*>(text.data()), static_cast<std::streamsize>(text.size()));
+}
+
+void WriteCVReport(std::ostream& out, const ChosenFile& file, const Project& project) {
+    TextPages pages;
+    ColumnPrinter printer(pages);
+    PrintProjectCVs(printer, file, project, PrintedNow());
+    WritePlainText(out, pages.pages());
 }
 
 }  // namespace tambrelox::spjinfo

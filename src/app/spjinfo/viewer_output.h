@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "project/chosen_file.h"
 #include "project/project.h"
 
 namespace tambrelox::spjinfo {
@@ -11,5 +12,8 @@ void WriteCVTable(std::ostream& out, const Project& project);
 
 // The descriptive text block exactly as the file holds it.
 void WriteDescriptiveText(std::ostream& out, const Project& project);
+
+// The printed list of non-zero CVs as plain text (see WritePlainText).
+void WriteCVReport(std::ostream& out, const ChosenFile& file, const Project& project);
 
 }  // namespace tambrelox::spjinfo
