@@ -8,8 +8,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "cvviewer/cv_printout.h"
 #include "cvviewer/cv_table.h"
+#include "mainwindow/report_frame.h"
 #include "platform/grid_table_model.h"
+#include "platform/printout.h"
 #include "project/title_line.h"
 
 namespace tambrelox {
@@ -66,6 +69,7 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     layout->setColumnStretch(0, 1);
 
     connect(Command1, &QPushButton::clicked, this, &CVShow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CVShow::Command2_Click);
     Form_Load();
     resize(sizeHint().width(), kWindowHeight);
 }
@@ -85,5 +89,13 @@ void CVShow::Form_Load() {
 }
 
 void CVShow::Command1_Click() { close(); }
+
+// Prints the table as the window shows it, under the path and owner chosen last.
+void CVShow::Command2_Click() {
+    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName), [this](ColumnPrinter& printer) {
+        const std::string printedAt = PrintedNow();
+        PrintCVReport(printer, grid_, {session_.SPJPath, session_.SPJAuthor, printedAt});
+    });
+}
 
 }  // namespace tambrelox

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/printout.h"
 #include "project/title_line.h"
 #include "textviewer/text_lines.h"
+#include "textviewer/text_printout.h"
 
 namespace tambrelox {
 namespace {
@@ -65,6 +67,7 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     resize(640, 480);
 
     connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &SPJText::Command2_Click);
     Form_Load();
 }
 
@@ -76,5 +79,14 @@ void SPJText::Form_Load() {
 }
 
 void SPJText::Command1_Click() { close(); }
+
+// Prints the text of the project chosen last, which need not be the one shown.
+void SPJText::Command2_Click() {
+    const std::shared_ptr<const Project> project = session_.project;
+    if (!project) return;  // the last choice was refused: there is no text to print
+    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName), [&project](ColumnPrinter& printer) {
+        PrintDescriptiveText(printer, project->descriptiveText());
+    });
+}
 
 }  // namespace tambrelox

@@ -21,6 +21,7 @@ public:
 private:
     void Form_Load();
     void Command1_Click();
+    void Command2_Click();
 
     SessionState& session_;
     UserDialogs& dialogs_;

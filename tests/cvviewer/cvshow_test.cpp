@@ -9,10 +9,13 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 
 #include "fake_user_dialogs.h"
+#include "pdf_text.h"
 #include "project/spj_reader.h"
 #include "screenshot.h"
 #include "spj_builder.h"
@@ -36,6 +39,8 @@ class CVShowTest : public ::testing::Test {
 protected:
     CVShowTest() {
         session.SPJFileName = "diesel.spj";
+        session.SPJPath = "/trains/diesel.spj";
+        session.SPJAuthor = "Jane Hobbyist";
         session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
         session.CVShowing = true;
     }
@@ -106,6 +111,37 @@ TEST_F(CVShowTest, OpensEmptyWithoutAProject) {
     session.project.reset();
     QPointer<CVShow> window = new CVShow(session, dialogs);
     EXPECT_EQ(window->findChild<QTableView*>("CVGrid")->model()->rowCount(), 0);
+    window->close();
+}
+
+TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
+    QTemporaryDir folder;
+    dialogs.printerOutputFile = folder.filePath("cvs.pdf");
+    QPointer<CVShow> window = new CVShow(session, dialogs);
+    session.SPJPath = "/trains/other.spj";
+    session.project = ProjectWith("", 0);
+
+    window->findChild<QPushButton*>("Command2")->click();
+    const QString text = testing::PdfText(dialogs.printerOutputFile);
+    EXPECT_NE(text.indexOf("Non-Zero Startup CV values in SPJ: /trains/other.spj"), -1) << text.toStdString();
+    EXPECT_NE(text.indexOf("Owner/Author: Jane Hobbyist"), -1);
+    EXPECT_TRUE(text.contains(QRegularExpression(R"(CV 29 +Configuration Register +1D +29 +00011101)")));
+    EXPECT_TRUE(text.contains(QRegularExpression(R"(CV 140 +Horn Blast +B4 +180 +10110100)")));
+    EXPECT_EQ(text.indexOf("CV 2 "), -1);
+    EXPECT_NE(text.indexOf("Tambrelox V1.0"), -1);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    window->close();
+}
+
+TEST_F(CVShowTest, CancellingThePrintDialogPrintsNothing) {
+    QTemporaryDir folder;
+    dialogs.printerOutputFile = folder.filePath("cvs.pdf");
+    dialogs.acceptPrinter = false;
+    QPointer<CVShow> window = new CVShow(session, dialogs);
+    window->findChild<QPushButton*>("Command2")->click();
+    EXPECT_EQ(dialogs.printerSetUps, 1);
+    EXPECT_FALSE(QFile::exists(dialogs.printerOutputFile));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
     window->close();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 
@@ -14,8 +15,9 @@ public:
     void Information(QWidget*, const QString& text) override { messages.append(text); }
     QString OpenFile(QWidget*, const QString&, const QString&) override { return openFileAnswer; }
     QString SaveFile(QWidget*, const QString&, const QString&) override { return saveFileAnswer; }
-    bool SetUpPrinter(QWidget*, QPrinter&) override {
+    bool SetUpPrinter(QWidget*, QPrinter& printer) override {
         ++printerSetUps;
+        if (!printerOutputFile.isEmpty()) printer.setOutputFileName(printerOutputFile);
         return acceptPrinter;
     }
 
@@ -23,6 +25,7 @@ public:
     QString openFileAnswer;
     QString saveFileAnswer;
     bool acceptPrinter = true;
+    QString printerOutputFile;  // where the chosen "printer" writes its PDF
     int printerSetUps = 0;
 };
 

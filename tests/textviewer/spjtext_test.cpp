@@ -10,9 +10,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextBlock>
 
 #include "fake_user_dialogs.h"
+#include "pdf_text.h"
 #include "project/spj_reader.h"
 #include "screenshot.h"
 #include "spj_builder.h"
@@ -82,6 +84,28 @@ TEST_F(SPJTextTest, CloseClearsTheFlagAndDiscardsTheWindow) {
     EXPECT_EQ(closed.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLast) {
+    QTemporaryDir folder;
+    dialogs.printerOutputFile = folder.filePath("text.pdf");
+    QPointer<SPJText> window = new SPJText(session, dialogs);
+    session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
+
+    window->findChild<QPushButton*>("Command2")->click();
+    const QString text = testing::PdfText(dialogs.printerOutputFile);
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n"))) << text.toStdString();
+    EXPECT_EQ(text.indexOf("Diesel"), -1);
+    window->close();
+}
+
+TEST_F(SPJTextTest, WithoutAProjectPrintDoesNothing) {
+    QPointer<SPJText> window = new SPJText(session, dialogs);
+    session.project.reset();  // the last choice was refused
+    window->findChild<QPushButton*>("Command2")->click();
+    EXPECT_EQ(dialogs.printerSetUps, 0);
+    EXPECT_NE(window->findChild<QPlainTextEdit*>("Text1")->toPlainText().indexOf("Diesel"), -1);
+    window->close();
 }
 
 }  // namespace
