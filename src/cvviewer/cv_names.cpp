@@ -12,8 +12,10 @@ namespace tambrelox {
 namespace {
 
 constexpr char kCarriageReturn = '\r';
-constexpr std::size_t kLineBreakLength = 2;  // the byte after a carriage return is skipped, whatever it is
-constexpr std::size_t kNameWindow = 28;      // characters of a name line kept after the separating space
+// The byte after a carriage return is skipped, whatever it is.
+constexpr std::size_t kLineBreakLength = 2;
+// Characters of a name line kept after the separating space.
+constexpr std::size_t kNameWindow = 28;
 // The separating space stands at index 3, 4 or 5: "CV" and one to three characters before it.
 constexpr std::size_t kFirstSeparator = 3;
 constexpr std::size_t kLastSeparator = 5;
@@ -63,11 +65,14 @@ std::optional<std::pair<std::size_t, std::string>> ReadNameLine(std::string line
     return std::pair{static_cast<std::size_t>(number), Windows1252ToUtf8(TrimSpaces(name))};
 }
 
-std::uint64_t NextLineStart(std::uint64_t carriageReturn) { return carriageReturn + kLineBreakLength; }
+std::uint64_t NextLineStart(std::uint64_t carriageReturn) {
+    return carriageReturn + kLineBreakLength;
+}
 
 // Custom names stand on lines of the descriptive text after a "(B)" line and up
-// to a "(C)" line. The search for "(B)" stays in the text block; the list itself
-// runs until its "(C)" line or the end of the file.
+// to a "(C)" line. The search for "(B)" gives up after the first line that ends
+// at or past the end of the text block; the list itself runs until its "(C)"
+// line or the end of the file.
 void ApplyCustomNames(ByteView file, const DirectoryEntry& text, CVNames& names) {
     const std::uint64_t blockEnd = std::uint64_t{text.offset} + text.length;
     TextLine line = ReadTextLine(file, text.offset);
@@ -87,9 +92,11 @@ void ApplyCustomNames(ByteView file, const DirectoryEntry& text, CVNames& names)
 
 TextLine ReadTextLine(ByteView file, std::uint64_t from) {
     const auto rest = file.window(from, file.size()).bytes();
-    const auto end = std::find(rest.begin(), rest.end(), static_cast<std::uint8_t>(kCarriageReturn));
+    const auto end =
+        std::find(rest.begin(), rest.end(), static_cast<std::uint8_t>(kCarriageReturn));
     TextLine line{{rest.begin(), end}, std::nullopt};
-    if (end != rest.end()) line.carriageReturn = from + static_cast<std::uint64_t>(end - rest.begin());
+    if (end != rest.end())
+        line.carriageReturn = from + static_cast<std::uint64_t>(end - rest.begin());
     return line;
 }
 

@@ -20,7 +20,7 @@ using CVNames = std::array<std::string, kCVSlots>;
 
 // One line of file text and where it ended.
 struct TextLine {
-    std::string text;  // the bytes before the carriage return
+    std::string text;                             // the bytes before the carriage return
     std::optional<std::uint64_t> carriageReturn;  // its offset; empty when the file ended first
 };
 

@@ -18,17 +18,20 @@ constexpr std::array<int, 5> kColumnStart = {10, 18, 45, 50, 55};
 }  // namespace
 
 void PrintCVReport(ColumnPrinter& printer, const GridModel& grid, const CVReportSource& source) {
-    ReportFrame frame(printer, {.reportTitleLine = "Non-Zero Startup CV values in SPJ: " + std::string(source.spjPath),
+    ReportFrame frame(printer, {.reportTitleLine = "Non-Zero Startup CV values in SPJ: " +
+                                                   std::string(source.spjPath),
                                 .spjAuthor = source.spjAuthor,
                                 .printHeading = kCVHeading,
                                 .printDashes = kCVDashes,
                                 .separatorColumn = kSeparatorColumn});
     frame.PrintPageHeader();
-    const auto columns = std::min<std::size_t>(static_cast<std::size_t>(grid.Cols()), kColumnStart.size());
+    const auto columns =
+        std::min<std::size_t>(static_cast<std::size_t>(grid.Cols()), kColumnStart.size());
     for (int row = 1; row < grid.Rows(); ++row) {
         if (grid.Cell(row, cv_column::kHex) == kZeroHex) continue;
         for (std::size_t col = 0; col < columns; ++col) {
-            printer.PrintAt(kColumnStart[col], TrimSpaces(grid.Cell(row, static_cast<int>(col))), LineEnd::Stay);
+            printer.PrintAt(kColumnStart[col], TrimSpaces(grid.Cell(row, static_cast<int>(col))),
+                            LineEnd::Stay);
         }
         printer.Print("");
         frame.LinePrinted();

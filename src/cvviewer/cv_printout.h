@@ -9,8 +9,10 @@
 
 namespace tambrelox {
 
-inline constexpr std::string_view kCVHeading = "           CV          CV Name              Hex  Dec  Binary";
-inline constexpr std::string_view kCVDashes = "         ------  -------------------------  ---  ---  ------";
+inline constexpr std::string_view kCVHeading =
+    "           CV          CV Name              Hex  Dec  Binary";
+inline constexpr std::string_view kCVDashes =
+    "         ------  -------------------------  ---  ---  ------";
 
 // What the CV list shows besides the grid.
 struct CVReportSource {

@@ -15,14 +15,17 @@ std::string HexDigits(std::uint8_t value) {
 
 }  // namespace
 
-std::string BinaryDigits(std::uint8_t value) { return std::bitset<8>(value).to_string(); }
+std::string BinaryDigits(std::uint8_t value) {
+    return std::bitset<8>(value).to_string();
+}
 
 void PrepareCVGrid(GridModel& grid) {
     grid.Clear();
     grid.SetRow(0);
     grid.SetRows(1);
     grid.SetCols(static_cast<int>(kCVColumnTwips.size()));
-    for (std::size_t c = 0; c < kCVColumnTwips.size(); ++c) grid.SetColWidth(static_cast<int>(c), kCVColumnTwips[c]);
+    for (std::size_t c = 0; c < kCVColumnTwips.size(); ++c)
+        grid.SetColWidth(static_cast<int>(c), kCVColumnTwips[c]);
     grid.SetFormatString(kCVGridFormat);
 }
 
@@ -34,8 +37,8 @@ void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) 
         // The reader refuses a project whose CV values run past the end of the file.
         const auto value = file.u8(block + kCVStride * n);
         if (!value) return;
-        grid.AddItem("CV " + std::to_string(cv) + '\t' + names[n] + '\t' + HexDigits(*value) + '\t' +
-                     std::to_string(*value) + " \t" + BinaryDigits(*value));
+        grid.AddItem("CV " + std::to_string(cv) + '\t' + names[n] + '\t' + HexDigits(*value) +
+                     '\t' + std::to_string(*value) + " \t" + BinaryDigits(*value));
     }
 }
 

@@ -23,6 +23,7 @@ constexpr auto kNote =
     "These names show in Quenderlith.";
 
 constexpr int kWindowHeight = 560;
+constexpr QSize kPictureSize(200, 150);
 constexpr int kRowPadding = 4;  // pixels above and below a row's text
 
 }  // namespace
@@ -51,9 +52,10 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     CVGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     CVGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     CVGrid->verticalHeader()->setDefaultSectionSize(CVGrid->fontMetrics().height() + kRowPadding);
-    // The program's picture (a locomotive with musical notes) goes here once the shared picture exists.
+    // The program's picture (a locomotive with musical notes) goes here once the shared picture
+    // exists.
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setMinimumSize(200, 150);
+    Image1->setMinimumSize(kPictureSize);
     Label2->setWordWrap(true);
 
     auto* side = new QVBoxLayout;
@@ -76,7 +78,8 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
 
 void CVShow::Form_Load() {
     Label1->setText(QString::fromUtf8(kTitleLine));
-    setWindowTitle(QStringLiteral("Start Up CVs for ") + QString::fromStdString(session_.SPJFileName));
+    setWindowTitle(QStringLiteral("Start Up CVs for ") +
+                   QString::fromStdString(session_.SPJFileName));
     PrepareCVGrid(grid_);
     if (session_.project) {
         LoadCVNames(*session_.project, cvNames_);
@@ -84,18 +87,23 @@ void CVShow::Form_Load() {
     }
     gridModel_->Refresh();
     ApplyGridColumnWidths(*CVGrid, grid_);
-    CVGrid->setMinimumWidth(CVGrid->horizontalHeader()->length() + CVGrid->verticalScrollBar()->sizeHint().width() +
+    CVGrid->setMinimumWidth(CVGrid->horizontalHeader()->length() +
+                            CVGrid->verticalScrollBar()->sizeHint().width() +
                             2 * CVGrid->frameWidth());
 }
 
-void CVShow::Command1_Click() { close(); }
+void CVShow::Command1_Click() {
+    close();
+}
 
 // Prints the table as the window shows it, under the path and owner chosen last.
 void CVShow::Command2_Click() {
-    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName), [this](ColumnPrinter& printer) {
-        const std::string printedAt = PrintedNow();
-        PrintCVReport(printer, grid_, {session_.SPJPath, session_.SPJAuthor, printedAt});
-    });
+    PrintWithDialog(
+        this, dialogs_, QString::fromStdString(session_.SPJFileName),
+        [this](ColumnPrinter& printer) {
+            const std::string printedAt = PrintedNow();
+            PrintCVReport(printer, grid_, {session_.SPJPath, session_.SPJAuthor, printedAt});
+        });
 }
 
 }  // namespace tambrelox

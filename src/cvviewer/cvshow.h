@@ -19,10 +19,10 @@ class GridTableModel;
 class CVShow : public ViewerWindow {
     Q_OBJECT
 
-public:
+  public:
     CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-private:
+  private:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();

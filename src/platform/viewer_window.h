@@ -9,17 +9,17 @@ namespace tambrelox {
 class ViewerWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     ViewerWindow(bool& showing, QWidget* parent, Qt::WindowFlags flags);
 
-signals:
+  signals:
     // The window has closed and its open flag is false again.
     void Closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     bool& showing_;
 };
 

@@ -15,6 +15,8 @@ namespace tambrelox {
 namespace {
 
 constexpr int kTextPointSize = 12;
+constexpr int kWindowWidth = 640;
+constexpr int kWindowHeight = 480;
 
 // No close box in the title bar: the window is left through its Close button.
 constexpr Qt::WindowFlags kWindowFlags =
@@ -40,7 +42,6 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
       Command2(new QPushButton(QStringLiteral("Print"), this)),
       Label1(new QLabel(this)) {
     setObjectName(QStringLiteral("SPJText"));
-    setWindowTitle(QStringLiteral("Descriptive Text File"));
     Text1->setObjectName(QStringLiteral("Text1"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -64,7 +65,7 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Text1);
     layout->addLayout(bottom);
-    resize(640, 480);
+    resize(kWindowWidth, kWindowHeight);
 
     connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SPJText::Command2_Click);
@@ -72,21 +73,24 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
 }
 
 void SPJText::Form_Load() {
-    setWindowTitle(QStringLiteral("Descriptive Text File for ") + QString::fromStdString(session_.SPJFileName));
+    setWindowTitle(QStringLiteral("Descriptive Text File for ") +
+                   QString::fromStdString(session_.SPJFileName));
     Label1->setText(QString::fromUtf8(kTitleLine));
-    Text1->clear();
     Text1->setPlainText(ShownText(session_));
 }
 
-void SPJText::Command1_Click() { close(); }
+void SPJText::Command1_Click() {
+    close();
+}
 
 // Prints the text of the project chosen last, which need not be the one shown.
 void SPJText::Command2_Click() {
     const std::shared_ptr<const Project> project = session_.project;
     if (!project) return;  // the last choice was refused: there is no text to print
-    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName), [&project](ColumnPrinter& printer) {
-        PrintDescriptiveText(printer, project->descriptiveText());
-    });
+    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName),
+                    [&project](ColumnPrinter& printer) {
+                        PrintDescriptiveText(printer, project->descriptiveText());
+                    });
 }
 
 }  // namespace tambrelox

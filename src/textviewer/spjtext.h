@@ -15,10 +15,10 @@ namespace tambrelox {
 class SPJText : public ViewerWindow {
     Q_OBJECT
 
-public:
+  public:
     SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-private:
+  private:
     void Form_Load();
     void Command1_Click();
     void Command2_Click();

@@ -29,7 +29,9 @@ CVNames NamesOf(const Project& project) {
     return names;
 }
 
-CVNames NamesFor(const std::string& text) { return NamesOf(Read(ProjectWithText(text))); }
+CVNames NamesFor(const std::string& text) {
+    return NamesOf(Read(ProjectWithText(text)));
+}
 
 TEST(ReadTextLine, StopsBeforeTheCarriageReturnOrAtTheEndOfTheFile) {
     const std::vector<std::uint8_t> bytes{'a', 'b', '\r', '\n', 'c'};
@@ -89,7 +91,8 @@ TEST(LoadCVNames, AnEndMarkerBeforeTheStartMarkerEndsTheScan) {
 }
 
 TEST(LoadCVNames, MarkersAndPrefixAreCaseSensitive) {
-    const CVNames names = NamesFor("(b)\r\nCV140 Horn\r\n(B)\r\ncv141 Bell\r\nCv142 Bell\r\n(c)\r\nCV143 Chuff\r\n");
+    const CVNames names =
+        NamesFor("(b)\r\nCV140 Horn\r\n(B)\r\ncv141 Bell\r\nCv142 Bell\r\n(c)\r\nCV143 Chuff\r\n");
     EXPECT_EQ(names[140], "");
     EXPECT_EQ(names[141], "");
     EXPECT_EQ(names[142], "");
@@ -133,8 +136,10 @@ TEST(LoadCVNames, TheNumberIsALeadingNumberRoundedHalfToEven) {
 TEST(LoadCVNames, NumbersOutsideTheTableArePassedOver) {
     CVNames names;
     names[0] = "untouched";
-    LoadCVNames(Read(ProjectWithText("(B)\r\nCV300 Big\r\nCV-1 Negative\r\nCV256 Just over\r\nCV255 Last\r\n(C)\r\n")),
-                names);
+    LoadCVNames(
+        Read(ProjectWithText(
+            "(B)\r\nCV300 Big\r\nCV-1 Negative\r\nCV256 Just over\r\nCV255 Last\r\n(C)\r\n")),
+        names);
     EXPECT_EQ(names[0], "untouched");
     EXPECT_EQ(names[255], "Last");
 }

@@ -18,7 +18,10 @@ constexpr std::string_view kPrintedAt = "01/02/24   13:04:05";
 
 Project ProjectWith(const std::array<std::uint8_t, 256>& values, const std::string& text = "") {
     fixture::SpjBuilder builder;
-    builder.HeaderText("Author: Jane").Code(fixture::ProgramCode().End()).StartupCVs(values).Text(text);
+    builder.HeaderText("Author: Jane")
+        .Code(fixture::ProgramCode().End())
+        .StartupCVs(values)
+        .Text(text);
     auto outcome = ReadProject(builder.Build(), "diesel.spj");
     EXPECT_TRUE(outcome.ok());
     return std::move(outcome.value());
@@ -27,7 +30,8 @@ Project ProjectWith(const std::array<std::uint8_t, 256>& values, const std::stri
 // A project whose CVs 1 to `count` hold their own number and all others zero.
 Project ProjectWithNonZero(int count) {
     std::array<std::uint8_t, 256> values{};
-    for (int cv = 1; cv <= count; ++cv) values[static_cast<std::size_t>(cv)] = static_cast<std::uint8_t>(cv);
+    for (int cv = 1; cv <= count; ++cv)
+        values[static_cast<std::size_t>(cv)] = static_cast<std::uint8_t>(cv);
     return ProjectWith(values);
 }
 
@@ -54,7 +58,8 @@ TEST_P(CVPageRules, EveryPageHasAHeaderAndTheClosingBlockFits) {
         lineCounts.push_back(page.size());
         ASSERT_GE(page.size(), 6U);
         // The title line is 48 long: (100 - 48) / 2 = 26.
-        EXPECT_EQ(page[1], std::string(25, ' ') + "Non-Zero Startup CV values in SPJ: /p/diesel.spj");
+        EXPECT_EQ(page[1],
+                  std::string(25, ' ') + "Non-Zero Startup CV values in SPJ: /p/diesel.spj");
         EXPECT_EQ(page[3], std::string(9, ' ') + std::string(78, '='));
         EXPECT_EQ(page[4], kCVHeading);
         EXPECT_EQ(page[5], kCVDashes);
@@ -66,9 +71,10 @@ TEST_P(CVPageRules, EveryPageHasAHeaderAndTheClosingBlockFits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NonZeroCounts, CVPageRules,
-                         ::testing::Values(PageRule{0, {9}}, PageRule{59, {68}}, PageRule{60, {66, 9}},
-                                           PageRule{63, {69, 9}}, PageRule{64, {70, 9}},
-                                           PageRule{65, {70, 10}}, PageRule{128, {70, 70, 9}},
+                         ::testing::Values(PageRule{0, {9}}, PageRule{59, {68}},
+                                           PageRule{60, {66, 9}}, PageRule{63, {69, 9}},
+                                           PageRule{64, {70, 9}}, PageRule{65, {70, 10}},
+                                           PageRule{128, {70, 70, 9}},
                                            PageRule{255, {70, 70, 70, 69, 9}}));
 
 TEST(CVPrintout, OnlyNonZeroCVsAtTheirColumns) {
@@ -87,7 +93,8 @@ TEST(CVPrintout, ATwentyEightCharacterNamePushesTheRestOfItsLineDown) {
     values[140] = 180;
     values[141] = 1;
     const auto page =
-        Printed(ProjectWith(values, "(B)\r\nCV140 abcdefghijklmnopqrstuvwxyzAB\r\n(C)\r\n")).front();
+        Printed(ProjectWith(values, "(B)\r\nCV140 abcdefghijklmnopqrstuvwxyzAB\r\n(C)\r\n"))
+            .front();
     EXPECT_EQ(page[6], "         CV 140  abcdefghijklmnopqrstuvwxyzAB");
     EXPECT_EQ(page[7], std::string(44, ' ') + "B4   180  10110100");
     EXPECT_EQ(page[8].substr(0, 16), "         CV 141 ");

@@ -85,7 +85,8 @@ TEST(BuildCVRows, ReadsOnlyTheFirstByteOfEachPair) {
 }
 
 TEST(BuildCVRows, StopsWhereTheFileEnds) {
-    // The reader refuses such a file; a project put together by hand must still not be read past its end.
+    // The reader refuses such a file; a project put together by hand must still not be read past
+    // its end.
     Project project;
     project.data.assign(20, 7);
     project.entries.push_back({3, 0, 10, 0, 0, 0, "CVS", 0});

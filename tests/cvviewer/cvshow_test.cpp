@@ -36,7 +36,7 @@ std::shared_ptr<const Project> ProjectWith(const std::string& text, std::uint8_t
 }
 
 class CVShowTest : public ::testing::Test {
-protected:
+  protected:
     CVShowTest() {
         session.SPJFileName = "diesel.spj";
         session.SPJPath = "/trains/diesel.spj";
@@ -79,7 +79,8 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
               "These names show in Quenderlith.");
     EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Tambrelox V1.0");
     EXPECT_NE(window->findChild<QLabel*>("Image1"), nullptr);
-    EXPECT_EQ(window->findChild<QPushButton*>("Command2")->text(), "Print List of non-zero value CVs");
+    EXPECT_EQ(window->findChild<QPushButton*>("Command2")->text(),
+              "Print List of non-zero value CVs");
     EXPECT_EQ(window->findChild<QPushButton*>("Command1")->text(), "Close");
     testing::SaveScreenshot(*window, "cvshow");
     window->close();
@@ -123,9 +124,11 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
 
     window->findChild<QPushButton*>("Command2")->click();
     const QString text = testing::PdfText(dialogs.printerOutputFile);
-    EXPECT_NE(text.indexOf("Non-Zero Startup CV values in SPJ: /trains/other.spj"), -1) << text.toStdString();
+    EXPECT_NE(text.indexOf("Non-Zero Startup CV values in SPJ: /trains/other.spj"), -1)
+        << text.toStdString();
     EXPECT_NE(text.indexOf("Owner/Author: Jane Hobbyist"), -1);
-    EXPECT_TRUE(text.contains(QRegularExpression(R"(CV 29 +Configuration Register +1D +29 +00011101)")));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(R"(CV 29 +Configuration Register +1D +29 +00011101)")));
     EXPECT_TRUE(text.contains(QRegularExpression(R"(CV 140 +Horn Blast +B4 +180 +10110100)")));
     EXPECT_EQ(text.indexOf("CV 2 "), -1);
     EXPECT_NE(text.indexOf("Tambrelox V1.0"), -1);

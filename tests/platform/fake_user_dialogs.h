@@ -10,7 +10,7 @@ namespace tambrelox::testing {
 
 // Answers every dialog at once and remembers what was asked.
 class FakeUserDialogs : public UserDialogs {
-public:
+  public:
     void Critical(QWidget*, const QString& text) override { messages.append(text); }
     void Information(QWidget*, const QString& text) override { messages.append(text); }
     QString OpenFile(QWidget*, const QString&, const QString&) override { return openFileAnswer; }

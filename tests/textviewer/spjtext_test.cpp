@@ -31,7 +31,7 @@ std::shared_ptr<const Project> ProjectWithText(const std::string& text) {
 }
 
 class SPJTextTest : public ::testing::Test {
-protected:
+  protected:
     SPJTextTest() {
         session.SPJFileName = "diesel.spj";
         session.project = ProjectWithText(
@@ -57,7 +57,8 @@ TEST_F(SPJTextTest, ShowsTheDescriptiveTextLineByLine) {
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(text->document()->blockCount(), 6);
-    EXPECT_EQ(text->document()->findBlockByNumber(2).text(), QString::fromUtf8("Author: Ren\u00e9 Rail"));
+    EXPECT_EQ(text->document()->findBlockByNumber(2).text(),
+              QString::fromUtf8("Author: Ren\u00e9 Rail"));
     EXPECT_EQ(text->document()->findBlockByNumber(3).text(), "\tIndented line");
     EXPECT_EQ(text->document()->lastBlock().text(), "");
     EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Tambrelox V1.0");
@@ -94,7 +95,8 @@ TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLast) {
 
     window->findChild<QPushButton*>("Command2")->click();
     const QString text = testing::PdfText(dialogs.printerOutputFile);
-    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n"))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n")))
+        << text.toStdString();
     EXPECT_EQ(text.indexOf("Diesel"), -1);
     window->close();
 }

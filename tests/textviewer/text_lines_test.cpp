@@ -19,11 +19,14 @@ TEST(DescriptiveTextLines, SplitsAtCarriageReturnLineFeedOnly) {
     EXPECT_EQ(LinesOf("\r\n\r\n"), (std::vector<std::string>{"", "", ""}));
 }
 
-TEST(DescriptiveTextLines, AnEmptyBlockIsOneEmptyLine) { EXPECT_EQ(LinesOf(""), (std::vector<std::string>{""})); }
+TEST(DescriptiveTextLines, AnEmptyBlockIsOneEmptyLine) {
+    EXPECT_EQ(LinesOf(""), (std::vector<std::string>{""}));
+}
 
 TEST(DescriptiveTextLines, DecodesWindows1252AndKeepsEveryOtherByte) {
     using namespace std::string_literals;
-    EXPECT_EQ(LinesOf("Caf\xe9\t\x80 5\0!"s), (std::vector<std::string>{"Caf\u00e9\t\u20ac 5\0!"s}));
+    EXPECT_EQ(LinesOf("Caf\xe9\t\x80 5\0!"s),
+              (std::vector<std::string>{"Caf\u00e9\t\u20ac 5\0!"s}));
 }
 
 }  // namespace

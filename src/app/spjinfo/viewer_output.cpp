@@ -14,14 +14,16 @@ void WriteCVTable(std::ostream& out, const Project& project) {
     PrepareCVGrid(grid);
     BuildCVRows(project, names, grid);
     for (int row = 1; row < grid.Rows(); ++row) {
-        for (int col = 0; col < grid.Cols(); ++col) out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
+        for (int col = 0; col < grid.Cols(); ++col)
+            out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
         out << '\n';
     }
 }
 
 void WriteDescriptiveText(std::ostream& out, const Project& project) {
     const auto text = project.descriptiveText().bytes();
-    out.write(reinterpret_cast<const char*>(text.data()), static_cast<std::streamsize>(text.size()));
+    out.write(reinterpret_cast<const char*>(text.data()),
+              static_cast<std::streamsize>(text.size()));
 }
 
 void WriteCVReport(std::ostream& out, const ChosenFile& file, const Project& project) {
