@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cvviewer/cv_table.h"
-#include "mainwindow/report_frame.h"
 #include "project/text.h"
 
 namespace tambrelox {
@@ -17,7 +16,7 @@ constexpr std::array<int, 5> kColumnStart = {10, 18, 45, 50, 55};
 
 }  // namespace
 
-void PrintCVReport(ColumnPrinter& printer, const GridModel& grid, const CVReportSource& source) {
+void PrintCVReport(ColumnPrinter& printer, const GridModel& grid, const ReportSource& source) {
     ReportFrame frame(printer, {.reportTitleLine = "Non-Zero Startup CV values in SPJ: " +
                                                    std::string(source.spjPath),
                                 .spjAuthor = source.spjAuthor,

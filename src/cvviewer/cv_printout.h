@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "mainwindow/report_frame.h"
 #include "platform/column_printer.h"
 #include "platform/grid_model.h"
 #include "project/chosen_file.h"
@@ -14,16 +15,9 @@ inline constexpr std::string_view kCVHeading =
 inline constexpr std::string_view kCVDashes =
     "         ------  -------------------------  ---  ---  ------";
 
-// What the CV list shows besides the grid.
-struct CVReportSource {
-    std::string_view spjPath;
-    std::string_view spjAuthor;  // Windows-1252, as the reader found it
-    std::string_view printedAt;  // see FormatPrintedAt
-};
-
 // Prints the rows of the CV window's grid whose value is not zero, in the
 // report frame, and ends the document.
-void PrintCVReport(ColumnPrinter& printer, const GridModel& grid, const CVReportSource& source);
+void PrintCVReport(ColumnPrinter& printer, const GridModel& grid, const ReportSource& source);
 
 // The list the CV window prints right after opening `project`, loaded from `file`.
 void PrintProjectCVs(ColumnPrinter& printer, const ChosenFile& file, const Project& project,

@@ -17,6 +17,13 @@ struct ReportTexts {
     int separatorColumn = 1;  // where the line of "=" starts
 };
 
+// What a report shows besides its grid.
+struct ReportSource {
+    std::string_view spjPath;
+    std::string_view spjAuthor;  // Windows-1252, as the reader found it
+    std::string_view printedAt;  // see FormatPrintedAt
+};
+
 // The values the frame prints with, set when a report starts.
 struct PrintState {
     std::string PrintHeading;

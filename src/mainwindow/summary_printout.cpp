@@ -55,7 +55,7 @@ std::string PrintedCell(std::string_view cell, Mask mask, const NumberFormat& fo
 
 }  // namespace
 
-void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const SummarySource& source,
+void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const ReportSource& source,
                         const NumberFormat& format) {
     ReportFrame frame(printer,
                       {.reportTitleLine = "Components in SPJ: " + std::string(source.spjPath),

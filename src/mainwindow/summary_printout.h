@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "mainwindow/report_frame.h"
 #include "platform/column_printer.h"
 #include "platform/grid_model.h"
 #include "project/chosen_file.h"
@@ -15,17 +16,10 @@ inline constexpr std::string_view kSummaryHeading =
 inline constexpr std::string_view kSummaryDashes =
     "          ------  -------------------------  ----  ----  ---------  ---------- ---------";
 
-// What the summary report shows besides the grid.
-struct SummarySource {
-    std::string_view spjPath;
-    std::string_view spjAuthor;  // Windows-1252, as the reader found it
-    std::string_view printedAt;  // see FormatPrintedAt
-};
-
 // Prints the main window's clip grid, every row below its heading as shown,
 // totals included, in the report frame, and ends the document. `format` is
 // the one the grid's numbers were written with.
-void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const SummarySource& source,
+void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const ReportSource& source,
                         const NumberFormat& format);
 
 // The report the main window prints right after loading `project` from `file`.
