@@ -13,7 +13,8 @@ struct ReportName {
     std::string_view name;
     OutputMode mode;
 };
-constexpr ReportName kReports[] = {{"summary", OutputMode::SummaryReport}, {"cvs", OutputMode::CVReport}};
+constexpr ReportName kReports[] = {{"summary", OutputMode::SummaryReport},
+                                   {"cvs", OutputMode::CVReport}};
 
 std::optional<OutputMode> ReportMode(std::string_view name) {
     for (const ReportName& report : kReports) {
@@ -70,9 +71,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             command.mode = OutputMode::ExtractClips;
             command.extractFolder = arguments[i];
         } else if (argument == "--repeat") {
-            if (!takeValues(2)) return {std::nullopt, "--repeat needs a line number and an output file"};
+            if (!takeValues(2))
+                return {std::nullopt, "--repeat needs a line number and an output file"};
             const auto line = ParseLine(arguments[i - 1]);
-            if (!line) return {std::nullopt, "--repeat needs a line number from 0, not " + arguments[i - 1]};
+            if (!line)
+                return {std::nullopt,
+                        "--repeat needs a line number from 0, not " + arguments[i - 1]};
             command.mode = OutputMode::RepeatWave;
             command.repeatLine = *line;
             command.repeatOutput = arguments[i];
@@ -83,7 +87,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (command.request == Request::Run && command.files.empty()) {
         return {std::nullopt, "no SPJ file named"};
     }
-    const bool oneFileOnly = command.mode == OutputMode::ExtractClips || command.mode == OutputMode::RepeatWave;
+    const bool oneFileOnly =
+        command.mode == OutputMode::ExtractClips || command.mode == OutputMode::RepeatWave;
     if (command.request == Request::Run && oneFileOnly && command.files.size() != 1) {
         return {std::nullopt, "--extract and --repeat take exactly one SPJ file"};
     }
@@ -107,7 +112,8 @@ std::string UsageText() {
            "  --help            show this text\n"
            "  --version         show the version\n"
            "\n"
-           "Exit status: 0 when every file was shown, 1 when a file was refused, 2 on a usage error.\n";
+           "Exit status: 0 when every file was shown, 1 when a file was refused, 2 on a usage "
+           "error.\n";
 }
 
 }  // namespace tambrelox::spjinfo

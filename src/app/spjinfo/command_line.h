@@ -23,7 +23,7 @@ struct CommandLine {
     Request request = Request::Run;
     OutputMode mode = OutputMode::Summary;
     std::vector<std::string> files;
-    std::string extractFolder;  // --extract DIR
+    std::string extractFolder;   // --extract DIR
     std::size_t repeatLine = 0;  // --repeat N OUT: the clip's line in the player's list
     std::string repeatOutput;
 };

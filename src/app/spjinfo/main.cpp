@@ -81,7 +81,8 @@ int main(int argc, char** argv) {
                 complain(spjinfo::ExtractClips(std::cout, outcome.value(), command.extractFolder));
                 break;
             case spjinfo::OutputMode::RepeatWave:
-                complain(spjinfo::WriteRepeatWaveFile(outcome.value(), command.repeatLine, command.repeatOutput));
+                complain(spjinfo::WriteRepeatWaveFile(outcome.value(), command.repeatLine,
+                                                      command.repeatOutput));
                 break;
         }
     }
