@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,195 +12,114 @@
 namespace tambrelox {
 namespace {
 
-fixture::SpjBuilder ProjectWithText(const std::string& text) {
+// The names of a project with this descriptive text and, where given, a block after it.
+CVNames NamesFor(const std::string& text, const std::string& followingBlock = "") {
     fixture::SpjBuilder builder;
     builder.Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text);
-    return builder;
-}
-
-Project Read(const fixture::SpjBuilder& builder) {
+    if (!followingBlock.empty())
+        builder.Entry({9, 0, {followingBlock.begin(), followingBlock.end()}, 0, 0, "X"});
     auto outcome = ReadProject(builder.Build(), "test.spj");
     EXPECT_TRUE(outcome.ok());
-    return std::move(outcome.value());
-}
-
-CVNames NamesOf(const Project& project) {
     CVNames names;
-    LoadCVNames(project, names);
+    names[0] = "slot 0";
+    LoadCVNames(outcome.value(), names);
     return names;
 }
 
-CVNames NamesFor(const std::string& text) {
-    return NamesOf(Read(ProjectWithText(text)));
+void ExpectNames(const CVNames& names, const std::map<std::size_t, std::string>& expected) {
+    for (const auto& [cv, name] : expected) EXPECT_EQ(names[cv], name) << "CV " << cv;
 }
 
 TEST(ReadTextLine, StopsBeforeTheCarriageReturnOrAtTheEndOfTheFile) {
     const std::vector<std::uint8_t> bytes{'a', 'b', '\r', '\n', 'c'};
     const ByteView file(bytes);
-
-    const TextLine first = ReadTextLine(file, 0);
-    EXPECT_EQ(first.text, "ab");
-    EXPECT_EQ(first.carriageReturn, 2U);
-
-    const TextLine last = ReadTextLine(file, 4);
-    EXPECT_EQ(last.text, "c");
-    EXPECT_FALSE(last.carriageReturn);
-
-    const TextLine beyond = ReadTextLine(file, 6);
-    EXPECT_EQ(beyond.text, "");
-    EXPECT_FALSE(beyond.carriageReturn);
+    EXPECT_EQ(ReadTextLine(file, 0).text, "ab");
+    EXPECT_EQ(ReadTextLine(file, 0).carriageReturn, 2U);
+    EXPECT_EQ(ReadTextLine(file, 4).text, "c");
+    EXPECT_FALSE(ReadTextLine(file, 4).carriageReturn);
+    EXPECT_EQ(ReadTextLine(file, 6).text, "");
 }
 
-TEST(LoadCVNames, StandardNamesAsListedWithoutMarkers) {
-    const CVNames names = NamesFor("Just a description\r\nCV140 Not a list\r\n");
-    EXPECT_EQ(names[1], "Two-Digit Address");
-    EXPECT_EQ(names[18], "Four-Digit Addr (Low)");
-    EXPECT_EQ(names[29], "Configuration Register");
-    EXPECT_EQ(names[58], "Master Volumne");
-    EXPECT_EQ(names[135], "Mute Volume");
-    EXPECT_EQ(names[5], "");
-    EXPECT_EQ(names[140], "");
-}
-
-TEST(LoadCVNames, RebuildingClearsTheNamesOfAnEarlierProject) {
-    CVNames names;
-    LoadCVNames(Read(ProjectWithText("(B)\r\nCV140 Horn\r\nCV29 Mine\r\n(C)\r\n")), names);
+TEST(LoadCVNames, StandardNamesAndARebuildForeachProject) {
+    CVNames names = NamesFor("(B)\r\nCV140 Horn\r\nCV29 Mine\r\n(C)\r\n");
     ASSERT_EQ(names[140], "Horn");
-    LoadCVNames(Read(ProjectWithText("plain\r\n")), names);
-    EXPECT_EQ(names[140], "");
-    EXPECT_EQ(names[29], "Configuration Register");
+    names = NamesFor("Just a description\r\nCV141 Not a list\r\n");
+    ExpectNames(names, {{1, "Two-Digit Address"},
+                        {18, "Four-Digit Addr (Low)"},
+                        {29, "Configuration Register"},
+                        {58, "Master Volumne"},
+                        {135, "Mute Volume"},
+                        {5, ""},
+                        {140, ""},
+                        {141, ""}});
 }
 
-TEST(LoadCVNames, OnlyLinesBetweenTheMarkersCount) {
-    const CVNames names = NamesFor(
-        "CV141 Before\r\n"
-        "(B) custom names\r\n"
-        "CV29 My Config\r\n"
-        "(B)\r\n"
-        "CV140\tHorn Blast (loud)\r\n"
-        "(C) end\r\n"
-        "CV142 After\r\n");
-    EXPECT_EQ(names[29], "My Config");
-    EXPECT_EQ(names[140], "Horn Blast");
-    EXPECT_EQ(names[141], "");
-    EXPECT_EQ(names[142], "");
+TEST(LoadCVNames, OnlyCaseSensitiveLinesBetweenTheMarkersCount) {
+    ExpectNames(NamesFor("CV141 Before\r\n(b)\r\n(B) names\r\nCV29 My Config\r\n(B)\r\ncv142 "
+                         "Low\r\nCv143 Mixed\r\n"
+                         "(c)\r\nCV144 Still in\r\n(C) end\r\nCV145 After\r\n"),
+                {{141, ""}, {29, "My Config"}, {142, ""}, {143, ""}, {144, "Still in"}, {145, ""}});
+    // An end marker before the start marker ends the scan.
+    ExpectNames(NamesFor("(C)\r\n(B)\r\nCV140 Horn\r\n(C)\r\n"), {{140, ""}});
 }
 
-TEST(LoadCVNames, AnEndMarkerBeforeTheStartMarkerEndsTheScan) {
-    const CVNames names = NamesFor("(C)\r\n(B)\r\nCV140 Horn\r\n(C)\r\n");
-    EXPECT_EQ(names[140], "");
+TEST(LoadCVNames, TheSeparatorFollowsOneToThreeCharactersReadAsALeadingNumber) {
+    ExpectNames(
+        NamesFor("(B)\r\nCV 140 Space\r\nCV1400 Seven\r\nCV140Bell\r\nCV7 Four\r\nCV177 Six\r\n"
+                 "CV178\tTab\r\nCV2.5 Two\r\nCV3.5 Four\r\nCV9x Nine\r\nCV+6 Six\r\nCVab Zero\r\n"
+                 "CV300 Big\r\nCV-1 Negative\r\nCV256 Over\r\nCV255 Last\r\n(C)\r\n"),
+        {{140, ""},
+         {7, "Four"},
+         {177, "Six"},
+         {178, "Tab"},
+         {2, "Two"},
+         {4, "Four"},
+         {9, "Nine"},
+         {6, "Six"},
+         {0, "Zero"},
+         {255, "Last"}});
+    // Numbers outside the table are passed over, CV 0 included when it has no name line.
+    ExpectNames(NamesFor("(B)\r\nCV300 Big\r\nCV-1 Negative\r\n(C)\r\n"), {{0, "slot 0"}});
 }
 
-TEST(LoadCVNames, MarkersAndPrefixAreCaseSensitive) {
-    const CVNames names =
-        NamesFor("(b)\r\nCV140 Horn\r\n(B)\r\ncv141 Bell\r\nCv142 Bell\r\n(c)\r\nCV143 Chuff\r\n");
-    EXPECT_EQ(names[140], "");
-    EXPECT_EQ(names[141], "");
-    EXPECT_EQ(names[142], "");
-    EXPECT_EQ(names[143], "Chuff");  // "(c)" did not end the list
+TEST(LoadCVNames, TheNameIsCutToItsWindowAtABracketAndTrimmed) {
+    ExpectNames(
+        NamesFor("(B)\r\nCV140\tHorn Blast (loud)\r\nCV141 Bell [0-255]\r\nCV142 Big~Horn\r\n"
+                 "CV143 abcdefghijklmnopqrstuvwxyz0123456789ABCD\r\n"
+                 "CV144      abcdefghijklmnopqrstuvwxyz\r\nCV145 (a remark)\r\n"
+                 "CV146 ~~Tilde  Edges~~\r\nCV147 Caf\xe9 Bell\r\nCV29 \r\nCV3\t\r\n(C)\r\n"),
+        {{140, "Horn Blast"},
+         {141, "Bell"},
+         {142, "Big Horn"},
+         {143, "abcdefghijklmnopqrstuvwxyz01"},
+         // five extra spaces use up the window
+         {144, "abcdefghijklmnopqrstuvw"},
+         {145, ""},
+         {146, "Tilde  Edges"},
+         {147, "Caf\u00e9 Bell"},
+         // an empty name replaces a standard one
+         {29, ""},
+         {3, ""},
+         {4, "Deceleration Rate"}});
 }
 
-TEST(LoadCVNames, TheSeparatorMustFollowOneToThreeCharacters) {
-    const CVNames names = NamesFor(
-        "(B)\r\n"
-        "CV 140 Space after CV\r\n"
-        "CV1400 Seven\r\n"
-        "CV140Bell\r\n"
-        "CV7 Four\r\n"
-        "CV77 Five\r\n"
-        "CV177 Six\r\n"
-        "CV178\tTab\r\n"
-        "(C)\r\n");
-    EXPECT_EQ(names[140], "");
-    EXPECT_EQ(names[7], "Four");
-    EXPECT_EQ(names[77], "Five");
-    EXPECT_EQ(names[177], "Six");
-    EXPECT_EQ(names[178], "Tab");
+TEST(LoadCVNames, LinesEndAtACarriageReturnWhoseNextByteIsSkipped) {
+    ExpectNames(NamesFor("(B)\rXCV140 Horn\rYCV141 Bell\nCV142 Chuff\r\n(C)\r\n"),
+                {{140, "Horn"}, {141, "Bell\nCV142 Chuff"}});
 }
 
-TEST(LoadCVNames, TheNumberIsALeadingNumberRoundedHalfToEven) {
-    const CVNames names = NamesFor(
-        "(B)\r\n"
-        "CV2.5 Two\r\n"
-        "CV3.5 Four\r\n"
-        "CV9x Nine\r\n"
-        "CV+6 Six\r\n"
-        "CVab Zero\r\n"
-        "(C)\r\n");
-    EXPECT_EQ(names[2], "Two");
-    EXPECT_EQ(names[4], "Four");
-    EXPECT_EQ(names[9], "Nine");
-    EXPECT_EQ(names[6], "Six");
-    EXPECT_EQ(names[0], "Zero");  // slot 0 takes it; nothing shows CV 0
+TEST(LoadCVNames, TheScanEndsAtTheEndOfTheFileWhereverItIs) {
+    // The text block is the file's last block.
+    ExpectNames(NamesFor("(B)\r\nCV140 Horn\r\nCV141 Bell"), {{140, "Horn"}, {141, "Bell"}});
+    ExpectNames(NamesFor("(B)\r\nCV140 Horn\r"), {{140, "Horn"}});
+    ExpectNames(NamesFor("(B)"), {{140, ""}});
+    ExpectNames(NamesFor(""), {{1, "Two-Digit Address"}});
 }
 
-TEST(LoadCVNames, NumbersOutsideTheTableArePassedOver) {
-    CVNames names;
-    names[0] = "untouched";
-    LoadCVNames(
-        Read(ProjectWithText(
-            "(B)\r\nCV300 Big\r\nCV-1 Negative\r\nCV256 Just over\r\nCV255 Last\r\n(C)\r\n")),
-        names);
-    EXPECT_EQ(names[0], "untouched");
-    EXPECT_EQ(names[255], "Last");
-}
-
-TEST(LoadCVNames, NameIsCutToItsWindowAtABracketAndTrimmed) {
-    const CVNames names = NamesFor(
-        "(B)\r\n"
-        "CV140 Bell [0-255]\r\n"
-        "CV141 Big~Horn\r\n"
-        "CV142 abcdefghijklmnopqrstuvwxyz0123456789ABCD\r\n"
-        "CV143      abcdefghijklmnopqrstuvwxyz\r\n"
-        "CV144 (only a remark)\r\n"
-        "CV145 ~~Tilde  Edges~~\r\n"
-        "CV146 Caf\xe9 Bell\r\n"
-        "(C)\r\n");
-    EXPECT_EQ(names[140], "Bell");
-    EXPECT_EQ(names[141], "Big Horn");
-    EXPECT_EQ(names[142], "abcdefghijklmnopqrstuvwxyz01");
-    EXPECT_EQ(names[143], "abcdefghijklmnopqrstuvw");  // five extra spaces use up the window
-    EXPECT_EQ(names[144], "");
-    EXPECT_EQ(names[145], "Tilde  Edges");
-    EXPECT_EQ(names[146], "Caf\u00e9 Bell");
-}
-
-TEST(LoadCVNames, AnEmptyNameReplacesAStandardOne) {
-    const CVNames names = NamesFor("(B)\r\nCV29 \r\nCV3\t\r\n(C)\r\n");
-    EXPECT_EQ(names[29], "");
-    EXPECT_EQ(names[3], "");
-    EXPECT_EQ(names[4], "Deceleration Rate");
-}
-
-TEST(LoadCVNames, TheByteAfterACarriageReturnIsSkippedWhateverItIs) {
-    const CVNames names = NamesFor("(B)\rXCV140 Horn\rYCV141 Bell\nCV142 Chuff\r\n(C)\r\n");
-    EXPECT_EQ(names[140], "Horn");
-    EXPECT_EQ(names[141], "Bell\nCV142 Chuff");  // a bare line feed does not end a line
-}
-
-TEST(LoadCVNames, AFileEndingInsideTheListEndsTheScanThere) {
-    // The text block is the file's last block, so the scan meets the end of the file.
-    EXPECT_EQ(NamesFor("(B)\r\nCV140 Horn\r\nCV141 Bell")[141], "Bell");
-    EXPECT_EQ(NamesFor("(B)\r\nCV140 Horn\r")[140], "Horn");
-    EXPECT_EQ(NamesFor("(B)")[140], "");
-    EXPECT_EQ(NamesFor("no line break at all")[29], "Configuration Register");
-    EXPECT_EQ(NamesFor("")[1], "Two-Digit Address");
-}
-
-TEST(LoadCVNames, TheListRunsOnPastTheTextBlockUntilItsEndMarker) {
-    fixture::SpjBuilder builder = ProjectWithText("(B)\r\nCV140 Horn\r\n");
-    const std::string more = "CV141 Bell\r\n(C)\r\nCV142 After\r\n";
-    builder.Entry({9, 0, {more.begin(), more.end()}, 0, 0, "MORE"});
-    const CVNames names = NamesOf(Read(builder));
-    EXPECT_EQ(names[141], "Bell");
-    EXPECT_EQ(names[142], "");
-}
-
-TEST(LoadCVNames, TheStartMarkerIsLookedForOnlyInLinesEndingInsideTheTextBlock) {
-    fixture::SpjBuilder builder = ProjectWithText("no line break");
-    const std::string more = "\r\n(B)\r\nCV140 Horn\r\n(C)\r\n";
-    builder.Entry({9, 0, {more.begin(), more.end()}, 0, 0, "MORE"});
-    EXPECT_EQ(NamesOf(Read(builder))[140], "");
+TEST(LoadCVNames, TheListRunsPastTheTextBlockButTheStartMarkerMustBeFoundInIt) {
+    ExpectNames(NamesFor("(B)\r\nCV140 Horn\r\n", "CV141 Bell\r\n(C)\r\nCV142 After\r\n"),
+                {{140, "Horn"}, {141, "Bell"}, {142, ""}});
+    ExpectNames(NamesFor("no line break", "\r\n(B)\r\nCV140 Horn\r\n(C)\r\n"), {{140, ""}});
 }
 
 }  // namespace

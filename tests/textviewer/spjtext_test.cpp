@@ -34,79 +34,64 @@ class SPJTextTest : public ::testing::Test {
   protected:
     SPJTextTest() {
         session.SPJFileName = "diesel.spj";
+        session.TextShowing = true;
         session.project = ProjectWithText(
             "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
             "A long line that runs on and on well past the right edge of the text box, "
             "so that the horizontal scroll bar has work to do.\r\n");
-        session.TextShowing = true;
+        window = new SPJText(session, dialogs);
+        window->show();
+        session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
+
+    QPlainTextEdit* Text1() { return window->findChild<QPlainTextEdit*>("Text1"); }
 
     SessionState session;
     testing::FakeUserDialogs dialogs;
+    QPointer<SPJText> window;
 };
 
-TEST_F(SPJTextTest, ShowsTheDescriptiveTextLineByLine) {
-    QPointer<SPJText> window = new SPJText(session, dialogs);
-    window->show();
-    session.project = ProjectWithText("another project");
-
+TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
     EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
-    const auto* text = window->findChild<QPlainTextEdit*>("Text1");
-    ASSERT_NE(text, nullptr);
-    EXPECT_TRUE(text->isReadOnly());
-    EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(text->document()->blockCount(), 6);
-    EXPECT_EQ(text->document()->findBlockByNumber(2).text(),
+    EXPECT_TRUE(Text1()->isReadOnly());
+    EXPECT_EQ(Text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(Text1()->document()->blockCount(), 6);
+    EXPECT_EQ(Text1()->document()->findBlockByNumber(2).text(),
               QString::fromUtf8("Author: Ren\u00e9 Rail"));
-    EXPECT_EQ(text->document()->findBlockByNumber(3).text(), "\tIndented line");
-    EXPECT_EQ(text->document()->lastBlock().text(), "");
+    EXPECT_EQ(Text1()->document()->findBlockByNumber(3).text(), "\tIndented line");
+    EXPECT_EQ(Text1()->document()->lastBlock().text(), "");
     EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Tambrelox V1.0");
-    EXPECT_EQ(window->findChild<QPushButton*>("Command1")->text(), "Close");
     EXPECT_EQ(window->findChild<QPushButton*>("Command2")->text(), "Print");
     testing::SaveScreenshot(*window, "spjtext");
     window->close();
 }
 
-TEST_F(SPJTextTest, AnEmptyTextShowsAnEmptyBox) {
-    session.project = ProjectWithText("");
-    QPointer<SPJText> window = new SPJText(session, dialogs);
-    EXPECT_EQ(window->findChild<QPlainTextEdit*>("Text1")->toPlainText(), "");
+TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLastAndNothingWithoutOne) {
+    QTemporaryDir folder;
+    dialogs.printerOutputFile = folder.filePath("text.pdf");
+    window->findChild<QPushButton*>("Command2")->click();
+    EXPECT_TRUE(testing::PdfText(dialogs.printerOutputFile)
+                    .startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n")));
+
+    session.project.reset();  // the last choice was refused
+    window->findChild<QPushButton*>("Command2")->click();
+    EXPECT_EQ(dialogs.printerSetUps, 1);
+    EXPECT_TRUE(Text1()->toPlainText().startsWith("Diesel"));
     window->close();
 }
 
 TEST_F(SPJTextTest, CloseClearsTheFlagAndDiscardsTheWindow) {
-    QPointer<SPJText> window = new SPJText(session, dialogs);
-    window->show();
     QSignalSpy closed(window.data(), &SPJText::Closed);
-
     window->findChild<QPushButton*>("Command1")->click();
     EXPECT_FALSE(session.TextShowing);
     EXPECT_EQ(closed.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-}
 
-TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLast) {
-    QTemporaryDir folder;
-    dialogs.printerOutputFile = folder.filePath("text.pdf");
-    QPointer<SPJText> window = new SPJText(session, dialogs);
-    session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
-
-    window->findChild<QPushButton*>("Command2")->click();
-    const QString text = testing::PdfText(dialogs.printerOutputFile);
-    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n")))
-        << text.toStdString();
-    EXPECT_EQ(text.indexOf("Diesel"), -1);
-    window->close();
-}
-
-TEST_F(SPJTextTest, WithoutAProjectPrintDoesNothing) {
-    QPointer<SPJText> window = new SPJText(session, dialogs);
-    session.project.reset();  // the last choice was refused
-    window->findChild<QPushButton*>("Command2")->click();
-    EXPECT_EQ(dialogs.printerSetUps, 0);
-    EXPECT_NE(window->findChild<QPlainTextEdit*>("Text1")->toPlainText().indexOf("Diesel"), -1);
+    session.project = ProjectWithText("");
+    window = new SPJText(session, dialogs);
+    EXPECT_EQ(Text1()->toPlainText(), "");
     window->close();
 }
 
