@@ -10,6 +10,7 @@
 
 #include "cvviewer/cv_printout.h"
 #include "cvviewer/cv_table.h"
+#include "mainwindow/program_picture.h"
 #include "mainwindow/report_frame.h"
 #include "platform/grid_table_model.h"
 #include "platform/printout.h"
@@ -23,7 +24,6 @@ constexpr auto kNote =
     "These names show in Quenderlith.";
 
 constexpr int kWindowHeight = 560;
-constexpr QSize kPictureSize(200, 150);
 constexpr int kRowPadding = 4;  // pixels above and below a row's text
 
 }  // namespace
@@ -52,10 +52,8 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     CVGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     CVGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     CVGrid->verticalHeader()->setDefaultSectionSize(CVGrid->fontMetrics().height() + kRowPadding);
-    // The program's picture (a locomotive with musical notes) goes here once the shared picture
-    // exists.
+    Image1->setPixmap(ProgramPicture());
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setMinimumSize(kPictureSize);
     Label2->setWordWrap(true);
 
     auto* side = new QVBoxLayout;

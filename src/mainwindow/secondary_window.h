@@ -16,17 +16,14 @@ class SecondaryWindow {
   public:
     using Factory = std::function<std::unique_ptr<QWidget>()>;
 
-    // An empty factory stands for a window the program does not have yet.
     SecondaryWindow(bool& showing, Factory factory);
     ~SecondaryWindow();
     SecondaryWindow(const SecondaryWindow&) = delete;
     SecondaryWindow& operator=(const SecondaryWindow&) = delete;
 
-    [[nodiscard]] bool available() const { return static_cast<bool>(factory_); }
     [[nodiscard]] QWidget* window() const { return window_; }
 
-    // Only when available(). Returns at once; the caller's window stays usable
-    // while this one is open.
+    // Returns at once; the caller's window stays usable while this one is open.
     void Open();
 
   private:

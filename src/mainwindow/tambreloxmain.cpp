@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "cvviewer/cvshow.h"
 #include "mainwindow/program_picture.h"
 #include "mainwindow/summary_printing.h"
 #include "platform/audio_sink_device.h"
@@ -30,6 +31,7 @@
 #include "project/summary_grid.h"
 #include "project/text.h"
 #include "project/title_line.h"
+#include "textviewer/spjtext.h"
 
 namespace tambrelox {
 namespace {
@@ -73,10 +75,6 @@ QString FromUtf8(std::string_view text) {
 // The author text is Windows-1252 and may carry the NULs that filled its field.
 QString AuthorText(std::string_view author) {
     return FromUtf8(Windows1252ToUtf8(CutAtNul(author)));
-}
-
-QString NotAvailableYet(const QPushButton& button) {
-    return QStringLiteral("\"%1\" is not available yet.").arg(button.text());
 }
 
 // "MS Sans Serif" is asked for by name; fontconfig puts a sans face in its place.
@@ -133,8 +131,9 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, QWidge
       session_(session),
       dialogs_(dialogs),
       numberFormat_(NumberFormat::FromUserLocale()),
-      cvShow_(session.CVShowing, {}),
-      spjText_(session.TextShowing, {}),
+      cvShow_(session.CVShowing, [this] { return std::make_unique<CVShow>(session_, dialogs_); }),
+      spjText_(session.TextShowing,
+               [this] { return std::make_unique<SPJText>(session_, dialogs_); }),
       soundTest_(session.SoundShowing, [this] {
           return std::make_unique<SoundTest>(session_, dialogs_,
                                              std::make_unique<AudioSinkDevice>());
@@ -325,27 +324,19 @@ void TambreloxMain::Command1_Click() {
 }
 
 void TambreloxMain::Command5_Click() {
-    OpenSecondaryWindow(cvShow_, *Command5);
+    cvShow_.Open();
 }
 
 void TambreloxMain::Command7_Click() {
-    OpenSecondaryWindow(spjText_, *Command7);
+    spjText_.Open();
 }
 
 void TambreloxMain::Command8_Click() {
-    OpenSecondaryWindow(soundTest_, *Command8);
+    soundTest_.Open();
 }
 
 void TambreloxMain::Command3_Click() {
     close();
-}
-
-void TambreloxMain::OpenSecondaryWindow(SecondaryWindow& window, const QPushButton& button) {
-    if (!window.available()) {
-        dialogs_.Information(this, NotAvailableYet(button));
-        return;
-    }
-    window.Open();
 }
 
 void TambreloxMain::LoadSPJ(const std::string& realPath) {

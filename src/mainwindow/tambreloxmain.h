@@ -51,7 +51,6 @@ class TambreloxMain : public QWidget {
     void Command7_Click();
     void Command8_Click();
     void Command3_Click();
-    void OpenSecondaryWindow(SecondaryWindow& window, const QPushButton& button);
 
     void LoadSPJ(const std::string& realPath);
     void ShowRefusal(const Refusal& refusal);

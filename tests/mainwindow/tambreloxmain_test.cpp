@@ -256,12 +256,16 @@ TEST_F(TambreloxMainTest, ADroppedProjectIsOpenedAndOtherFilesAreNot) {
     EXPECT_NE(session.project, nullptr);
 }
 
-std::vector<QWidget*> OpenPlayers() {
-    std::vector<QWidget*> players;
+std::vector<QWidget*> OpenWindows(const char* name) {
+    std::vector<QWidget*> windows;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == "SoundTest") players.push_back(top);
+        if (top->objectName() == name) windows.push_back(top);
     }
-    return players;
+    return windows;
+}
+
+std::vector<QWidget*> OpenPlayers() {
+    return OpenWindows("SoundTest");
 }
 
 TEST_F(TambreloxMainTest, ThePlayerIsOneWindowBuiltAfreshOnceClosed) {
@@ -289,13 +293,31 @@ TEST_F(TambreloxMainTest, ThePlayerIsOneWindowBuiltAfreshOnceClosed) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST_F(TambreloxMainTest, ButtonsOfWindowsStillToComeSaySo) {
-    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
-    for (const char* name : {"Command5", "Command7"}) Button(name)->click();
+TEST_F(TambreloxMainTest, CVAndTextWindowsKeepTheirProjectAndOpenAfreshForTheNext) {
+    Choose(Write("diesel.spj", fixture::MinimalProject().Build()));
+    Button("Command5")->click();
+    Button("Command7")->click();
+    Button("Command5")->click();  // only brought up
+    ASSERT_EQ(OpenWindows("CVShow").size(), 1U);
+    ASSERT_EQ(OpenWindows("SPJText").size(), 1U);
+    EXPECT_TRUE(session.CVShowing && session.TextShowing);
 
-    EXPECT_EQ(dialogs.information,
-              (std::vector<QString>{"\"Show/Print Startup CV Values\" is not available yet.",
-                                    "\"Show/Print Descriptive Text\" is not available yet."}));
+    Choose(Write("Demo.spj", fixture::BuildDemoProject()));
+    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
+    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(),
+              "Descriptive Text File for diesel.spj");
+    for (const char* name : {"CVShow", "SPJText"}) {
+        OpenWindows(name).front()->findChild<QPushButton*>("Command1")->click();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(session.CVShowing || session.TextShowing);
+    EXPECT_TRUE(OpenWindows("CVShow").empty() && OpenWindows("SPJText").empty());
+
+    Button("Command5")->click();
+    Button("Command7")->click();
+    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for demo.spj");
+    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(), "Descriptive Text File for demo.spj");
+    EXPECT_TRUE(dialogs.information.empty());
 }
 
 TEST_F(TambreloxMainTest, ShortcutsOpenPrintAndQuit) {

@@ -3,6 +3,7 @@
 #include <deque>
 #include <vector>
 
+#include <QPrinter>
 #include <QString>
 
 #include "platform/user_dialogs.h"
@@ -17,7 +18,9 @@ class FakeUserDialogs : public UserDialogs {
     std::vector<QString> openFolders;  // the folder each open-file dialog started in
     std::vector<QString> openFilters;
     std::deque<QString> chosenFiles;  // answers to the open-file dialog; empty means cancel
-    int printerSetUps = 0;            // each one cancelled
+    int printerSetUps = 0;
+    bool acceptPrinter = false;  // cancel the print dialog unless told
+    QString printerOutputFile;   // where an accepted "printer" writes its PDF
 
     void Critical(QWidget*, const QString& text) override { critical.push_back(text); }
     void Information(QWidget*, const QString& text) override { information.push_back(text); }
@@ -30,9 +33,10 @@ class FakeUserDialogs : public UserDialogs {
         return chosen;
     }
     QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
-    bool SetUpPrinter(QWidget*, QPrinter&) override {
+    bool SetUpPrinter(QWidget*, QPrinter& printer) override {
         ++printerSetUps;
-        return false;
+        if (!printerOutputFile.isEmpty()) printer.setOutputFileName(printerOutputFile);
+        return acceptPrinter;
     }
 };
 
