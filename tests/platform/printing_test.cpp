@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "demo_project.h"
+#include "mainwindow/headless_print.h"
 #include "mainwindow/summary_printing.h"
 #include "mainwindow/summary_printout.h"
 #include "platform/printout.h"
@@ -262,17 +263,22 @@ TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     const QString pdf = home_.filePath("out.pdf");
-    EXPECT_EQ(PrintSummaryFileToPdf(spj, pdf), "");
+    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, pdf), "");
     const QString text = RunTool("pdftotext", {"-layout", pdf, "-"});
     EXPECT_NE(text.indexOf("Components in SPJ: " + home_.path().toLower() + "/demo.spj"), -1);
     EXPECT_NE(text.indexOf("TOTAL WHOLE PROJECT"), -1);
 
+    ASSERT_EQ(PrintFileToPdf(HeadlessReport::CVs, spj, pdf), "");
+    EXPECT_NE(RunTool("pdftotext", {"-layout", pdf, "-"}).indexOf("Master Volumne"), -1);
+    ASSERT_EQ(PrintFileToPdf(HeadlessReport::Text, spj, pdf), "");
+    EXPECT_NE(RunTool("pdftotext", {"-layout", pdf, "-"}).indexOf("Author: Jane Hobbyist"), -1);
+
     std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
     EXPECT_NE(
-        PrintSummaryFileToPdf(home_.filePath("bad.spj").toStdString(), home_.filePath("bad.pdf")),
+        PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(), home_.filePath("bad.pdf")),
         "");
     EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
-    EXPECT_NE(PrintSummaryFileToPdf(spj, home_.filePath("no-such-folder/out.pdf")), "");
+    EXPECT_NE(PrintFileToPdf(HeadlessReport::Summary, spj, home_.filePath("no-such-folder/out.pdf")), "");
 }
 
 }  // namespace

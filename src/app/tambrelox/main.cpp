@@ -1,8 +1,11 @@
+#include <algorithm>
 #include <iostream>
+#include <string_view>
 
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "mainwindow/headless_print.h"
 #include "mainwindow/program_picture.h"
 #include "mainwindow/tambreloxmain.h"
 #include "platform/user_dialogs.h"
@@ -11,12 +14,27 @@
 
 namespace {
 
+constexpr int kPrintFailed = 1;
 constexpr int kUsageError = 2;
+
+// A headless printout needs no screen: without a display, draw offscreen
+// rather than fail to start.
+void AllowHeadlessPrinting(int argc, char** argv) {
+    const bool printing = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::string_view(argument).starts_with("--print");
+    });
+    if (printing && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace tambrelox;
+    AllowHeadlessPrinting(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tambrelox"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), kVersion.size()));
@@ -27,6 +45,15 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("Shows what is inside an SPJ sound project."));
     parser.addHelpOption();
     parser.addVersionOption();
+    const QCommandLineOption printOption(
+        QStringLiteral("print"),
+        QStringLiteral("Print a report of the file without a window: summary, cvs or text."),
+        QStringLiteral("report"));
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"),
+                                       QStringLiteral("With --print: the PDF file to print into."),
+                                       QStringLiteral("file"));
+    parser.addOption(printOption);
+    parser.addOption(pdfOption);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Sound project (.spj) to open at start."),
                                  QStringLiteral("[file]"));
@@ -35,6 +62,19 @@ int main(int argc, char** argv) {
     if (files.size() > 1) {
         std::cerr << "tambrelox: give at most one file\n";
         return kUsageError;
+    }
+
+    if (parser.isSet(printOption)) {
+        const auto report = HeadlessReportNamed(parser.value(printOption));
+        if (!report || !parser.isSet(pdfOption) || files.size() != 1) {
+            std::cerr << "tambrelox: use --print summary|cvs|text --pdf OUT.pdf FILE.spj\n";
+            return kUsageError;
+        }
+        const std::string problem =
+            PrintFileToPdf(*report, files.front().toStdString(), parser.value(pdfOption));
+        if (problem.empty()) return 0;
+        std::cerr << problem << '\n';
+        return kPrintFailed;
     }
 
     SessionState session;

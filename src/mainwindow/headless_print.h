@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace tambrelox {
+
+// The printouts the program can make without a window.
+enum class HeadlessReport { Summary, CVs, Text };
+
+// "summary", "cvs" or "text"; nothing for any other name.
+[[nodiscard]] std::optional<HeadlessReport> HeadlessReportNamed(const QString& name);
+
+// Reads the project at `spjPath` and prints `report` of it into the PDF file
+// `pdfPath`, exactly as the windows would print it. Returns what went wrong,
+// worded for the user, or the empty text.
+[[nodiscard]] std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
+                                         const QString& pdfPath);
+
+}  // namespace tambrelox
