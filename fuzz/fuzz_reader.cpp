@@ -3,11 +3,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "cvviewer/cv_printout.h"
 #include "cvviewer/cv_table.h"
+#include "mainwindow/summary_printout.h"
+#include "platform/column_printer.h"
 #include "platform/grid_model.h"
 #include "project/spj_reader.h"
 #include "project/summary_grid.h"
 #include "project/text.h"
+#include "platform/text_pages.h"
 #include "textviewer/text_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -24,6 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PrepareCVGrid(cvGrid);
     BuildCVRows(project, names, cvGrid);
     (void)DescriptiveTextLines(project.descriptiveText());
+
+    const ReportSource source{"/fuzz/fuzz.spj", project.author, "printed"};
+    TextPages summaryPages;
+    ColumnPrinter summaryPrinter(summaryPages);
+    PrintSummaryReport(summaryPrinter, grid, source, NumberFormat{});
+    TextPages cvPages;
+    ColumnPrinter cvPrinter(cvPages);
+    PrintCVReport(cvPrinter, cvGrid, source);
     (void)Windows1252ToUtf8(CutAtNul(project.author));
     return 0;
 }
