@@ -18,9 +18,13 @@ class FakeUserDialogs : public UserDialogs {
     std::vector<QString> openFolders;  // the folder each open-file dialog started in
     std::vector<QString> openFilters;
     std::deque<QString> chosenFiles;  // answers to the open-file dialog; empty means cancel
+    QString proposedSave;             // the file the last save dialog proposed
+    QString saveAnswer;               // empty means cancel
     int printerSetUps = 0;
     bool acceptPrinter = false;  // cancel the print dialog unless told
     QString printerOutputFile;   // where an accepted "printer" writes its PDF
+    QString proposedPrintFile;   // what the print dialog was shown
+    QString printedDocument;
 
     void Critical(QWidget*, const QString& text) override { critical.push_back(text); }
     void Information(QWidget*, const QString& text) override { information.push_back(text); }
@@ -32,9 +36,14 @@ class FakeUserDialogs : public UserDialogs {
         chosenFiles.pop_front();
         return chosen;
     }
-    QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString SaveFile(QWidget*, const QString& proposed, const QString&) override {
+        proposedSave = proposed;
+        return saveAnswer;
+    }
     bool SetUpPrinter(QWidget*, QPrinter& printer) override {
         ++printerSetUps;
+        proposedPrintFile = printer.outputFileName();
+        printedDocument = printer.docName();
         if (!printerOutputFile.isEmpty()) printer.setOutputFileName(printerOutputFile);
         return acceptPrinter;
     }

@@ -16,22 +16,20 @@
 
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
-#include "project/spj_reader.h"
-#include "spj_builder.h"
+#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {
+
+using testing::Child;
 
 std::shared_ptr<const Project> ProjectWith(const std::string& text, std::uint8_t cv29) {
     std::array<std::uint8_t, 256> values{};
     values[1] = 3;
     values[29] = cv29;
     values[140] = 180;
-    fixture::SpjBuilder builder;
-    builder.Code(fixture::ProgramCode().End()).StartupCVs(values).Text(text);
-    auto outcome = ReadProject(builder.Build(), "diesel.spj");
-    EXPECT_TRUE(outcome.ok());
-    return std::make_shared<const Project>(std::move(outcome.value()));
+    return testing::ReadShared(
+        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs(values).Text(text));
 }
 
 class CVShowTest : public ::testing::Test {
@@ -52,7 +50,7 @@ class CVShowTest : public ::testing::Test {
     }
 
     QString Cell(int row, int col) {
-        const QAbstractItemModel* model = window->findChild<QTableView*>("CVGrid")->model();
+        const QAbstractItemModel* model = Child<QTableView>(*window, "CVGrid")->model();
         return model->data(model->index(row, col)).toString();
     }
 
@@ -63,7 +61,7 @@ class CVShowTest : public ::testing::Test {
 
 TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
     EXPECT_EQ(window->windowTitle(), "Start Up CVs for diesel.spj");
-    const auto* grid = window->findChild<QTableView*>("CVGrid");
+    const auto* grid = Child<QTableView>(*window, "CVGrid");
     ASSERT_EQ(grid->model()->rowCount(), 255);
     ASSERT_EQ(grid->model()->columnCount(), 5);
     EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(), "Hex");
@@ -74,20 +72,20 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
     EXPECT_EQ(Cell(139, 1), "Horn Blast");
     EXPECT_EQ(Cell(254, 0), "CV 255");
 
-    EXPECT_EQ(window->findChild<QLabel*>("Label2")->text(),
+    EXPECT_EQ(Child<QLabel>(*window, "Label2")->text(),
               "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
               "These names show in Quenderlith.");
-    EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Tambrelox V1.0");
-    EXPECT_NE(window->findChild<QLabel*>("Image1"), nullptr);
-    EXPECT_EQ(window->findChild<QPushButton*>("Command2")->text(),
+    EXPECT_EQ(Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
+    Child<QLabel>(*window, "Image1");
+    EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(),
               "Print List of non-zero value CVs");
-    EXPECT_TRUE(window->grab().save(QStringLiteral(TAMBRELOX_SCREENSHOT_DIR "/cvshow.png")));
+    testing::SaveScreenshot(*window, "cvshow.png");
     window->close();
 }
 
 TEST_F(CVShowTest, CloseAndTheTitleBarCloseClearTheFlagAndDiscardTheWindow) {
     QSignalSpy closed(window.data(), &CVShow::Closed);
-    window->findChild<QPushButton*>("Command1")->click();
+    Child<QPushButton>(*window, "Command1")->click();
     EXPECT_FALSE(session.CVShowing);
     EXPECT_EQ(closed.count(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -103,11 +101,11 @@ TEST_F(CVShowTest, CloseAndTheTitleBarCloseClearTheFlagAndDiscardTheWindow) {
 TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
     QTemporaryDir folder;
     dialogs.printerOutputFile = folder.filePath("cvs.pdf");
-    window->findChild<QPushButton*>("Command2")->click();
+    Child<QPushButton>(*window, "Command2")->click();
     EXPECT_FALSE(QFile::exists(dialogs.printerOutputFile));
 
     dialogs.acceptPrinter = true;
-    window->findChild<QPushButton*>("Command2")->click();
+    Child<QPushButton>(*window, "Command2")->click();
     const QString text = testing::PdfText(dialogs.printerOutputFile);
     EXPECT_TRUE(text.contains("Non-Zero Startup CV values in SPJ: /trains/other.spj"));
     EXPECT_TRUE(
@@ -124,7 +122,7 @@ TEST(CVShow, OpensEmptyWithoutAProject) {
     SessionState session;
     testing::FakeUserDialogs dialogs;
     QPointer<CVShow> window = new CVShow(session, dialogs);
-    EXPECT_EQ(window->findChild<QTableView*>("CVGrid")->model()->rowCount(), 0);
+    EXPECT_EQ(Child<QTableView>(*window, "CVGrid")->model()->rowCount(), 0);
     window->close();
 }
 

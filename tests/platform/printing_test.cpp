@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -13,10 +12,13 @@
 #include <tuple>
 
 #include "demo_project.h"
+#include "fake_user_dialogs.h"
 #include "mainwindow/headless_print.h"
 #include "mainwindow/summary_printing.h"
 #include "mainwindow/summary_printout.h"
+#include "pdf_text.h"
 #include "platform/printout.h"
+#include "player/file_bytes.h"
 #include "platform/text_pages.h"
 #include "project/spj_reader.h"
 #include "project/summary_grid.h"
@@ -25,33 +27,10 @@
 namespace tambrelox {
 namespace {
 
+using testing::PdfText;
+using testing::RunTool;
+
 constexpr std::string_view kPrintedAt = "01/02/24   13:04:05";
-
-// Answers the print dialog as told and remembers what it was shown.
-class ScriptedDialogs : public UserDialogs {
-  public:
-    explicit ScriptedDialogs(bool confirm, QString outputFile = {})
-        : confirm_(confirm), outputFile_(std::move(outputFile)) {}
-
-    void Critical(QWidget*, const QString&) override { ++messages; }
-    void Information(QWidget*, const QString&) override { ++messages; }
-    QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SaveFile(QWidget*, const QString&, const QString&) override { return {}; }
-    bool SetUpPrinter(QWidget*, QPrinter& printer) override {
-        proposedFile = printer.outputFileName();
-        documentName = printer.docName();
-        if (!outputFile_.isEmpty()) printer.setOutputFileName(outputFile_);
-        return confirm_;
-    }
-
-    int messages = 0;
-    QString proposedFile;
-    QString documentName;
-
-  private:
-    bool confirm_;
-    QString outputFile_;
-};
 
 struct Word {
     int page;
@@ -116,14 +95,6 @@ std::vector<Word> WordsOf(const std::vector<TextPages::Page>& pages) {
         }
     }
     return words;
-}
-
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 std::string Unescaped(QString text) {
@@ -229,49 +200,42 @@ class Printing : public ::testing::Test {
     GridModel grid_ = DemoGrid();
 };
 
-TEST_F(Printing, CancellingTheDialogPrintsNothingAndSaysNothing) {
-    ScriptedDialogs dialogs(false);
+TEST_F(Printing, OnlyAConfirmedDialogPrintsAndNothingIsEverSaid) {
+    testing::FakeUserDialogs dialogs;
     PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
-    EXPECT_EQ(dialogs.messages, 0);
-    EXPECT_EQ(dialogs.documentName, "demo.spj");
+    EXPECT_EQ(dialogs.printedDocument, "demo.spj");
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        EXPECT_EQ(dialogs.proposedFile, home_.filePath("demo.pdf"));
-        EXPECT_FALSE(QFile::exists(dialogs.proposedFile));
+        EXPECT_EQ(dialogs.proposedPrintFile, home_.filePath("demo.pdf"));
+        EXPECT_FALSE(QFile::exists(dialogs.proposedPrintFile));
     }
-}
 
-TEST_F(Printing, APrinterThatFailsEndsThePrintoutSilently) {
-    ScriptedDialogs dialogs(true, home_.filePath("no-such-folder/demo.pdf"));
+    dialogs.acceptPrinter = true;  // a printer that fails ends the printout silently
+    dialogs.printerOutputFile = home_.filePath("no-such-folder/demo.pdf");
     PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
-    EXPECT_EQ(dialogs.messages, 0);
-    EXPECT_FALSE(QFile::exists(home_.filePath("no-such-folder/demo.pdf")));
-}
+    EXPECT_FALSE(QFile::exists(dialogs.printerOutputFile));
 
-TEST_F(Printing, ConfirmedDialogPrintsOnTheChosenPrinter) {
-    ScriptedDialogs dialogs(true, home_.filePath("chosen.pdf"));
+    dialogs.printerOutputFile = home_.filePath("chosen.pdf");
     PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
-    const QString text = RunTool("pdftotext", {"-layout", home_.filePath("chosen.pdf"), "-"});
-    EXPECT_NE(text.indexOf("Components in SPJ: /trains/demo.spj"), -1);
-    EXPECT_NE(text.indexOf("Owner/Author: Jane Hobbyist"), -1);
-    EXPECT_NE(text.indexOf("Tambrelox V1.0"), -1);
+    const QString text = PdfText(dialogs.printerOutputFile);
+    EXPECT_TRUE(text.contains("Components in SPJ: /trains/demo.spj"));
+    EXPECT_TRUE(text.contains("Owner/Author: Jane Hobbyist"));
+    EXPECT_TRUE(text.contains("Tambrelox V1.0"));
+    EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
 }
 
 TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
     const std::string spj = home_.filePath("Demo.SPJ").toStdString();
-    const auto bytes = fixture::BuildDemoProject();
-    std::ofstream(spj, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(WriteWholeFile(spj, fixture::BuildDemoProject()));
     const QString pdf = home_.filePath("out.pdf");
     EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, pdf), "");
-    const QString text = RunTool("pdftotext", {"-layout", pdf, "-"});
-    EXPECT_NE(text.indexOf("Components in SPJ: " + home_.path().toLower() + "/demo.spj"), -1);
-    EXPECT_NE(text.indexOf("TOTAL WHOLE PROJECT"), -1);
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains("Components in SPJ: " + home_.path().toLower() + "/demo.spj"));
+    EXPECT_TRUE(text.contains("TOTAL WHOLE PROJECT"));
 
     ASSERT_EQ(PrintFileToPdf(HeadlessReport::CVs, spj, pdf), "");
-    EXPECT_NE(RunTool("pdftotext", {"-layout", pdf, "-"}).indexOf("Master Volumne"), -1);
+    EXPECT_TRUE(PdfText(pdf).contains("Master Volumne"));
     ASSERT_EQ(PrintFileToPdf(HeadlessReport::Text, spj, pdf), "");
-    EXPECT_NE(RunTool("pdftotext", {"-layout", pdf, "-"}).indexOf("Author: Jane Hobbyist"), -1);
+    EXPECT_TRUE(PdfText(pdf).contains("Author: Jane Hobbyist"));
 
     std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
     EXPECT_NE(

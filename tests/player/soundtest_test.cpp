@@ -8,17 +8,21 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include "fake_user_dialogs.h"
 #include "player/repeat_wave.h"
 #include "player_fixtures.h"
 #include "project/title_line.h"
+#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {
 
 using testing::BlockBytes;
+using testing::Child;
 using testing::FileBytes;
 using testing::ReadClips;
 using testing::ScratchFolder;
+using Messages = std::vector<QString>;
 
 // A device that remembers every command with the properties it was given.
 class FakeDevice : public WaveDevice {
@@ -57,22 +61,6 @@ class FakeDevice : public WaveDevice {
     int mode = kModeNotOpen;
 };
 
-class FakeDialogs : public UserDialogs {
-  public:
-    void Critical(QWidget*, const QString& text) override { critical << text; }
-    void Information(QWidget*, const QString& text) override { critical << "info: " + text; }
-    QString OpenFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString SaveFile(QWidget*, const QString& proposed, const QString&) override {
-        proposedSave = proposed;
-        return saveAnswer;
-    }
-    bool SetUpPrinter(QWidget*, QPrinter&) override { return false; }
-
-    QStringList critical;
-    QString proposedSave;
-    QString saveAnswer;
-};
-
 fixture::WaveClip SilentClip(std::size_t bytes, int bits) {
     return fixture::MakeWave(std::vector<double>(bits == 8 ? bytes : bytes / 2, 0.0), bits);
 }
@@ -105,23 +93,17 @@ class SoundTestWindow : public ::testing::Test {
     }
     ~SoundTestWindow() override { delete window.data(); }
 
-    template <class T>
-    T* control(const char* name) const {
-        T* found = window->findChild<T*>(name);
-        EXPECT_TRUE(found) << name;
-        return found;
-    }
-    QString text(const char* name) const { return control<QLabel>(name)->text(); }
-    bool shown(const char* name) const { return control<QWidget>(name)->isVisible(); }
-    bool enabled(const char* name) const { return control<QWidget>(name)->isEnabled(); }
-    void select(int line) const { control<QListWidget>("SoundList")->setCurrentRow(line); }
-    void click(const char* name) const { control<QPushButton>(name)->click(); }
+    QString text(const char* name) const { return Child<QLabel>(*window, name)->text(); }
+    bool shown(const char* name) const { return Child(*window, name)->isVisible(); }
+    bool enabled(const char* name) const { return Child(*window, name)->isEnabled(); }
+    void select(int line) const { Child<QListWidget>(*window, "SoundList")->setCurrentRow(line); }
+    void click(const char* name) const { Child<QPushButton>(*window, name)->click(); }
     std::filesystem::path tempFolder() const {
         return std::filesystem::path(device->FileName.toStdString()).parent_path();
     }
 
     SessionState state;
-    FakeDialogs dialogs;
+    testing::FakeUserDialogs dialogs;
     FakeDevice* device = nullptr;
     QPointer<SoundTest> window;
 };
@@ -129,7 +111,7 @@ class SoundTestWindow : public ::testing::Test {
 TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndNothingSelected) {
     EXPECT_EQ(window->windowTitle(), "Play Sound Clips from  loco.spj");
     EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
-    auto* list = control<QListWidget>("SoundList");
+    auto* list = Child<QListWidget>(*window, "SoundList");
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
     EXPECT_EQ(lines, QStringList({"short.wav", "edge.wav", "long.wav", "wide.wav", "odd.wav"}));
@@ -147,7 +129,7 @@ TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndNothingSelected) {
     EXPECT_FALSE(enabled("cmdrepeat"));
     EXPECT_FALSE(shown("cmdStop"));
     EXPECT_FALSE(enabled("cmdSave"));
-    EXPECT_EQ(control<QPushButton>("cmdQuit")->text(), "Return to Menu");
+    EXPECT_EQ(Child<QPushButton>(*window, "cmdQuit")->text(), "Return to Menu");
 }
 
 TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
@@ -200,10 +182,10 @@ TEST_F(SoundTestWindow, PlayOnceOpensTheDeviceInOrderAndDoneClosesIt) {
     device->finish();
     EXPECT_EQ(device->words().last(), "close");
     EXPECT_FALSE(shown("RedNote"));
-    EXPECT_EQ(window->focusWidget(), control<QWidget>("SoundList"));
+    EXPECT_EQ(window->focusWidget(), Child(*window, "SoundList"));
 }
 
-TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneThenSwapsTheButtonsBack) {
+TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheButtonsBack) {
     select(3);
     click("cmdrepeat");
     EXPECT_TRUE(shown("cmdStop"));
@@ -217,22 +199,15 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneThenSwapsTheButtonsBack
     EXPECT_TRUE(shown("cmdStop"));
     EXPECT_FALSE(shown("cmdrepeat"));
 
-    device->finish();
-    EXPECT_FALSE(shown("cmdStop"));
-    EXPECT_TRUE(shown("cmdrepeat"));
-    EXPECT_FALSE(shown("RedNote"));
-    EXPECT_EQ(device->Mode(), WaveDevice::kModeNotOpen);
-}
-
-TEST_F(SoundTestWindow, StopEndsTheRepeatPlayAtOnce) {
-    select(0);
-    click("cmdrepeat");
-    click("cmdStop");
-    EXPECT_EQ(device->words().last(), "close");
-    EXPECT_EQ(device->Mode(), WaveDevice::kModeNotOpen);
-    EXPECT_FALSE(shown("cmdStop"));
-    EXPECT_TRUE(shown("cmdrepeat"));
-    EXPECT_FALSE(shown("RedNote"));
+    for (const bool stopped : {false, true}) {  // the play ends by itself, or Stop ends it
+        if (stopped) click("cmdrepeat");
+        stopped ? click("cmdStop") : device->finish();
+        EXPECT_EQ(device->words().last(), "close") << stopped;
+        EXPECT_EQ(device->Mode(), WaveDevice::kModeNotOpen) << stopped;
+        EXPECT_FALSE(shown("cmdStop")) << stopped;
+        EXPECT_TRUE(shown("cmdrepeat")) << stopped;
+        EXPECT_FALSE(shown("RedNote")) << stopped;
+    }
 }
 
 TEST_F(SoundTestWindow, ARepeatFileThatCannotBeBuiltPlaysNothing) {
@@ -243,7 +218,7 @@ TEST_F(SoundTestWindow, ARepeatFileThatCannotBeBuiltPlaysNothing) {
 
     std::filesystem::resize_file(tempFolder() / "TempSound.wav", 40);  // cut inside the header
     click("cmdrepeat");
-    EXPECT_EQ(dialogs.critical, QStringList({"Problem reading Wavefile"}));
+    EXPECT_EQ(dialogs.critical, Messages{"Problem reading Wavefile"});
     EXPECT_TRUE(device->calls.empty());
     EXPECT_FALSE(shown("cmdStop"));
     EXPECT_TRUE(shown("cmdrepeat"));
@@ -254,13 +229,13 @@ TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
     device->openProblem = "The sound clip cannot be played: no sound device.";
     select(0);
     click("cmdPlay");
-    EXPECT_EQ(dialogs.critical, QStringList({"The sound clip cannot be played: no sound device."}));
+    EXPECT_EQ(dialogs.critical, Messages{"The sound clip cannot be played: no sound device."});
     EXPECT_FALSE(shown("RedNote"));
     EXPECT_EQ(device->words().filter("Play"), QStringList());
     EXPECT_TRUE(enabled("cmdPlay") && enabled("SoundList"));
 
     click("cmdrepeat");
-    EXPECT_EQ(dialogs.critical.size(), 2);
+    EXPECT_EQ(dialogs.critical.size(), 2U);
     EXPECT_TRUE(shown("cmdrepeat"));
 }
 
@@ -274,7 +249,7 @@ TEST_F(SoundTestWindow, SaveClipAsWritesTheSelectedClipWhereTheUserChose) {
 
     dialogs.saveAnswer = QString::fromStdString((folder.path() / "missing" / "x.wav").string());
     click("cmdSave");
-    EXPECT_EQ(dialogs.critical.size(), 1);
+    EXPECT_EQ(dialogs.critical.size(), 1U);
     EXPECT_TRUE(dialogs.critical[0].startsWith("The sound clip cannot be saved to "));
 }
 
@@ -292,7 +267,7 @@ TEST_F(SoundTestWindow, ReturnToMenuDuringARepeatStopsClosesAndLeavesNoFileBehin
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_FALSE(std::filesystem::exists(folder));
-    EXPECT_TRUE(dialogs.critical.isEmpty());
+    EXPECT_TRUE(dialogs.critical.empty());
 }
 
 TEST_F(SoundTestWindow, ClosingFromTheWindowManagerIsReturnToMenu) {
@@ -302,39 +277,32 @@ TEST_F(SoundTestWindow, ClosingFromTheWindowManagerIsReturnToMenu) {
     EXPECT_FALSE(state.SoundShowing);
 }
 
-TEST(SoundTestTempFiles, AFolderThatTakesNoFilesIsNamedAndTheSelectionAbandoned) {
+// Windows of their own: one built where no temporary folder can be made, one without clips.
+TEST(SoundTestAlone, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPlay) {
     const QByteArray saved = qgetenv("TMPDIR");
     qputenv("TMPDIR", "/proc");  // nobody, root included, can make a folder there
     SessionState state;
     state.project = PlayerProject();
-    FakeDialogs dialogs;
+    testing::FakeUserDialogs dialogs;
     SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
     saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
-    window.findChild<QListWidget*>("SoundList")->setCurrentRow(0);
-    EXPECT_EQ(
-        dialogs.critical,
-        QStringList({"The Play function needs to create a temporary file\nCannot write to /proc"}));
-    EXPECT_EQ(window.findChild<QLabel*>("wavFile")->text(), "- None -");
-    EXPECT_FALSE(window.findChild<QPushButton*>("cmdPlay")->isEnabled());
-}
+    Child<QListWidget>(window, "SoundList")->setCurrentRow(0);
+    EXPECT_EQ(dialogs.critical,
+              Messages{"The Play function needs to create a temporary file\nCannot write to /proc"});
+    EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), "- None -");
+    EXPECT_FALSE(Child(window, "cmdPlay")->isEnabled());
 
-TEST(SoundTestWithoutClips, HasAnEmptyListAndNothingToPlay) {
-    SessionState state;
     state.project = ReadClips(fixture::SpjBuilder());
-    FakeDialogs dialogs;
-    SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
-    EXPECT_EQ(window.findChild<QListWidget*>("SoundList")->count(), 0);
-    EXPECT_FALSE(window.findChild<QPushButton*>("cmdPlay")->isEnabled());
-    EXPECT_FALSE(window.findChild<QPushButton*>("cmdrepeat")->isEnabled());
+    SoundTest empty(state, dialogs, std::make_unique<FakeDevice>());
+    EXPECT_EQ(Child<QListWidget>(empty, "SoundList")->count(), 0);
+    EXPECT_FALSE(Child(empty, "cmdPlay")->isEnabled() || Child(empty, "cmdrepeat")->isEnabled());
 }
 
 TEST_F(SoundTestWindow, Screenshot) {
     select(2);
     click("cmdrepeat");
     window->resize(window->sizeHint());
-    const QString path = SCREENSHOT_DIR "/soundtest.png";
-    ASSERT_TRUE(window->grab().save(path));
-    std::cout << "screenshot: " << path.toStdString() << '\n';
+    testing::SaveScreenshot(*window, "soundtest.png");
 }
 
 }  // namespace

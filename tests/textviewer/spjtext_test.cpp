@@ -4,29 +4,23 @@
 
 #include <memory>
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
-#include "project/spj_reader.h"
-#include "spj_builder.h"
+#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {
 
 std::shared_ptr<const Project> ProjectWithText(const std::string& text) {
-    fixture::SpjBuilder builder;
-    builder.Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text);
-    auto outcome = ReadProject(builder.Build(), "diesel.spj");
-    EXPECT_TRUE(outcome.ok());
-    return std::make_shared<const Project>(std::move(outcome.value()));
+    return testing::ReadShared(
+        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text));
 }
 
 class SPJTextTest : public ::testing::Test {
@@ -43,7 +37,7 @@ class SPJTextTest : public ::testing::Test {
         session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
 
-    QPlainTextEdit* Text1() { return window->findChild<QPlainTextEdit*>("Text1"); }
+    QPlainTextEdit* Text1() { return testing::Child<QPlainTextEdit>(*window, "Text1"); }
 
     SessionState session;
     testing::FakeUserDialogs dialogs;
@@ -60,9 +54,9 @@ TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
               QString::fromUtf8("Author: Ren\u00e9 Rail"));
     EXPECT_EQ(Text1()->document()->findBlockByNumber(3).text(), "\tIndented line");
     EXPECT_EQ(Text1()->document()->lastBlock().text(), "");
-    EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Tambrelox V1.0");
-    EXPECT_EQ(window->findChild<QPushButton*>("Command2")->text(), "Print");
-    EXPECT_TRUE(window->grab().save(QStringLiteral(TAMBRELOX_SCREENSHOT_DIR "/spjtext.png")));
+    EXPECT_EQ(testing::Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
+    EXPECT_EQ(testing::Child<QPushButton>(*window, "Command2")->text(), "Print");
+    testing::SaveScreenshot(*window, "spjtext.png");
     window->close();
 }
 
@@ -70,28 +64,14 @@ TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLastAndNothingWithoutOne) {
     QTemporaryDir folder;
     dialogs.printerOutputFile = folder.filePath("text.pdf");
     dialogs.acceptPrinter = true;
-    window->findChild<QPushButton*>("Command2")->click();
+    testing::Child<QPushButton>(*window, "Command2")->click();
     EXPECT_TRUE(testing::PdfText(dialogs.printerOutputFile)
                     .startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n")));
 
     session.project.reset();  // the last choice was refused
-    window->findChild<QPushButton*>("Command2")->click();
+    testing::Child<QPushButton>(*window, "Command2")->click();
     EXPECT_EQ(dialogs.printerSetUps, 1);
     EXPECT_TRUE(Text1()->toPlainText().startsWith("Diesel"));
-    window->close();
-}
-
-TEST_F(SPJTextTest, CloseClearsTheFlagAndDiscardsTheWindow) {
-    QSignalSpy closed(window.data(), &SPJText::Closed);
-    window->findChild<QPushButton*>("Command1")->click();
-    EXPECT_FALSE(session.TextShowing);
-    EXPECT_EQ(closed.count(), 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-
-    session.project = ProjectWithText("");
-    window = new SPJText(session, dialogs);
-    EXPECT_EQ(Text1()->toPlainText(), "");
     window->close();
 }
 
