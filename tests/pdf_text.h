@@ -19,7 +19,8 @@ inline QString RunTool(const QString& program, const QStringList& arguments) {
 
 // The text of a PDF file as pdftotext lays it out.
 inline QString PdfText(const QString& pdf) {
-    return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return RunTool(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
 }  // namespace tambrelox::testing

@@ -24,7 +24,8 @@ T* Child(const QWidget& window, const char* name) {
 
 // For people to look at; not compared with anything.
 inline void SaveScreenshot(QWidget& window, const char* fileName) {
-    const QString path = QStringLiteral(TAMBRELOX_SCREENSHOT_DIR "/") + QString::fromLatin1(fileName);
+    const QString path =
+        QStringLiteral(TAMBRELOX_SCREENSHOT_DIR "/") + QString::fromLatin1(fileName);
     EXPECT_TRUE(window.grab().save(path)) << path.toStdString();
     std::cout << "screenshot: " << path.toStdString() << '\n';
 }

@@ -14,6 +14,7 @@
 #include "mainwindow/report_frame.h"
 #include "platform/grid_table_model.h"
 #include "platform/printout.h"
+#include "platform/widget_factory.h"
 #include "project/title_line.h"
 
 namespace tambrelox {
@@ -34,18 +35,13 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
       dialogs_(dialogs),
       gridModel_(new GridTableModel(grid_, this)),
       CVGrid(new QTableView(this)),
-      Image1(new QLabel(this)),
-      Label2(new QLabel(QString::fromUtf8(kNote), this)),
-      Command2(new QPushButton(QStringLiteral("Print List of non-zero value CVs"), this)),
-      Command1(new QPushButton(QStringLiteral("Close"), this)),
-      Label1(new QLabel(this)) {
+      Image1(MakeLabel(this, "Image1")),
+      Label2(MakeLabel(this, "Label2", QString::fromUtf8(kNote))),
+      Command2(MakeButton(this, "Command2", QStringLiteral("Print List of non-zero value CVs"))),
+      Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
+      Label1(MakeLabel(this, "Label1")) {
     setObjectName(QStringLiteral("CVShow"));
     CVGrid->setObjectName(QStringLiteral("CVGrid"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Label1->setObjectName(QStringLiteral("Label1"));
 
     CVGrid->setModel(gridModel_);
     CVGrid->verticalHeader()->hide();

@@ -25,6 +25,7 @@
 #include "platform/audio_sink_device.h"
 #include "platform/grid_table_model.h"
 #include "platform/user_dialogs.h"
+#include "platform/widget_factory.h"
 #include "player/soundtest.h"
 #include "project/chosen_file.h"
 #include "project/spj_reader.h"
@@ -85,31 +86,13 @@ QFont SansFont(qreal points) {
     return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(SansFont(kControlFontPoints));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    // Hidden captions keep their place, so nothing moves when a project is shown.
-    QSizePolicy policy = label->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    label->setSizePolicy(policy);
-    return label;
+// Hidden captions keep their place, so nothing moves when a project is shown.
+ControlLook CaptionLook(const QColor& colour) {
+    return {.font = SansFont(kControlFontPoints), .colour = colour, .keepPlaceWhenHidden = true};
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(SansFont(kControlFontPoints));
-    return button;
-}
-
-void Colour(QPushButton& button, const QColor& background) {
-    QPalette palette = button.palette();
-    palette.setColor(QPalette::Button, background);
-    button.setPalette(palette);
+ControlLook ButtonLook(std::optional<QColor> face = std::nullopt) {
+    return {.font = SansFont(kControlFontPoints), .colour = face};
 }
 
 // The first local .spj file among dropped URLs.
@@ -158,40 +141,39 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, QWidge
 }
 
 void TambreloxMain::CreateControls() {
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = MakeLabel(this, "Image1");
     Image1->setPixmap(ProgramPicture());
 
-    Command2 = MakeButton(this, "Command2", QStringLiteral("Get SPJ File"));
-    Colour(*Command2, kGreen);
-    Command1 = MakeButton(this, "Command1", QStringLiteral("Print this display"));
-    Command5 = MakeButton(this, "Command5", QStringLiteral("Show/Print Startup CV Values"));
-    Command7 = MakeButton(this, "Command7", QStringLiteral("Show/Print Descriptive Text"));
-    Command8 = MakeButton(this, "Command8", QStringLiteral("Play Sound Clips"));
-    Command3 = MakeButton(this, "Command3", QStringLiteral("Quit"));
-    Colour(*Command3, kRed);
+    Command2 = MakeButton(this, "Command2", QStringLiteral("Get SPJ File"), ButtonLook(kGreen));
+    Command1 = MakeButton(this, "Command1", QStringLiteral("Print this display"), ButtonLook());
+    Command5 =
+        MakeButton(this, "Command5", QStringLiteral("Show/Print Startup CV Values"), ButtonLook());
+    Command7 =
+        MakeButton(this, "Command7", QStringLiteral("Show/Print Descriptive Text"), ButtonLook());
+    Command8 = MakeButton(this, "Command8", QStringLiteral("Play Sound Clips"), ButtonLook());
+    Command3 = MakeButton(this, "Command3", QStringLiteral("Quit"), ButtonLook(kRed));
     SetProjectButtonsEnabled(false);
 
-    Label16 = MakeLabel(this, "Label16", QStringLiteral("SPJ Filename:"), kDarkBlue);
-    lblSPJName = MakeLabel(this, "lblSPJName", {}, kDarkBlue);
-    Label10 = MakeLabel(this, "Label10", QStringLiteral("From Folder:"), kDarkBlue);
-    lblSPJFolder = MakeLabel(this, "lblSPJFolder", {}, kDarkBlue);
-    Label14 = MakeLabel(this, "Label14", QStringLiteral("Author/Owner:"), kDarkBlue);
-    lblAuthor = MakeLabel(this, "lblAuthor", {}, kDarkBlue);
+    Label16 = MakeLabel(this, "Label16", QStringLiteral("SPJ Filename:"), CaptionLook(kDarkBlue));
+    lblSPJName = MakeLabel(this, "lblSPJName", {}, CaptionLook(kDarkBlue));
+    Label10 = MakeLabel(this, "Label10", QStringLiteral("From Folder:"), CaptionLook(kDarkBlue));
+    lblSPJFolder = MakeLabel(this, "lblSPJFolder", {}, CaptionLook(kDarkBlue));
+    Label14 = MakeLabel(this, "Label14", QStringLiteral("Author/Owner:"), CaptionLook(kDarkBlue));
+    lblAuthor = MakeLabel(this, "lblAuthor", {}, CaptionLook(kDarkBlue));
     for (QLabel* caption : {Label16, Label10, Label14}) caption->hide();
     for (QLabel* value : {lblSPJName, lblSPJFolder, lblAuthor}) {
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("This SPJ will run in"), kDarkBlue);
-    Label2 = MakeLabel(this, "Label2", {}, kDarkBlue);
+    Label1 =
+        MakeLabel(this, "Label1", QStringLiteral("This SPJ will run in"), CaptionLook(kDarkBlue));
+    Label2 = MakeLabel(this, "Label2", {}, CaptionLook(kDarkBlue));
     for (QLabel* decoders : {Label1, Label2}) decoders->setAlignment(Qt::AlignCenter);
 
-    Label3 = MakeLabel(this, "Label3", {}, kBlue);
+    Label3 = MakeLabel(this, "Label3", {}, CaptionLook(kBlue));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label11 = new QLabel(this);
-    Label11->setObjectName(QStringLiteral("Label11"));
+    Label11 = MakeLabel(this, "Label11");
 
     WavefileGrid = new QTableView(this);
     WavefileGrid->setObjectName(QStringLiteral("WavefileGrid"));

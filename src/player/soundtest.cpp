@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "platform/widget_factory.h"
 #include "player/clip_file_name.h"
 #include "player/clip_wave.h"
 #include "player/repeat_wave.h"
@@ -24,24 +25,6 @@ constexpr double kLongestPlayOnSmallDecoders = 11.8;
 
 QString FromWindows1252(std::string_view bytes) {
     return QString::fromStdString(Windows1252ToUtf8(bytes));
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {}) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
 }
 
 // A small red quaver: shown while a clip plays.
@@ -103,22 +86,18 @@ void SoundTest::buildControls() {
     lblSizeNote =
         MakeLabel(this, "lblSizeNote",
                   "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
-                  "'Premium' decoders");
+                  "'Premium' decoders",
+                  {.colour = Qt::red});
     lblSizeNote->setWordWrap(true);
-    SetTextColour(lblSizeNote, Qt::red);
     cmdPlay = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
     cmdrepeat = MakeButton(this, "cmdrepeat", "~10 Sec Repeat Play");
     cmdStop = MakeButton(this, "cmdStop", "Stop Repeat Play");
     cmdSave = MakeButton(this, "cmdSave", "Save Clip As...");
-    cmdQuit = MakeButton(this, "cmdQuit", "Return to Menu");
-    QPalette red = cmdQuit->palette();
-    red.setColor(QPalette::Button, Qt::red);
-    cmdQuit->setPalette(red);
+    cmdQuit = MakeButton(this, "cmdQuit", "Return to Menu", {.colour = Qt::red});
     RedNote = MakeLabel(this, "RedNote");
     RedNote->setPixmap(RedNotePicture());
-    Label1 = MakeLabel(this, "Label1");
+    Label1 = MakeLabel(this, "Label1", {}, {.colour = QColor(0, 0, 255)});
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetTextColour(Label1, QColor(0, 0, 255));
 
     cmdPlay->setEnabled(false);
     cmdrepeat->setEnabled(false);

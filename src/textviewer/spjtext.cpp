@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/printout.h"
+#include "platform/widget_factory.h"
 #include "project/title_line.h"
 #include "textviewer/text_lines.h"
 #include "textviewer/text_printout.h"
@@ -38,14 +39,11 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
       session_(session),
       dialogs_(dialogs),
       Text1(new QPlainTextEdit(this)),
-      Command1(new QPushButton(QStringLiteral("Close"), this)),
-      Command2(new QPushButton(QStringLiteral("Print"), this)),
-      Label1(new QLabel(this)) {
+      Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
+      Command2(MakeButton(this, "Command2", QStringLiteral("Print"))),
+      Label1(MakeLabel(this, "Label1")) {
     setObjectName(QStringLiteral("SPJText"));
     Text1->setObjectName(QStringLiteral("Text1"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Label1->setObjectName(QStringLiteral("Label1"));
 
     QFont large = font();
     large.setPointSize(kTextPointSize);

@@ -77,8 +77,7 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
               "These names show in Quenderlith.");
     EXPECT_EQ(Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
     Child<QLabel>(*window, "Image1");
-    EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(),
-              "Print List of non-zero value CVs");
+    EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
     testing::SaveScreenshot(*window, "cvshow.png");
     window->close();
 }

@@ -18,8 +18,8 @@
 #include "mainwindow/summary_printout.h"
 #include "pdf_text.h"
 #include "platform/printout.h"
-#include "player/file_bytes.h"
 #include "platform/text_pages.h"
+#include "player/file_bytes.h"
 #include "project/spj_reader.h"
 #include "project/summary_grid.h"
 #include "project/text.h"
@@ -238,11 +238,12 @@ TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
     EXPECT_TRUE(PdfText(pdf).contains("Author: Jane Hobbyist"));
 
     std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
-    EXPECT_NE(
-        PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(), home_.filePath("bad.pdf")),
-        "");
+    EXPECT_NE(PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(),
+                             home_.filePath("bad.pdf")),
+              "");
     EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
-    EXPECT_NE(PrintFileToPdf(HeadlessReport::Summary, spj, home_.filePath("no-such-folder/out.pdf")), "");
+    EXPECT_NE(
+        PrintFileToPdf(HeadlessReport::Summary, spj, home_.filePath("no-such-folder/out.pdf")), "");
 }
 
 }  // namespace

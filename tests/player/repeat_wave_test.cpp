@@ -56,7 +56,8 @@ TEST(BuildRepeatWave, CopiesTheSoundDataBehindTheClipsOwnHeader) {
 
 Bytes WithTrailingChunk(Bytes clip) {
     clip.push_back(0);  // pad byte
-    for (const char c : std::string_view("LIST\4\0\0\0abcd")) clip.push_back(static_cast<std::uint8_t>(c));
+    for (const char c : std::string_view("LIST\4\0\0\0abcd"))
+        clip.push_back(static_cast<std::uint8_t>(c));
     return clip;
 }
 
@@ -70,16 +71,16 @@ TEST(BuildRepeatWave, FillsTheBudgetWithWholeCopiesAndFixesBothLengths) {
         std::uint32_t dataLength;
     };
     const Bytes tone = fixture::MakeWave(fixture::Tone(500, 1.0), 12).bytes;  // 22050 bytes
-    for (const Case& c : {Case{"ten copies", Counting8Bit(11025), 8, 44, 110250},
-                          Case{"12-bit budget", tone, 12, 44, 220500},
-                          Case{"16-bit budget", tone, 16, 44, 220500},
-                          Case{"8-bit budget", Counting8Bit(22050), 8, 44, 110250},
-                          Case{"the budget plays once", Counting8Bit(110250), 8, 44, 110250},
-                          Case{"longer plays not at all", Counting8Bit(110251), 8, 44, 0},
-                          Case{"past a 16-bit count", Counting8Bit(1), 8, 44, 110250},
-                          Case{"18-byte fmt chunk", WithLongFmt(Counting8Bit(1000)), 8, 46, 110000},
-                          Case{"trailing chunk left behind", WithTrailingChunk(Counting8Bit(1001)), 8,
-                               44, 110110}}) {
+    for (const Case& c :
+         {Case{"ten copies", Counting8Bit(11025), 8, 44, 110250},
+          Case{"12-bit budget", tone, 12, 44, 220500}, Case{"16-bit budget", tone, 16, 44, 220500},
+          Case{"8-bit budget", Counting8Bit(22050), 8, 44, 110250},
+          Case{"the budget plays once", Counting8Bit(110250), 8, 44, 110250},
+          Case{"longer plays not at all", Counting8Bit(110251), 8, 44, 0},
+          Case{"past a 16-bit count", Counting8Bit(1), 8, 44, 110250},
+          Case{"18-byte fmt chunk", WithLongFmt(Counting8Bit(1000)), 8, 46, 110000},
+          Case{"trailing chunk left behind", WithTrailingChunk(Counting8Bit(1001)), 8, 44,
+               110110}}) {
         const auto out = Repeat(c.clip, c.bits);
         ASSERT_TRUE(out) << c.what;
         EXPECT_EQ(out->size(), c.dataAt + c.dataLength) << c.what;
@@ -130,7 +131,8 @@ std::vector<short> ReadWithLibsndfile(const Bytes& wave, SF_INFO& info) {
     const auto path = std::filesystem::temp_directory_path() /
                       ("repeat_wave_test-" + std::to_string(::getpid()) + ".wav");
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(wave.data()), static_cast<std::streamsize>(wave.size()));
+        .write(reinterpret_cast<const char*>(wave.data()),
+               static_cast<std::streamsize>(wave.size()));
     SNDFILE* sound = sf_open(path.c_str(), SFM_READ, &info);
     EXPECT_TRUE(sound) << sf_strerror(nullptr);
     std::vector<short> samples(sound ? static_cast<std::size_t>(info.frames) : 0);

@@ -287,8 +287,9 @@ TEST(SoundTestAlone, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPla
     SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
     saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
     Child<QListWidget>(window, "SoundList")->setCurrentRow(0);
-    EXPECT_EQ(dialogs.critical,
-              Messages{"The Play function needs to create a temporary file\nCannot write to /proc"});
+    EXPECT_EQ(
+        dialogs.critical,
+        Messages{"The Play function needs to create a temporary file\nCannot write to /proc"});
     EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), "- None -");
     EXPECT_FALSE(Child(window, "cmdPlay")->isEnabled());
 
