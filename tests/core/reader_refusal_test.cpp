@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "project/spj_reader.h"
 #include "test_files.h"
@@ -104,15 +103,6 @@ TEST(ReaderRefuses, FilesThatCannotBeRead) {
               "Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue.");
     const auto folder = ReadProjectFile(std::filesystem::temp_directory_path().string(), "tmp");
     EXPECT_EQ(folder.refusal().message, "Problem reading tmp: it is not a file. Cannot continue.");
-}
-
-TEST(ReaderRefuses, NothingForAGoodFileOnDisk) {
-    const auto path = std::filesystem::temp_directory_path() / "reader_refusal_test.spj";
-    const auto bytes = MinimalProject().Build();
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
-    EXPECT_TRUE(ReadProjectFile(path.string(), "reader_refusal_test.spj").ok());
-    std::filesystem::remove(path);
 }
 
 }  // namespace

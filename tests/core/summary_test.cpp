@@ -42,13 +42,6 @@ std::vector<std::vector<std::string>> GridRows(const Project& project) {
     return rows;
 }
 
-TEST(Summary, RoundUp256) {
-    EXPECT_EQ(RoundUp256(0), 0);
-    EXPECT_EQ(RoundUp256(256), 256);
-    EXPECT_EQ(RoundUp256(257), 512);
-    EXPECT_EQ(RoundUp256(667.5), 768);
-}
-
 TEST(Summary, RescalesEveryDepthPair) {
     struct Case { int bits; int depth; double expected; };
     for (const Case c : {Case{8, 12, 1500}, Case{8, 16, 2000}, Case{12, 8, 2000.0 / 3},

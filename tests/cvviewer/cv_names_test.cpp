@@ -30,16 +30,6 @@ void ExpectNames(const CVNames& names, const std::map<std::size_t, std::string>&
     for (const auto& [cv, name] : expected) EXPECT_EQ(names[cv], name) << "CV " << cv;
 }
 
-TEST(ReadTextLine, StopsBeforeTheCarriageReturnOrAtTheEndOfTheFile) {
-    const std::vector<std::uint8_t> bytes{'a', 'b', '\r', '\n', 'c'};
-    const ByteView file(bytes);
-    EXPECT_EQ(ReadTextLine(file, 0).text, "ab");
-    EXPECT_EQ(ReadTextLine(file, 0).carriageReturn, 2U);
-    EXPECT_EQ(ReadTextLine(file, 4).text, "c");
-    EXPECT_FALSE(ReadTextLine(file, 4).carriageReturn);
-    EXPECT_EQ(ReadTextLine(file, 6).text, "");
-}
-
 TEST(LoadCVNames, StandardNamesAndARebuildForeachProject) {
     CVNames names = NamesFor("(B)\r\nCV140 Horn\r\nCV29 Mine\r\n(C)\r\n");
     ASSERT_EQ(names[140], "Horn");
