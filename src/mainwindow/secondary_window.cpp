@@ -10,7 +10,10 @@ SecondaryWindow::SecondaryWindow(bool& showing, Factory factory)
 SecondaryWindow::~SecondaryWindow() {
     // The flag may outlive this object only as long as the window does not.
     QObject::disconnect(gone_);
-    if (window_) window_->close();
+    // Deleted at once rather than closed: once the event loop has ended, a
+    // deferred deletion never comes, and the window's own clean-up (the
+    // player's temporary files) must still run.
+    delete window_.data();
 }
 
 void SecondaryWindow::Open() {

@@ -33,7 +33,7 @@ class SoundTest : public QWidget {
     void returnedToMenu();
 
   protected:
-    // The window manager may still close the window; that is Return to Menu.
+    // Return to Menu, and the window manager's close, end up here.
     void closeEvent(QCloseEvent* event) override;
 
   private:

@@ -8,6 +8,7 @@
 #include "mainwindow/headless_print.h"
 #include "mainwindow/program_picture.h"
 #include "mainwindow/tambreloxmain.h"
+#include "platform/quit_on_signals.h"
 #include "platform/user_dialogs.h"
 #include "project/session_state.h"
 #include "project/title_line.h"
@@ -77,6 +78,8 @@ int main(int argc, char** argv) {
         return kPrintFailed;
     }
 
+    // Declared before the windows, so it still stands while they are destroyed.
+    QuitOnSignals quitOnSignals;
     SessionState session;
     QtUserDialogs dialogs;
     TambreloxMain window(session, dialogs);
