@@ -4,6 +4,7 @@
 #include "mainwindow/report_frame.h"
 #include "mainwindow/summary_printout.h"
 #include "platform/printout.h"
+#include "player/file_bytes.h"
 #include "project/chosen_file.h"
 #include "project/spj_reader.h"
 #include "textviewer/text_printout.h"
@@ -20,6 +21,8 @@ std::optional<HeadlessReport> HeadlessReportNamed(const QString& name) {
 std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
                            const QString& pdfPath) {
     const ChosenFile file = ChosenFromArgument(spjPath);
+    if (IsSameFile(pdfPath.toStdString(), file.realPath))
+        return "Will not print over the project itself";
     const auto outcome = ReadProjectFile(file.realPath, file.fileName);
     if (!outcome.ok()) return outcome.refusal().message;
     const Project& project = outcome.value();

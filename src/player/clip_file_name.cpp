@@ -19,6 +19,8 @@ std::string ClipFileName(std::string_view name, std::string_view fallback) {
         if (Unsafe(c)) c = '_';
     }
     if (safe.empty() || safe == "." || safe == "..") return std::string(fallback);
+    // A name from a project must not become a hidden file such as ".bashrc".
+    if (safe.front() == '.') safe.front() = '_';
     return safe;
 }
 

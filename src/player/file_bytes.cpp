@@ -65,4 +65,9 @@ bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint
     return file.close();
 }
 
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
 }  // namespace tambrelox

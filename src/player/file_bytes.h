@@ -22,4 +22,8 @@ inline constexpr std::uint64_t kLargestWaveFile = std::uint64_t{64} * 1024 * 102
 [[nodiscard]] bool WriteWholeFile(const std::filesystem::path& path,
                                   std::span<const std::uint8_t> bytes);
 
+// True when both paths name one existing file: output must never land on the
+// project it was made from.
+[[nodiscard]] bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 }  // namespace tambrelox

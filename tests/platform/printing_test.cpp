@@ -244,6 +244,8 @@ TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
     EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
     EXPECT_NE(
         PrintFileToPdf(HeadlessReport::Summary, spj, home_.filePath("no-such-folder/out.pdf")), "");
+    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj)),
+              "Will not print over the project itself");
 }
 
 }  // namespace

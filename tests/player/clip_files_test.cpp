@@ -107,7 +107,8 @@ TEST(PlayTimeText, PlainNumberWithoutTrailingZerosOrGrouping) {
 
 TEST(ClipFileName, StaysOneSafeComponentOfThisFileSystem) {
     EXPECT_EQ(ClipFileName("whistle.wav", "x"), "whistle.wav");
-    EXPECT_EQ(ClipFileName("../../etc/passwd", "x"), ".._.._etc_passwd");
+    EXPECT_EQ(ClipFileName("../../etc/passwd", "x"), "_._.._etc_passwd");
+    EXPECT_EQ(ClipFileName(".bashrc", "x"), "_bashrc");
     EXPECT_EQ(ClipFileName("..", "clip 3.wav"), "clip 3.wav");
     EXPECT_EQ(ClipFileName(".", "clip 3.wav"), "clip 3.wav");
     EXPECT_EQ(ClipFileName("   ", "clip 3.wav"), "clip 3.wav");

@@ -32,6 +32,16 @@ check_repeat 1 bell.wav 220500 2
 check "a line past the list exits 1" '[ $status -eq 1 ] && grep -q "no clip on line 5" "$tmp/err"'
 check "and writes nothing" '[ ! -e "$tmp/none.wav" ]'
 
+cp "$tmp/clips/whistle.wav" "$tmp/whistle-before.wav"
+"$SPJINFO" --extract "$tmp/clips" "$DEMO" >"$tmp/again"; status=$?
+check "extracting again writes beside, never over, what is there" \
+  '[ $status -eq 0 ] && grep -q "whistle (2).wav" "$tmp/again" && cmp -s "$tmp/clips/whistle.wav" "$tmp/whistle-before.wav"'
+
+cp "$DEMO" "$tmp/own.spj"
+"$SPJINFO" --repeat 0 "$tmp/own.spj" "$tmp/own.spj" 2>"$tmp/err"; status=$?
+check "a repeat wave never lands on its own project" \
+  '[ $status -eq 1 ] && cmp -s "$DEMO" "$tmp/own.spj" && grep -q "over the project" "$tmp/err"'
+
 "$SPJINFO" --repeat x "$tmp/x.wav" "$DEMO" >/dev/null 2>&1; status=$?
 check "a line that is no number is a usage error" '[ $status -eq 2 ]'
 "$SPJINFO" --extract "$tmp/clips" "$DEMO" "$DEMO" >/dev/null 2>&1; status=$?

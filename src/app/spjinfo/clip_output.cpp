@@ -11,13 +11,22 @@
 namespace tambrelox::spjinfo {
 namespace {
 
-// "horn.wav", then "horn (2).wav", "horn (3).wav" for later clips of the same name.
-std::string UniqueName(const std::string& name, std::set<std::string>& taken) {
+// "horn.wav", then "horn (2).wav", "horn (3).wav" for later clips of the same
+// name or where the folder already holds a file of that name: extracting never
+// overwrites anything.
+std::string UniqueName(const std::filesystem::path& folder, const std::string& name,
+                       std::set<std::string>& taken) {
     const std::filesystem::path path(name);
     const std::string stem = path.has_extension() ? path.stem().string() : name;
     const std::string extension = path.has_extension() ? path.extension().string() : "";
     std::string candidate = name;
-    for (int n = 2; taken.contains(candidate); ++n) {
+    const auto inUse = [&](const std::string& file) {
+        std::error_code error;
+        return taken.contains(file) ||
+               std::filesystem::symlink_status(folder / file, error).type() !=
+                   std::filesystem::file_type::not_found;
+    };
+    for (int n = 2; inUse(candidate); ++n) {
         candidate = stem;
         candidate += " (" + std::to_string(n) + ")";
         candidate += extension;
@@ -38,7 +47,7 @@ std::optional<std::string> ExtractClips(std::ostream& out, const Project& projec
         const std::size_t entry = project.summary.clips[line].entry;
         const std::string fallback = "clip " + std::to_string(line) + ".wav";
         const std::filesystem::path path =
-            folder / UniqueName(ClipFileName(project.entries[entry].name, fallback), taken);
+            folder / UniqueName(folder, ClipFileName(project.entries[entry].name, fallback), taken);
         if (!WriteClipWave(project, entry, path)) return "cannot write " + path.string();
         out << path.string() << '\n';
     }
@@ -46,7 +55,9 @@ std::optional<std::string> ExtractClips(std::ostream& out, const Project& projec
 }
 
 std::optional<std::string> WriteRepeatWaveFile(const Project& project, std::size_t line,
-                                               const std::filesystem::path& output) {
+                                               const std::filesystem::path& output,
+                                               const std::filesystem::path& projectPath) {
+    if (IsSameFile(output, projectPath)) return "will not write over the project itself";
     const auto& clips = project.summary.clips;
     if (line >= clips.size()) {
         return "there is no clip on line " + std::to_string(line) + "; the project has " +

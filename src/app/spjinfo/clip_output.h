@@ -16,9 +16,10 @@ namespace tambrelox::spjinfo {
                                                       const std::filesystem::path& folder);
 
 // Writes the repeat play wave of the clip on list line `line` (directory
-// order, from 0) to `output`. The problem when it could not be.
-[[nodiscard]] std::optional<std::string> WriteRepeatWaveFile(const Project& project,
-                                                             std::size_t line,
-                                                             const std::filesystem::path& output);
+// order, from 0) to `output`, which must not be the project's own file at
+// `projectPath`. The problem when it could not be.
+[[nodiscard]] std::optional<std::string> WriteRepeatWaveFile(
+    const Project& project, std::size_t line, const std::filesystem::path& output,
+    const std::filesystem::path& projectPath);
 
 }  // namespace tambrelox::spjinfo

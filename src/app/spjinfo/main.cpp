@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
                 break;
             case spjinfo::OutputMode::RepeatWave:
                 complain(spjinfo::WriteRepeatWaveFile(outcome.value(), command.repeatLine,
-                                                      command.repeatOutput));
+                                                      command.repeatOutput, file.realPath));
                 break;
         }
     }
