@@ -1,9 +1,9 @@
 // Reading and summarising a realistic 2 MiB project, the work behind every "Get SPJ File".
 #include <benchmark/benchmark.h>
 
-#include "platform/grid_model.h"
-#include "project/spj_reader.h"
-#include "project/summary_grid.h"
+#include "core/grid/grid_model.h"
+#include "core/grid/summary_grid.h"
+#include "core/project/spj_reader.h"
 #include "spj_builder.h"
 
 namespace {
@@ -22,8 +22,11 @@ std::vector<std::uint8_t> LargeProject() {
                      static_cast<std::uint8_t>(clip % 3));
     }
     fixture::ProgramCode code;
-    for (int i = 0; i < 20000; ++i) code.Plain(static_cast<std::uint8_t>(i % 128)).Voice(static_cast<std::uint8_t>(1 + i % 3));
-    builder.Code(code.Scheme(1).End()).StartupCVs({}).Text(std::string(4000, 'x') + "\r\nAuthor: Bench\r\n");
+    for (int i = 0; i < 20000; ++i)
+        code.Plain(static_cast<std::uint8_t>(i % 128)).Voice(static_cast<std::uint8_t>(1 + i % 3));
+    builder.Code(code.Scheme(1).End())
+        .StartupCVs({})
+        .Text(std::string(4000, 'x') + "\r\nAuthor: Bench\r\n");
     return builder.Build();
 }
 

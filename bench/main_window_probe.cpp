@@ -4,10 +4,11 @@
 
 #include <QApplication>
 
+#include "app/tambrelox/desktop_windows.h"
 #include "first_paint.h"
-#include "mainwindow/program_picture.h"
-#include "mainwindow/tambreloxmain.h"
-#include "platform/user_dialogs.h"
+#include "ui/mainwindow/tambreloxmain.h"
+#include "ui/shared/program_picture.h"
+#include "ui/shared/user_dialogs.h"
 
 int main(int argc, char** argv) {
     using namespace tambrelox;
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     SessionState session;
     QtUserDialogs dialogs;
-    TambreloxMain window(session, dialogs);
+    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
     window.OpenProject(QString::fromLocal8Bit(argv[1]));
     bench::FirstPaintReporter reporter(window);

@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
         builder.HeaderText("Batch project " + std::to_string(n) + " AUTHOR: Bench");
         for (int c = 0; c < 4 + n % 5; ++c) {
             builder.Clip(static_cast<std::uint32_t>(100 - c), "clip" + std::to_string(c) + ".wav",
-                         clips[static_cast<std::size_t>(c) % clips.size()], static_cast<std::uint8_t>(c % 3));
+                         clips[static_cast<std::size_t>(c) % clips.size()],
+                         static_cast<std::uint8_t>(c % 3));
         }
         ProgramCode code;
         for (int i = 0; i < 500; ++i) code.Voice(static_cast<std::uint8_t>(1 + i % 3)).Plain(10);
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
         builder.Code(code.Scheme(1).End()).StartupCVs(cvs).Text("Batch\r\nAuthor: Bench\r\n");
         const auto bytes = builder.Build();
         std::ofstream(folder / ("project" + std::to_string(n) + ".spj"), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
     return 0;
 }

@@ -15,13 +15,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/tambrelox/desktop_windows.h"
+#include "core/grid/grid_model.h"
+#include "core/grid/summary_grid.h"
+#include "core/project/spj_reader.h"
 #include "demo_project.h"
-#include "mainwindow/tambreloxmain.h"
-#include "platform/grid_model.h"
-#include "platform/user_dialogs.h"
-#include "project/spj_reader.h"
-#include "project/summary_grid.h"
 #include "spj_builder.h"
+#include "ui/mainwindow/tambreloxmain.h"
+#include "ui/shared/user_dialogs.h"
 #include "wave_synth.h"
 
 namespace {
@@ -116,7 +117,7 @@ bool WindowLoads(const std::vector<std::string>& paths) {
     const long startKiB = ResidentKiB();
     AnsweringDialogs dialogs;
     SessionState session;
-    TambreloxMain window(session, dialogs);
+    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
     long warmKiB = 0;
     int loads = 0;

@@ -17,13 +17,13 @@
 #include <iostream>
 #include <string>
 
-#include "platform/audio_sink_device.h"
-#include "platform/user_dialogs.h"
-#include "player/file_bytes.h"
-#include "player/soundtest.h"
-#include "player/temp_waves.h"
-#include "project/spj_reader.h"
+#include "core/base/file_bytes.h"
+#include "core/project/spj_reader.h"
+#include "core/sound/temp_waves.h"
 #include "spj_builder.h"
+#include "ui/player/soundtest.h"
+#include "ui/shared/audio_sink_device.h"
+#include "ui/shared/user_dialogs.h"
 
 namespace {
 

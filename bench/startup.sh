@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 runs=${RUNS:-21}
-demo=$root/samples/demo.spj
+demo=$build/samples/demo.spj
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 # Sets `took` to the microseconds from just before the start of "$@" to the

@@ -3,16 +3,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "cvviewer/cv_printout.h"
-#include "cvviewer/cv_table.h"
-#include "mainwindow/summary_printout.h"
-#include "platform/column_printer.h"
-#include "platform/grid_model.h"
-#include "project/spj_reader.h"
-#include "project/summary_grid.h"
-#include "project/text.h"
-#include "platform/text_pages.h"
-#include "textviewer/text_lines.h"
+#include "core/base/text.h"
+#include "core/cv/cv_table.h"
+#include "core/grid/grid_model.h"
+#include "core/grid/summary_grid.h"
+#include "core/project/spj_reader.h"
+#include "core/project/text_lines.h"
+#include "core/report/column_printer.h"
+#include "core/report/cv_printout.h"
+#include "core/report/summary_printout.h"
+#include "core/report/text_pages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tambrelox;

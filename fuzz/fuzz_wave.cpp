@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "player/pcm_wave.h"
-#include "player/repeat_wave.h"
+#include "core/sound/pcm_wave.h"
+#include "core/sound/repeat_wave.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tambrelox;

@@ -12,7 +12,8 @@ namespace {
 
 void Write(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
     Write(folder / "reader" / "custom-names.spj", withNames.Build());
     std::filesystem::create_directories(folder / "wave");
     for (const int bits : {8, 12, 16}) {
-        Write(folder / "wave" / ("tone" + std::to_string(bits) + ".wav"), MakeWave(Tone(440, 0.01), bits).bytes);
+        Write(folder / "wave" / ("tone" + std::to_string(bits) + ".wav"),
+              MakeWave(Tone(440, 0.01), bits).bytes);
     }
     return 0;
 }

@@ -3,10 +3,10 @@
 #include <set>
 #include <system_error>
 
-#include "player/clip_file_name.h"
-#include "player/clip_wave.h"
-#include "player/file_bytes.h"
-#include "player/repeat_wave.h"
+#include "core/base/file_bytes.h"
+#include "core/sound/clip_file_name.h"
+#include "core/sound/clip_wave.h"
+#include "core/sound/repeat_wave.h"
 
 namespace tambrelox::spjinfo {
 namespace {

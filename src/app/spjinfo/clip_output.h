@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "project/project.h"
+#include "core/project/project.h"
 
 namespace tambrelox::spjinfo {
 

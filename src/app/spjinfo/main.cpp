@@ -6,9 +6,9 @@
 #include "app/spjinfo/command_line.h"
 #include "app/spjinfo/summary_output.h"
 #include "app/spjinfo/viewer_output.h"
-#include "project/chosen_file.h"
-#include "project/spj_reader.h"
-#include "project/title_line.h"
+#include "core/base/title_line.h"
+#include "core/project/chosen_file.h"
+#include "core/project/spj_reader.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "mainwindow/report_frame.h"
-#include "mainwindow/summary_printout.h"
-#include "platform/grid_model.h"
-#include "platform/text_pages.h"
-#include "project/summary_grid.h"
-#include "project/text.h"
+#include "core/base/text.h"
+#include "core/grid/grid_model.h"
+#include "core/grid/summary_grid.h"
+#include "core/report/report_frame.h"
+#include "core/report/summary_printout.h"
+#include "core/report/text_pages.h"
 
 namespace tambrelox::spjinfo {
 namespace {
@@ -19,7 +19,9 @@ GridModel SummaryGrid(const Project& project, const NumberFormat& format) {
     return grid;
 }
 
-std::string ShownAuthor(const Project& project) { return Windows1252ToUtf8(CutAtNul(project.author)); }
+std::string ShownAuthor(const Project& project) {
+    return Windows1252ToUtf8(CutAtNul(project.author));
+}
 
 }  // namespace
 
@@ -31,7 +33,8 @@ void WriteSummaryText(std::ostream& out, const ChosenFile& file, const Project& 
         << "This SPJ will run in\t" << project.summary.requirement << '\n';
     const GridModel grid = SummaryGrid(project, format);
     for (int row = 0; row < grid.Rows(); ++row) {
-        for (int col = 0; col < grid.Cols(); ++col) out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
+        for (int col = 0; col < grid.Cols(); ++col)
+            out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
         out << '\n';
     }
     out << '\n';

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "project/chosen_file.h"
-#include "project/number_format.h"
-#include "project/project.h"
+#include "core/base/number_format.h"
+#include "core/project/chosen_file.h"
+#include "core/project/project.h"
 
 namespace tambrelox::spjinfo {
 

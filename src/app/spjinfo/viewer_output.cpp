@@ -1,9 +1,9 @@
 #include "app/spjinfo/viewer_output.h"
 
-#include "cvviewer/cv_printout.h"
-#include "cvviewer/cv_table.h"
-#include "mainwindow/report_frame.h"
-#include "platform/text_pages.h"
+#include "core/cv/cv_table.h"
+#include "core/report/cv_printout.h"
+#include "core/report/report_frame.h"
+#include "core/report/text_pages.h"
 
 namespace tambrelox::spjinfo {
 

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "project/chosen_file.h"
-#include "project/project.h"
+#include "core/project/chosen_file.h"
+#include "core/project/project.h"
 
 namespace tambrelox::spjinfo {
 

@@ -5,13 +5,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-#include "mainwindow/headless_print.h"
-#include "mainwindow/program_picture.h"
-#include "mainwindow/tambreloxmain.h"
-#include "platform/quit_on_signals.h"
-#include "platform/user_dialogs.h"
-#include "project/session_state.h"
-#include "project/title_line.h"
+#include "app/tambrelox/desktop_windows.h"
+#include "app/tambrelox/headless_print.h"
+#include "app/tambrelox/quit_on_signals.h"
+#include "core/base/title_line.h"
+#include "core/project/session_state.h"
+#include "ui/mainwindow/tambreloxmain.h"
+#include "ui/shared/program_picture.h"
+#include "ui/shared/user_dialogs.h"
 
 namespace {
 
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
     QuitOnSignals quitOnSignals;
     SessionState session;
     QtUserDialogs dialogs;
-    TambreloxMain window(session, dialogs);
+    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
     if (!files.isEmpty()) window.OpenProject(files.front());
     return QApplication::exec();

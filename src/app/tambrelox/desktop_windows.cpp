@@ -1,0 +1,24 @@
+#include "app/tambrelox/desktop_windows.h"
+
+#include <memory>
+
+#include "ui/cvviewer/cvshow.h"
+#include "ui/player/soundtest.h"
+#include "ui/shared/audio_sink_device.h"
+#include "ui/textviewer/spjtext.h"
+
+namespace tambrelox {
+
+OpenedWindows DesktopWindows(SessionState& session, UserDialogs& dialogs) {
+    return {
+        .cvValues = [&] { return std::make_unique<CVShow>(session, dialogs); },
+        .descriptiveText = [&] { return std::make_unique<SPJText>(session, dialogs); },
+        .player =
+            [&] {
+                return std::make_unique<SoundTest>(session, dialogs,
+                                                   std::make_unique<AudioSinkDevice>());
+            },
+    };
+}
+
+}  // namespace tambrelox

@@ -1,0 +1,125 @@
+#include "core/base/number_format.h"
+
+#include <langinfo.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "core/base/locale_handle.h"
+#include "core/base/text.h"
+
+namespace tambrelox {
+namespace {
+
+// The decimal digits of a whole, non-negative number of any size.
+std::string WholeDigits(double whole) {
+    std::array<char, 400> digits{};  // the largest double has 309 digits
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), whole,
+                                   std::chars_format::fixed, 0)
+                         .ptr;
+    return {digits.data(), end};
+}
+
+std::string GroupDigits(const std::string& digits, const NumberFormat& format) {
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += format.thousandsSeparator;
+        out += digits[i];
+    }
+    return out;
+}
+
+struct Thousandths {
+    std::string whole;     // empty for no leading zero
+    std::string fraction;  // three digits
+    bool negative = false;
+};
+
+Thousandths SplitThousandths(double value) {
+    std::string digits = WholeDigits(RoundHalfEven(std::fabs(value) * 1000.0, 0));
+    const bool zero = digits == "0";
+    if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+    Thousandths out{digits.substr(0, digits.size() - 3), digits.substr(digits.size() - 3),
+                    value < 0 && !zero};
+    if (out.whole == "0") out.whole.clear();
+    return out;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+NumberFormat NumberFormat::FromUserLocale() {
+    NumberFormat format;
+    const LocaleHandle locale = OpenLocale(LC_NUMERIC_MASK, "");
+    if (!locale) return format;
+    const std::string thousands = nl_langinfo_l(THOUSEP, locale.get());
+    const std::string decimal = nl_langinfo_l(RADIXCHAR, locale.get());
+    if (!thousands.empty()) format.thousandsSeparator = thousands;
+    if (!decimal.empty()) format.decimalPoint = decimal;
+    return format;
+}
+
+double RoundHalfEven(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;  // the default rounding mode takes halves to even
+}
+
+std::string FormatGroupedWhole(double value, const NumberFormat& format) {
+    if (RoundHalfEven(value, 0) == 0) return {};
+    return FormatGroupedWholeOrZero(value, format);
+}
+
+std::string FormatGroupedWholeOrZero(double value, const NumberFormat& format) {
+    const double rounded = RoundHalfEven(std::fabs(value), 0);
+    return (value < 0 && rounded != 0 ? "-" : "") + GroupDigits(WholeDigits(rounded), format);
+}
+
+std::string FormatUpToThreeDecimals(double value, const NumberFormat& format) {
+    Thousandths parts = SplitThousandths(value);
+    parts.fraction.erase(parts.fraction.find_last_not_of('0') + 1);
+    return (parts.negative ? "-" : "") + parts.whole + format.decimalPoint + parts.fraction;
+}
+
+std::string FormatThreeDecimals(double value, const NumberFormat& format) {
+    const Thousandths parts = SplitThousandths(value);
+    return (parts.negative ? "-" : "") + parts.whole + format.decimalPoint + parts.fraction;
+}
+
+std::optional<double> ParseShownNumber(std::string_view text, const NumberFormat& format) {
+    text = TrimSpaces(text);
+    std::string plain;  // sign, digits and '.', as from_chars reads them
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        if (text[0] == '-') plain += '-';
+        text.remove_prefix(1);
+    }
+    bool digitSeen = false;
+    bool pointSeen = false;
+    while (!text.empty()) {
+        if (IsDigit(text[0])) {
+            plain += text[0];
+            digitSeen = true;
+            text.remove_prefix(1);
+        } else if (!pointSeen && text.starts_with(format.decimalPoint)) {
+            plain += '.';
+            pointSeen = true;
+            text.remove_prefix(format.decimalPoint.size());
+        } else if (!pointSeen && digitSeen && text.starts_with(format.thousandsSeparator) &&
+                   text.size() > format.thousandsSeparator.size() &&
+                   IsDigit(text[format.thousandsSeparator.size()])) {
+            text.remove_prefix(format.thousandsSeparator.size());
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digitSeen) return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace tambrelox

@@ -1,0 +1,186 @@
+#include "core/base/text.h"
+
+#include <iconv.h>
+#include <wctype.h>
+
+#include <array>
+#include <cerrno>
+#include <memory>
+#include <stdexcept>
+
+#include "core/base/locale_handle.h"
+
+namespace tambrelox {
+namespace {
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Length of the UTF-8 sequence that starts with `lead`, or 0 where `lead`
+// cannot start one (such bytes are taken one at a time).
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 0;
+}
+
+// Decodes the character at `at`, or nothing where the bytes are not valid UTF-8.
+bool DecodeAt(std::string_view text, std::size_t at, char32_t& c, std::size_t& length) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    length = SequenceLength(lead);
+    if (length == 0 || at + length > text.size()) return false;
+    static constexpr std::array<unsigned char, 5> kLeadMask{0, 0x7F, 0x1F, 0x0F, 0x07};
+    c = lead & kLeadMask[length];
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80) return false;
+        c = (c << 6) | (next & 0x3F);
+    }
+    return true;
+}
+
+struct IconvCloser {
+    void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+};
+
+iconv_t Windows1252Decoder() {
+    thread_local const std::unique_ptr<void, IconvCloser> decoder{[] {
+        iconv_t cd = iconv_open("UTF-8", "WINDOWS-1252");
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented failure value
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("no Windows-1252 decoder");
+        return static_cast<void*>(cd);
+    }()};
+    return static_cast<iconv_t>(decoder.get());
+}
+
+locale_t Utf8CaseLocale() {
+    static const LocaleHandle locale = OpenLocale(LC_CTYPE_MASK, "C.UTF-8");
+    return locale.get();
+}
+
+// Maps every character with `change`; bytes that are not valid UTF-8 pass unchanged.
+template <class CaseChange>
+std::string ChangeCase(std::string_view text, CaseChange change) {
+    std::string out;
+    out.reserve(text.size());
+    locale_t locale = Utf8CaseLocale();
+    for (std::size_t at = 0; at < text.size();) {
+        char32_t c = 0;
+        std::size_t length = 0;
+        if (locale == nullptr || !DecodeAt(text, at, c, length)) {
+            out += static_cast<char>(change(static_cast<unsigned char>(text[at]), nullptr));
+            ++at;
+            continue;
+        }
+        AppendUtf8(out, static_cast<char32_t>(change(static_cast<wint_t>(c), locale)));
+        at += length;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    iconv_t cd = Windows1252Decoder();
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::array<char, 1024> buffer{};
+    char* in = const_cast<char*>(bytes.data());  // iconv's signature; the input is not written
+    std::size_t inLeft = bytes.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        std::size_t outLeft = buffer.size();
+        const std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer.data(), buffer.size() - outLeft);
+        if (result == static_cast<std::size_t>(-1) && errno == EILSEQ) {
+            // The five bytes Windows-1252 leaves undefined map to the C1 controls of the same
+            // value, as Windows does.
+            AppendUtf8(out, static_cast<unsigned char>(*in));
+            ++in;
+            --inLeft;
+        }
+    }
+    return out;
+}
+
+std::string AsciiUpper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+std::string Utf8Lower(std::string_view text) {
+    return ChangeCase(text, [](wint_t c, locale_t locale) -> wint_t {
+        if (locale != nullptr) return towlower_l(c, locale);
+        return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+    });
+}
+
+std::string Utf8Upper(std::string_view text) {
+    return ChangeCase(text, [](wint_t c, locale_t locale) -> wint_t {
+        if (locale != nullptr) return towupper_l(c, locale);
+        return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+    });
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
+std::string_view Utf8Prefix(std::string_view text, std::size_t characters) {
+    std::size_t seen = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) {
+            if (seen == characters) return text.substr(0, at);
+            ++seen;
+        }
+    }
+    return text;
+}
+
+std::string_view CutAtNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string_view TrimTrailingSpaces(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+std::string RightAligned(std::string_view text, std::size_t width) {
+    const std::size_t length = Utf8Length(text);
+    std::string out(length < width ? width - length : 0, ' ');
+    return out.append(text);
+}
+
+}  // namespace tambrelox

@@ -1,0 +1,45 @@
+#include "core/cv/cv_table.h"
+
+#include <bitset>
+#include <cstddef>
+
+namespace tambrelox {
+namespace {
+
+constexpr std::uint64_t kCVStride = 2;  // CV n is the first byte of the block's 2-byte slot n
+
+std::string HexDigits(std::uint8_t value) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    return {kDigits[value >> 4U], kDigits[value & 0x0FU]};
+}
+
+}  // namespace
+
+std::string BinaryDigits(std::uint8_t value) {
+    return std::bitset<8>(value).to_string();
+}
+
+void PrepareCVGrid(GridModel& grid) {
+    grid.Clear();
+    grid.SetRow(0);
+    grid.SetRows(1);
+    grid.SetCols(static_cast<int>(kCVColumnTwips.size()));
+    for (std::size_t c = 0; c < kCVColumnTwips.size(); ++c)
+        grid.SetColWidth(static_cast<int>(c), kCVColumnTwips[c]);
+    grid.SetFormatString(kCVGridFormat);
+}
+
+void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) {
+    const ByteView file = project.bytes();
+    const std::uint64_t block = project.entries.at(project.cvEntry).offset;
+    for (int cv = 1; cv <= kLastCV; ++cv) {
+        const auto n = static_cast<std::size_t>(cv);
+        // The reader refuses a project whose CV values run past the end of the file.
+        const auto value = file.u8(block + kCVStride * n);
+        if (!value) return;
+        grid.AddItem("CV " + std::to_string(cv) + '\t' + names[n] + '\t' + HexDigits(*value) +
+                     '\t' + std::to_string(*value) + " \t" + BinaryDigits(*value));
+    }
+}
+
+}  // namespace tambrelox

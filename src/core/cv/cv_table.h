@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/cv/cv_names.h"
+#include "core/grid/grid_model.h"
+#include "core/project/project.h"
+
+namespace tambrelox {
+
+inline constexpr std::string_view kCVGridFormat = "^CV|CV Name|^Hex|^Dec|^Binary";
+inline constexpr std::array<int, 5> kCVColumnTwips{800, 2400, 800, 800, 1200};
+
+namespace cv_column {
+inline constexpr int kLabel = 0;
+inline constexpr int kName = 1;
+inline constexpr int kHex = 2;
+inline constexpr int kDec = 3;
+inline constexpr int kBinary = 4;
+}  // namespace cv_column
+
+// The Hex cell of a CV whose value is zero.
+inline constexpr std::string_view kZeroHex = "00";
+
+// Eight "0"/"1" characters, most significant bit first.
+[[nodiscard]] std::string BinaryDigits(std::uint8_t value);
+
+// Empties the grid down to its heading row and sets the columns up for the CV table.
+void PrepareCVGrid(GridModel& grid);
+
+// Adds one row for each CV 1 to 255: label, name, hex, decimal (with a
+// trailing space) and binary.
+void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid);
+
+}  // namespace tambrelox

@@ -1,0 +1,22 @@
+#include "core/project/chosen_file.h"
+
+#include <filesystem>
+
+#include "core/base/text.h"
+
+namespace tambrelox {
+
+ChosenFile SplitChosenPath(std::string_view absolutePath) {
+    const auto slash = absolutePath.rfind('/');
+    const auto nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    return {std::string(absolutePath), Utf8Lower(absolutePath.substr(0, nameStart)),
+            Utf8Lower(absolutePath.substr(nameStart))};
+}
+
+ChosenFile ChosenFromArgument(const std::string& path) {
+    ChosenFile file = SplitChosenPath(std::filesystem::absolute(path).lexically_normal().string());
+    file.realPath = path;
+    return file;
+}
+
+}  // namespace tambrelox

@@ -1,0 +1,103 @@
+#include "ui/cvviewer/cvshow.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/base/title_line.h"
+#include "core/cv/cv_table.h"
+#include "core/report/cv_printout.h"
+#include "core/report/report_frame.h"
+#include "ui/shared/grid_table_model.h"
+#include "ui/shared/printout.h"
+#include "ui/shared/program_picture.h"
+#include "ui/shared/widget_factory.h"
+
+namespace tambrelox {
+namespace {
+
+constexpr auto kNote =
+    "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
+    "These names show in Quenderlith.";
+
+constexpr int kWindowHeight = 560;
+constexpr int kRowPadding = 4;  // pixels above and below a row's text
+
+}  // namespace
+
+CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
+    : ViewerWindow(session.CVShowing, parent, Qt::Window),
+      session_(session),
+      dialogs_(dialogs),
+      gridModel_(new GridTableModel(grid_, this)),
+      CVGrid(new QTableView(this)),
+      Image1(MakeLabel(this, "Image1")),
+      Label2(MakeLabel(this, "Label2", QString::fromUtf8(kNote))),
+      Command2(MakeButton(this, "Command2", QStringLiteral("Print List of non-zero value CVs"))),
+      Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
+      Label1(MakeLabel(this, "Label1")) {
+    setObjectName(QStringLiteral("CVShow"));
+    CVGrid->setObjectName(QStringLiteral("CVGrid"));
+
+    CVGrid->setModel(gridModel_);
+    CVGrid->verticalHeader()->hide();
+    CVGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    CVGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    CVGrid->verticalHeader()->setDefaultSectionSize(CVGrid->fontMetrics().height() + kRowPadding);
+    Image1->setPixmap(ProgramPicture());
+    Image1->setAlignment(Qt::AlignCenter);
+    Label2->setWordWrap(true);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(Image1);
+    side->addWidget(Label2);
+    side->addStretch();
+    side->addWidget(Command2);
+    side->addWidget(Command1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(CVGrid, 0, 0);
+    layout->addLayout(side, 0, 1);
+    layout->addWidget(Label1, 1, 0, 1, 2);
+    layout->setColumnStretch(0, 1);
+
+    connect(Command1, &QPushButton::clicked, this, &CVShow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CVShow::Command2_Click);
+    Form_Load();
+    resize(sizeHint().width(), kWindowHeight);
+}
+
+void CVShow::Form_Load() {
+    Label1->setText(QString::fromUtf8(kTitleLine));
+    setWindowTitle(QStringLiteral("Start Up CVs for ") +
+                   QString::fromStdString(session_.SPJFileName));
+    PrepareCVGrid(grid_);
+    if (session_.project) {
+        LoadCVNames(*session_.project, cvNames_);
+        BuildCVRows(*session_.project, cvNames_, grid_);
+    }
+    gridModel_->Refresh();
+    ApplyGridColumnWidths(*CVGrid, grid_);
+    CVGrid->setMinimumWidth(CVGrid->horizontalHeader()->length() +
+                            CVGrid->verticalScrollBar()->sizeHint().width() +
+                            2 * CVGrid->frameWidth());
+}
+
+void CVShow::Command1_Click() {
+    close();
+}
+
+// Prints the table as the window shows it, under the path and owner chosen last.
+void CVShow::Command2_Click() {
+    PrintWithDialog(
+        this, dialogs_, QString::fromStdString(session_.SPJFileName),
+        [this](ColumnPrinter& printer) {
+            const std::string printedAt = PrintedNow();
+            PrintCVReport(printer, grid_, {session_.SPJPath, session_.SPJAuthor, printedAt});
+        });
+}
+
+}  // namespace tambrelox

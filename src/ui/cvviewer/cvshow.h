@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/cv/cv_names.h"
+#include "core/grid/grid_model.h"
+#include "core/project/session_state.h"
+#include "ui/shared/user_dialogs.h"
+#include "ui/shared/viewer_window.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace tambrelox {
+
+class GridTableModel;
+
+// Shows the startup CVs 1 to 255 of the project loaded when it opened, and
+// prints those whose value is not zero. Closing it from its title bar acts as Close.
+class CVShow : public ViewerWindow {
+    Q_OBJECT
+
+  public:
+    CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+  private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
+    SessionState& session_;
+    UserDialogs& dialogs_;
+    CVNames cvNames_;
+    GridModel grid_;
+    GridTableModel* gridModel_;
+    QTableView* CVGrid;
+    QLabel* Image1;
+    QLabel* Label2;
+    QPushButton* Command2;
+    QPushButton* Command1;
+    QLabel* Label1;
+};
+
+}  // namespace tambrelox

@@ -1,0 +1,19 @@
+#include "ui/mainwindow/summary_printing.h"
+
+#include "core/report/report_frame.h"
+#include "core/report/summary_printout.h"
+#include "ui/shared/printout.h"
+
+namespace tambrelox {
+
+void PrintSummaryWithDialog(QWidget* parent, const GridModel& grid, const SessionState& state,
+                            UserDialogs& dialogs) {
+    const NumberFormat format = NumberFormat::FromUserLocale();
+    PrintWithDialog(
+        parent, dialogs, QString::fromStdString(state.SPJFileName), [&](ColumnPrinter& printer) {
+            const std::string printedAt = PrintedNow();
+            PrintSummaryReport(printer, grid, {state.SPJPath, state.SPJAuthor, printedAt}, format);
+        });
+}
+
+}  // namespace tambrelox

@@ -1,0 +1,261 @@
+#include "ui/player/soundtest.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "core/base/text.h"
+#include "core/base/title_line.h"
+#include "core/sound/clip_file_name.h"
+#include "core/sound/clip_wave.h"
+#include "core/sound/repeat_wave.h"
+#include "ui/shared/widget_factory.h"
+
+namespace tambrelox {
+namespace {
+
+// Longest clip a 4 Mbit decoder can hold, in seconds.
+constexpr double kLongestPlayOnSmallDecoders = 11.8;
+
+QString FromWindows1252(std::string_view bytes) {
+    return QString::fromStdString(Windows1252ToUtf8(bytes));
+}
+
+// A small red quaver: shown while a clip plays.
+QPixmap RedNotePicture() {
+    QPixmap picture(24, 32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::red, 2.5));
+    painter.drawLine(QPointF(14, 25), QPointF(14, 3));
+    QPainterPath flag(QPointF(14, 3));
+    flag.cubicTo(QPointF(16, 10), QPointF(23, 11), QPointF(20, 19));
+    painter.drawPath(flag);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::red);
+    painter.translate(9, 26);
+    painter.rotate(-25);
+    painter.drawEllipse(QPointF(0, 0), 6, 4);
+    return picture;
+}
+
+}  // namespace
+
+SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<WaveDevice> device,
+                     QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      state_(state),
+      dialogs_(dialogs),
+      MMControl1(std::move(device)),
+      project_(state.project),
+      numberFormat_(NumberFormat::FromUserLocale()) {
+    setObjectName("SoundTest");
+    // Return to Menu closes the window rather than hiding it, so the program
+    // ends once its last window has gone; closed, it is deleted.
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildControls();
+    connect(SoundList, &QListWidget::currentRowChanged, this, &SoundTest::SoundList_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &SoundTest::cmdPlay_Click);
+    connect(cmdrepeat, &QPushButton::clicked, this, &SoundTest::cmdrepeat_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &SoundTest::cmdStop_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &SoundTest::cmdSave_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &SoundTest::cmdQuit_Click);
+    connect(MMControl1.get(), &WaveDevice::Done, this, &SoundTest::MMControl1_Done);
+    Form_Load();
+}
+
+SoundTest::~SoundTest() {
+    Form_Unload();
+}
+
+void SoundTest::buildControls() {
+    Label3 = MakeLabel(this, "Label3", "Select Sound Clip (Wave File)");
+    SoundList = new QListWidget(this);
+    SoundList->setObjectName("SoundList");
+    Label2 = MakeLabel(this, "Label2", "Selected Sound Clip (Wave File)");
+    wavFile = MakeLabel(this, "wavFile", "- None -");
+    wavFile->setFrameStyle(QFrame::Box | QFrame::Plain);
+    wavFile->setAlignment(Qt::AlignCenter);
+    wavFile->setMinimumWidth(220);
+    fmtlabel = MakeLabel(this, "fmtlabel");
+    lblPlayLen = MakeLabel(this, "lblPlayLen");
+    lblSizeNote =
+        MakeLabel(this, "lblSizeNote",
+                  "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
+                  "'Premium' decoders",
+                  {.colour = Qt::red});
+    lblSizeNote->setWordWrap(true);
+    cmdPlay = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
+    cmdrepeat = MakeButton(this, "cmdrepeat", "~10 Sec Repeat Play");
+    cmdStop = MakeButton(this, "cmdStop", "Stop Repeat Play");
+    cmdSave = MakeButton(this, "cmdSave", "Save Clip As...");
+    cmdQuit = MakeButton(this, "cmdQuit", "Return to Menu", {.colour = Qt::red});
+    RedNote = MakeLabel(this, "RedNote");
+    RedNote->setPixmap(RedNotePicture());
+    Label1 = MakeLabel(this, "Label1", {}, {.colour = QColor(0, 0, 255)});
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    cmdPlay->setEnabled(false);
+    cmdrepeat->setEnabled(false);
+    cmdStop->hide();
+    cmdSave->setEnabled(false);
+    lblSizeNote->hide();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Label3, 0, 0);
+    layout->addWidget(SoundList, 1, 0, 9, 1);
+    layout->addWidget(Label2, 0, 1, 1, 2);
+    layout->addWidget(wavFile, 1, 1, 1, 2);
+    layout->addWidget(fmtlabel, 2, 1);
+    layout->addWidget(lblPlayLen, 3, 1);
+    layout->addWidget(RedNote, 2, 2, 2, 1, Qt::AlignCenter);
+    layout->addWidget(cmdPlay, 4, 1, 1, 2);
+    layout->addWidget(cmdrepeat, 5, 1, 1,
+                      2);  // cmdStop takes the same place: one of the two is seen
+    layout->addWidget(cmdStop, 5, 1, 1, 2);
+    layout->addWidget(cmdSave, 6, 1, 1, 2);
+    layout->addWidget(lblSizeNote, 7, 1, 1, 2);
+    layout->setRowStretch(8, 1);
+    layout->addWidget(cmdQuit, 9, 1, 1, 2);
+    layout->addWidget(Label1, 10, 0, 1, 3);
+    layout->setColumnStretch(0, 1);
+}
+
+void SoundTest::Form_Load() {
+    if (project_) {
+        for (const ClipSummary& clip : project_->summary.clips) {
+            SoundList->addItem(FromWindows1252(project_->entries[clip.entry].name));
+        }
+    }
+    setWindowTitle("Play Sound Clips from  " + QString::fromStdString(state_.SPJFileName));
+    Label1->setText(
+        QString::fromUtf8(kTitleLine.data(), static_cast<qsizetype>(kTitleLine.size())));
+    RedNote->hide();
+}
+
+void SoundTest::SoundList_Click(int line) {
+    if (!project_ || line < 0) return;
+    const ClipSummary& clip = project_->summary.clips.at(static_cast<std::size_t>(line));
+    const DirectoryEntry& entry = project_->entries[clip.entry];
+    if (!temps_.writeClip(*project_, clip.entry)) {
+        dialogs_.Critical(this,
+                          "The Play function needs to create a temporary file\nCannot write to " +
+                              QString::fromStdString(temps_.folder().string()));
+        return;
+    }
+    K = clip.entry;
+    lblPlayLen->setText(QString::fromStdString(PlayTimeText(clip.playSeconds, numberFormat_)));
+    if (clip.playSeconds > kLongestPlayOnSmallDecoders) lblSizeNote->show();
+    if (const auto format = ClipFormatText(entry.waveBits)) {
+        fmtlabel->setText(
+            QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
+    }
+    wavFile->setText(FromWindows1252(entry.name));
+    cmdPlay->setEnabled(true);
+    cmdrepeat->setEnabled(true);
+    cmdrepeat->setVisible(!repeatWaiting_);  // during a repeat play its stop button holds the place
+    cmdSave->setEnabled(true);
+}
+
+void SoundTest::cmdPlay_Click() {
+    RedNote->show();
+    startPlay(temps_.clipPath());
+    endRepeatWaitIfStopped();
+}
+
+void SoundTest::cmdrepeat_Click() {
+    cmdStop->show();
+    cmdrepeat->hide();
+    repaint();  // the swap is seen before the window stops answering for the build
+    if (!K || !temps_.buildRepeat(project_->entries[*K].waveBits)) {
+        cmdStop->hide();
+        cmdrepeat->show();
+        dialogs_.Critical(this, QString::fromUtf8(kRepeatProblem.data(),
+                                                  static_cast<qsizetype>(kRepeatProblem.size())));
+        return;
+    }
+    RedNote->show();
+    startPlay(temps_.repeatPath());
+    repeatWaiting_ = true;
+    endRepeatWaitIfStopped();
+}
+
+void SoundTest::cmdStop_Click() {
+    closeDevice();
+    cmdStop->hide();
+    RedNote->hide();
+    endRepeatWaitIfStopped();
+}
+
+void SoundTest::MMControl1_Done() {
+    closeDevice();
+    RedNote->hide();
+    SoundList->setFocus();
+    endRepeatWaitIfStopped();
+}
+
+void SoundTest::cmdQuit_Click() {
+    close();
+}
+
+void SoundTest::cmdSave_Click() {
+    if (!K) return;
+    const std::string& name = project_->entries[*K].name;
+    const QString proposed =
+        QDir::home().filePath(QString::fromStdString(ClipFileName(name, "clip.wav")));
+    const QString path = dialogs_.SaveFile(this, proposed, "Wave Files (*.wav)");
+    if (path.isEmpty()) return;
+    if (!WriteClipWave(*project_, *K, path.toStdString())) {
+        dialogs_.Critical(this, "The sound clip cannot be saved to " + path + ".");
+    }
+}
+
+void SoundTest::Form_Unload() {
+    temps_.DeleteTempWaves();
+    closeDevice();
+}
+
+void SoundTest::closeEvent(QCloseEvent* event) {
+    closeDevice();
+    state_.SoundShowing = false;
+    emit returnedToMenu();
+    QWidget::closeEvent(event);
+}
+
+void SoundTest::startPlay(const std::filesystem::path& file) {
+    closeDevice();  // a play in progress ends before the next one opens
+    MMControl1->Notify = false;
+    MMControl1->Shareable = false;
+    MMControl1->DeviceType = "WaveAudio";
+    MMControl1->FileName = QString::fromStdString(file.string());
+    auto problem = MMControl1->Command("open");
+    if (!problem) {
+        MMControl1->Notify = true;
+        problem = MMControl1->Command("Play");
+    }
+    if (problem) {
+        closeDevice();
+        RedNote->hide();
+        dialogs_.Critical(this, *problem);
+    }
+}
+
+void SoundTest::closeDevice() {
+    (void)MMControl1->Command("close");
+}
+
+void SoundTest::endRepeatWaitIfStopped() {
+    if (!repeatWaiting_ || MMControl1->Mode() == WaveDevice::kModePlaying) return;
+    repeatWaiting_ = false;
+    cmdStop->hide();
+    cmdrepeat->show();
+}
+
+}  // namespace tambrelox

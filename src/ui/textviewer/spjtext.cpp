@@ -1,0 +1,94 @@
+#include "ui/textviewer/spjtext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/base/title_line.h"
+#include "core/project/text_lines.h"
+#include "core/report/text_printout.h"
+#include "ui/shared/printout.h"
+#include "ui/shared/widget_factory.h"
+
+namespace tambrelox {
+namespace {
+
+constexpr int kTextPointSize = 12;
+constexpr int kWindowWidth = 640;
+constexpr int kWindowHeight = 480;
+
+// No close box in the title bar: the window is left through its Close button.
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
+
+QString ShownText(const SessionState& session) {
+    if (!session.project) return {};
+    QStringList lines;
+    for (const std::string& line : DescriptiveTextLines(session.project->descriptiveText())) {
+        lines.append(QString::fromStdString(line));
+    }
+    return lines.join('\n');
+}
+
+}  // namespace
+
+SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
+    : ViewerWindow(session.TextShowing, parent, kWindowFlags),
+      session_(session),
+      dialogs_(dialogs),
+      Text1(new QPlainTextEdit(this)),
+      Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
+      Command2(MakeButton(this, "Command2", QStringLiteral("Print"))),
+      Label1(MakeLabel(this, "Label1")) {
+    setObjectName(QStringLiteral("SPJText"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+
+    QFont large = font();
+    large.setPointSize(kTextPointSize);
+    Text1->setFont(large);
+    Command1->setFont(large);
+    Command2->setFont(large);
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Command1);
+    bottom->addWidget(Command2);
+    bottom->addStretch();
+    bottom->addWidget(Label1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Text1);
+    layout->addLayout(bottom);
+    resize(kWindowWidth, kWindowHeight);
+
+    connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &SPJText::Command2_Click);
+    Form_Load();
+}
+
+void SPJText::Form_Load() {
+    setWindowTitle(QStringLiteral("Descriptive Text File for ") +
+                   QString::fromStdString(session_.SPJFileName));
+    Label1->setText(QString::fromUtf8(kTitleLine));
+    Text1->setPlainText(ShownText(session_));
+}
+
+void SPJText::Command1_Click() {
+    close();
+}
+
+// Prints the text of the project chosen last, which need not be the one shown.
+void SPJText::Command2_Click() {
+    const std::shared_ptr<const Project> project = session_.project;
+    if (!project) return;  // the last choice was refused: there is no text to print
+    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName),
+                    [&project](ColumnPrinter& printer) {
+                        PrintDescriptiveText(printer, project->descriptiveText());
+                    });
+}
+
+}  // namespace tambrelox

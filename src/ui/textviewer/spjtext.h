@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/project/session_state.h"
+#include "ui/shared/user_dialogs.h"
+#include "ui/shared/viewer_window.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tambrelox {
+
+// Shows the project's descriptive text as the file holds it, and prints it.
+// It has no close box in its title bar: it is left through its Close button.
+class SPJText : public ViewerWindow {
+    Q_OBJECT
+
+  public:
+    SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+  private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
+    SessionState& session_;
+    UserDialogs& dialogs_;
+    QPlainTextEdit* Text1;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QLabel* Label1;
+};
+
+}  // namespace tambrelox

@@ -1,0 +1,185 @@
+// A project goes through everything the program does with one: loaded, shown
+// in every window, printed in every report through the real printer path,
+// played, saved from, and printed without a window. The file must come out
+// of it untouched: its bytes, its times, and not once opened for writing.
+#include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "app/tambrelox/desktop_windows.h"
+#include "app/tambrelox/headless_print.h"
+#include "demo_project.h"
+#include "fake_user_dialogs.h"
+#include "pdf_text.h"
+#include "ui/mainwindow/tambreloxmain.h"
+#include "widget_probe.h"
+
+namespace tambrelox {
+namespace {
+
+using testkit::Child;
+
+// What a change to the file would alter.
+struct FileState {
+    QByteArray bytes;
+    mode_t mode = 0;
+    timespec modified{};
+    timespec changed{};  // any change to the file's entry too: mode, owner, links
+
+    bool operator==(const FileState& other) const {
+        return bytes == other.bytes && mode == other.mode &&
+               modified.tv_sec == other.modified.tv_sec &&
+               modified.tv_nsec == other.modified.tv_nsec &&
+               changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
+    }
+};
+
+FileState StateOf(const QString& path) {
+    FileState state;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    state.bytes = file.readAll();
+    struct stat status {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    state.mode = status.st_mode;
+    state.modified = status.st_mtim;
+    state.changed = status.st_ctim;
+    return state;
+}
+
+// Tells every opening of the file for writing, every change to it and its
+// removal, whoever did it: root writes past a read-only mode unhindered.
+class WriteWatch {
+  public:
+    explicit WriteWatch(const QString& path)
+        : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+          watch_(::inotify_add_watch(
+              fd_, QFile::encodeName(path).constData(),
+              IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB | IN_MOVE_SELF | IN_DELETE_SELF)) {
+        EXPECT_GE(watch_, 0) << "cannot watch " << path.toStdString();
+    }
+    WriteWatch(const WriteWatch&) = delete;
+    WriteWatch& operator=(const WriteWatch&) = delete;
+    ~WriteWatch() { ::close(fd_); }
+
+    [[nodiscard]] std::vector<std::string> Seen() const {
+        std::vector<std::string> seen;
+        alignas(inotify_event) std::array<char, 4096> buffer{};
+        ssize_t got = 0;
+        while ((got = ::read(fd_, buffer.data(), buffer.size())) > 0) {
+            for (ssize_t at = 0; at < got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
+                seen.push_back(Describe(event->mask));
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return seen;
+    }
+
+  private:
+    static std::string Describe(std::uint32_t mask) {
+        if (mask & IN_MODIFY) return "written";
+        if (mask & IN_CLOSE_WRITE) return "opened for writing";
+        if (mask & IN_ATTRIB) return "attributes changed";
+        if (mask & IN_MOVE_SELF) return "moved";
+        if (mask & IN_DELETE_SELF) return "deleted";
+        return "mask " + std::to_string(mask);
+    }
+
+    int fd_;
+    int watch_;
+};
+
+QWidget* TopLevel(const char* name) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String(name) && top->isVisible()) return top;
+    }
+    ADD_FAILURE() << name << " is not open";
+    return nullptr;
+}
+
+class ReadOnlyProject : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        spj = folder.filePath(QStringLiteral("demo.spj"));
+        const auto bytes = fixture::BuildDemoProject();
+        QFile file(spj);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+        file.close();
+        // For anyone but root, a write would fail outright.
+        ASSERT_TRUE(
+            QFile::setPermissions(spj, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        dialogs.acceptPrinter = true;
+    }
+
+    // Clicks `button` of `window` with the print dialog set to write `pdf`,
+    // and returns the text printed.
+    QString PrintWith(const QWidget& window, const char* button, const char* pdf) {
+        dialogs.printerOutputFile = folder.filePath(QString::fromLatin1(pdf));
+        Child<QPushButton>(window, button)->click();
+        return testkit::PdfText(dialogs.printerOutputFile);
+    }
+
+    QTemporaryDir folder;
+    QString spj;
+    testkit::FakeUserDialogs dialogs;
+};
+
+TEST_F(ReadOnlyProject, LoadingShowingPrintingAndPlayingLeaveTheFileUntouched) {
+    const FileState before = StateOf(spj);
+    const WriteWatch watch(spj);
+    {
+        SessionState session;
+        TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
+        window.show();
+        dialogs.chosenFiles.push_back(spj);
+        Child<QPushButton>(window, "Command2")->click();
+        ASSERT_TRUE(session.project) << "the read-only project was not loaded";
+        EXPECT_TRUE(PrintWith(window, "Command1", "summary.pdf").contains("whistle.wav"));
+
+        Child<QPushButton>(window, "Command5")->click();
+        QWidget* cvs = TopLevel("CVShow");
+        ASSERT_TRUE(cvs);
+        EXPECT_TRUE(PrintWith(*cvs, "Command2", "cvs.pdf").contains("Whistle Volume"));
+
+        Child<QPushButton>(window, "Command7")->click();
+        QWidget* text = TopLevel("SPJText");
+        ASSERT_TRUE(text);
+        EXPECT_TRUE(PrintWith(*text, "Command2", "text.pdf").contains("Enjoy the sounds!"));
+
+        Child<QPushButton>(window, "Command8")->click();
+        QWidget* player = TopLevel("SoundTest");
+        ASSERT_TRUE(player);
+        Child<QListWidget>(*player, "SoundList")->setCurrentRow(0);
+        Child<QPushButton>(*player, "cmdPlay")->click();
+        EXPECT_TRUE(Child(*player, "RedNote")->isVisible()) << "the clip is not playing";
+        dialogs.saveAnswer = folder.filePath(QStringLiteral("saved.wav"));
+        Child<QPushButton>(*player, "cmdSave")->click();
+        EXPECT_TRUE(QFile::exists(dialogs.saveAnswer));
+        Child<QPushButton>(*player, "cmdrepeat")->click();
+        EXPECT_TRUE(dialogs.critical.empty()) << dialogs.critical.front().toStdString();
+        // The windows close with the main window, the player while it plays.
+    }
+    for (const auto report : {HeadlessReport::Summary, HeadlessReport::CVs, HeadlessReport::Text}) {
+        const QString pdf = folder.filePath(QStringLiteral("headless.pdf"));
+        EXPECT_EQ(PrintFileToPdf(report, spj.toStdString(), pdf), "");
+    }
+
+    EXPECT_TRUE(StateOf(spj) == before) << "the project file has changed";
+    EXPECT_EQ(watch.Seen(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,48 @@
+#include "core/base/text.h"
+
+#include <gtest/gtest.h>
+
+#include "core/project/chosen_file.h"
+
+namespace tambrelox {
+namespace {
+
+TEST(Text, Windows1252DecodesEveryByte) {
+    EXPECT_EQ(Windows1252ToUtf8("Loco \xE9t\xE9 \x80 \x93x\x94"),
+              "Loco \u00E9t\u00E9 \u20AC \u201Cx\u201D");
+    // Bytes the code page leaves undefined still come through, as C1 controls.
+    EXPECT_EQ(Windows1252ToUtf8(std::string_view("\x81\x8D", 2)), "\u0081\u008D");
+    EXPECT_EQ(Windows1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
+    EXPECT_EQ(Windows1252ToUtf8(std::string(3000, '\xFF')).size(), 6000U);
+}
+
+TEST(Text, CaseAndCharacterCounts) {
+    EXPECT_EQ(Utf8Lower("/Home/Ö/MyLoco.SPJ"), "/home/ö/myloco.spj");
+    EXPECT_EQ(Utf8Upper("größe.spj"), "GRÖßE.SPJ");
+    EXPECT_EQ(Utf8Upper("myloco.spj"), "MYLOCO.SPJ");
+    EXPECT_EQ(Utf8Lower("bad\xFFx"), "bad\xFFx");
+    EXPECT_EQ(Utf8Length("Zürich"), 6U);
+    EXPECT_EQ(Utf8Prefix("Zürich", 2), "Zü");
+    EXPECT_EQ(Utf8Prefix("ab", 5), "ab");
+}
+
+TEST(Text, TrimmingAndRightAlignment) {
+    EXPECT_EQ(TrimTrailingSpaces("  a b  "), "  a b");
+    EXPECT_EQ(TrimTrailingSpaces("   "), "");
+    EXPECT_EQ(RightAligned(".500", 9), "     .500");
+    EXPECT_EQ(RightAligned("Zoë", 5), "  Zoë");
+    EXPECT_EQ(RightAligned("1234567890", 9), "1234567890");
+}
+
+TEST(ChosenFile, SplitsAtTheLastSlashAndLowersForDisplay) {
+    const ChosenFile file = SplitChosenPath("/Sounds/Steam/MyLoco.SPJ");
+    EXPECT_EQ(file.realPath, "/Sounds/Steam/MyLoco.SPJ");
+    EXPECT_EQ(file.folder, "/sounds/steam/");
+    EXPECT_EQ(file.fileName, "myloco.spj");
+    const ChosenFile root = SplitChosenPath("/X.spj");
+    EXPECT_EQ(root.folder, "/");
+    EXPECT_EQ(root.fileName, "x.spj");
+}
+
+}  // namespace
+}  // namespace tambrelox

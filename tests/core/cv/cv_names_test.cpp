@@ -1,0 +1,116 @@
+#include "core/cv/cv_names.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/project/spj_reader.h"
+#include "spj_builder.h"
+
+namespace tambrelox {
+namespace {
+
+// The names of a project with this descriptive text and, where given, a block after it.
+CVNames NamesFor(const std::string& text, const std::string& followingBlock = "") {
+    fixture::SpjBuilder builder;
+    builder.Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text);
+    if (!followingBlock.empty())
+        builder.Entry({9, 0, {followingBlock.begin(), followingBlock.end()}, 0, 0, "X"});
+    auto outcome = ReadProject(builder.Build(), "test.spj");
+    EXPECT_TRUE(outcome.ok());
+    CVNames names;
+    names[0] = "slot 0";
+    LoadCVNames(outcome.value(), names);
+    return names;
+}
+
+void ExpectNames(const CVNames& names, const std::map<std::size_t, std::string>& expected) {
+    for (const auto& [cv, name] : expected) EXPECT_EQ(names[cv], name) << "CV " << cv;
+}
+
+TEST(LoadCVNames, StandardNamesAndARebuildForeachProject) {
+    CVNames names = NamesFor("(B)\r\nCV140 Horn\r\nCV29 Mine\r\n(C)\r\n");
+    ASSERT_EQ(names[140], "Horn");
+    names = NamesFor("Just a description\r\nCV141 Not a list\r\n");
+    ExpectNames(names, {{1, "Two-Digit Address"},
+                        {18, "Four-Digit Addr (Low)"},
+                        {29, "Configuration Register"},
+                        {58, "Master Volumne"},
+                        {135, "Mute Volume"},
+                        {5, ""},
+                        {140, ""},
+                        {141, ""}});
+}
+
+TEST(LoadCVNames, OnlyCaseSensitiveLinesBetweenTheMarkersCount) {
+    ExpectNames(NamesFor("CV141 Before\r\n(b)\r\n(B) names\r\nCV29 My Config\r\n(B)\r\ncv142 "
+                         "Low\r\nCv143 Mixed\r\n"
+                         "(c)\r\nCV144 Still in\r\n(C) end\r\nCV145 After\r\n"),
+                {{141, ""}, {29, "My Config"}, {142, ""}, {143, ""}, {144, "Still in"}, {145, ""}});
+    // An end marker before the start marker ends the scan.
+    ExpectNames(NamesFor("(C)\r\n(B)\r\nCV140 Horn\r\n(C)\r\n"), {{140, ""}});
+}
+
+TEST(LoadCVNames, TheSeparatorFollowsOneToThreeCharactersReadAsALeadingNumber) {
+    ExpectNames(
+        NamesFor("(B)\r\nCV 140 Space\r\nCV1400 Seven\r\nCV140Bell\r\nCV7 Four\r\nCV177 Six\r\n"
+                 "CV178\tTab\r\nCV2.5 Two\r\nCV3.5 Four\r\nCV9x Nine\r\nCV+6 Six\r\nCVab Zero\r\n"
+                 "CV300 Big\r\nCV-1 Negative\r\nCV256 Over\r\nCV255 Last\r\n(C)\r\n"),
+        {{140, ""},
+         {7, "Four"},
+         {177, "Six"},
+         {178, "Tab"},
+         {2, "Two"},
+         {4, "Four"},
+         {9, "Nine"},
+         {6, "Six"},
+         {0, "Zero"},
+         {255, "Last"}});
+    // Numbers outside the table are passed over, CV 0 included when it has no name line.
+    ExpectNames(NamesFor("(B)\r\nCV300 Big\r\nCV-1 Negative\r\n(C)\r\n"), {{0, "slot 0"}});
+}
+
+TEST(LoadCVNames, TheNameIsCutToItsWindowAtABracketAndTrimmed) {
+    ExpectNames(
+        NamesFor("(B)\r\nCV140\tHorn Blast (loud)\r\nCV141 Bell [0-255]\r\nCV142 Big~Horn\r\n"
+                 "CV143 abcdefghijklmnopqrstuvwxyz0123456789ABCD\r\n"
+                 "CV144      abcdefghijklmnopqrstuvwxyz\r\nCV145 (a remark)\r\n"
+                 "CV146 ~~Tilde  Edges~~\r\nCV147 Caf\xe9 Bell\r\nCV29 \r\nCV3\t\r\n(C)\r\n"),
+        {{140, "Horn Blast"},
+         {141, "Bell"},
+         {142, "Big Horn"},
+         {143, "abcdefghijklmnopqrstuvwxyz01"},
+         // five extra spaces use up the window
+         {144, "abcdefghijklmnopqrstuvw"},
+         {145, ""},
+         {146, "Tilde  Edges"},
+         {147, "Caf\u00e9 Bell"},
+         // an empty name replaces a standard one
+         {29, ""},
+         {3, ""},
+         {4, "Deceleration Rate"}});
+}
+
+TEST(LoadCVNames, LinesEndAtACarriageReturnWhoseNextByteIsSkipped) {
+    ExpectNames(NamesFor("(B)\rXCV140 Horn\rYCV141 Bell\nCV142 Chuff\r\n(C)\r\n"),
+                {{140, "Horn"}, {141, "Bell\nCV142 Chuff"}});
+}
+
+TEST(LoadCVNames, TheScanEndsAtTheEndOfTheFileWhereverItIs) {
+    // The text block is the file's last block.
+    ExpectNames(NamesFor("(B)\r\nCV140 Horn\r\nCV141 Bell"), {{140, "Horn"}, {141, "Bell"}});
+    ExpectNames(NamesFor("(B)\r\nCV140 Horn\r"), {{140, "Horn"}});
+    ExpectNames(NamesFor("(B)"), {{140, ""}});
+    ExpectNames(NamesFor(""), {{1, "Two-Digit Address"}});
+}
+
+TEST(LoadCVNames, TheListRunsPastTheTextBlockButTheStartMarkerMustBeFoundInIt) {
+    ExpectNames(NamesFor("(B)\r\nCV140 Horn\r\n", "CV141 Bell\r\n(C)\r\nCV142 After\r\n"),
+                {{140, "Horn"}, {141, "Bell"}, {142, ""}});
+    ExpectNames(NamesFor("no line break", "\r\n(B)\r\nCV140 Horn\r\n(C)\r\n"), {{140, ""}});
+}
+
+}  // namespace
+}  // namespace tambrelox

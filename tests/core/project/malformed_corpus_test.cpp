@@ -1,0 +1,183 @@
+// Thousands of damaged projects: each must end in a project or a clear
+// refusal, and whatever is accepted must be showable, printable and playable.
+// Run under the sanitizers, this also proves no byte outside a file is read.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <string_view>
+#include <unordered_set>
+
+#include "core/base/file_bytes.h"
+#include "core/cv/cv_table.h"
+#include "core/grid/grid_model.h"
+#include "core/grid/summary_grid.h"
+#include "core/project/text_lines.h"
+#include "core/report/cv_printout.h"
+#include "core/report/summary_printout.h"
+#include "core/report/text_pages.h"
+#include "core/report/text_printout.h"
+#include "core/sound/pcm_wave.h"
+#include "core/sound/repeat_wave.h"
+#include "core/sound/temp_waves.h"
+#include "demo_project.h"
+#include "test_files.h"
+
+namespace tambrelox {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Prints a document through the text printer; it must come out whole.
+void ExpectPrinted(const std::function<void(ColumnPrinter&)>& printout, const char* what) {
+    TextPages pages;
+    ColumnPrinter printer(pages);
+    printout(printer);
+    EXPECT_FALSE(printer.failed()) << what;
+    EXPECT_TRUE(pages.ended()) << what;
+}
+
+// Clip files go to memory where the system has a folder for that: on a disk,
+// thousands of rewrites of one file would each wait for the disk.
+std::filesystem::path ScratchParent() {
+    const std::filesystem::path memory = "/dev/shm";
+    std::error_code error;
+    if (std::filesystem::is_directory(memory, error) && ::access(memory.c_str(), W_OK) == 0)
+        return memory;
+    return std::filesystem::temp_directory_path();
+}
+
+// The header bytes and the sizes the wave code goes by: far more than a wave
+// header and the 100 pairs scanned for the data chunk.
+std::size_t WaveFingerprint(ByteView clip, int bits) {
+    constexpr std::size_t kHeaderBytes = 256;
+    const auto bytes = clip.bytes();
+    const std::string_view header(reinterpret_cast<const char*>(bytes.data()),
+                                  std::min(bytes.size(), kHeaderBytes));
+    return std::hash<std::string_view>{}(header) ^ (std::hash<std::size_t>{}(bytes.size()) << 1) ^
+           (std::hash<int>{}(bits) << 2);
+}
+
+// Walks everything the windows would show, print and play of damaged files.
+class DamagedProjects {
+  public:
+    // Reads a damaged file and walks an accepted one.
+    void ExpectProjectOrRefusal(const Bytes& bytes, const std::string& what) {
+        SCOPED_TRACE(what);
+        const auto outcome = testkit::Read(bytes);
+        if (!outcome.ok()) {
+            EXPECT_NE(outcome.refusal().message.find("test.spj"), std::string::npos);
+            return;
+        }
+        const Project& project = outcome.value();
+        GridModel grid;
+        PrepareSummaryGrid(grid);
+        FillSummaryGrid(project, NumberFormat{}, grid);
+        EXPECT_GE(grid.Rows(), 9);
+        CVNames names;
+        LoadCVNames(project, names);
+        GridModel cvGrid;
+        PrepareCVGrid(cvGrid);
+        BuildCVRows(project, names, cvGrid);
+        EXPECT_EQ(cvGrid.Rows(), 256);
+        EXPECT_FALSE(DescriptiveTextLines(project.descriptiveText()).empty());
+
+        const ReportSource source{"/damaged/test.spj", project.author, "printed"};
+        ExpectPrinted([&](ColumnPrinter& p) { PrintSummaryReport(p, grid, source, {}); },
+                      "summary");
+        ExpectPrinted([&](ColumnPrinter& p) { PrintCVReport(p, cvGrid, source); }, "CVs");
+        ExpectPrinted([&](ColumnPrinter& p) { PrintDescriptiveText(p, project.descriptiveText()); },
+                      "text");
+        PlayEveryClip(project);
+    }
+
+    // Different clips played so far: damage must not leave nothing to play.
+    [[nodiscard]] std::size_t clipsPlayed() const { return played_.size(); }
+
+  private:
+    // Every clip as the player takes it: the clip file written and read back
+    // byte for byte, the sound the device is handed, and the repeat play wave.
+    // Clips that differ only past their headers take the same way through the
+    // wave code, so only the first of them is played: that keeps the test quick.
+    void PlayEveryClip(const Project& project) {
+        for (const ClipSummary& clip : project.summary.clips) {
+            const ByteView block = project.block(clip.entry);
+            const int bits = project.entries[clip.entry].waveBits;
+            if (!played_.insert(WaveFingerprint(block, bits)).second) continue;
+            ASSERT_TRUE(temps_.writeClip(project, clip.entry));
+            const auto written = ReadWholeFile(temps_.clipPath(), kLargestWaveFile);
+            ASSERT_TRUE(written);
+            EXPECT_TRUE(std::equal(written->begin(), written->end(), block.bytes().begin(),
+                                   block.bytes().end()));
+            (void)ReadPcmWave(block);
+            // What the player builds from the clip file just read back.
+            if (const auto repeat = BuildRepeatWave(block, bits)) {
+                EXPECT_LE(repeat->size(), block.size() + kRepeatBudgetTwoBytes);
+            }
+        }
+    }
+
+    TempWaves temps_{ScratchParent()};
+    std::unordered_set<std::size_t> played_;
+};
+
+std::vector<Bytes> Originals() {
+    return {fixture::BuildDemoProject(), fixture::MinimalProject().Build()};
+}
+
+TEST(MalformedCorpus, TruncationAtEveryRecordAndBlockBoundary) {
+    DamagedProjects damaged;
+    for (const Bytes& original : Originals()) {
+        for (std::size_t cut = 0; cut < original.size(); cut += (cut < 2048 ? 1 : 509)) {
+            damaged.ExpectProjectOrRefusal(
+                Bytes(original.begin(), original.begin() + static_cast<std::ptrdiff_t>(cut)),
+                "cut at " + std::to_string(cut));
+        }
+    }
+}
+
+TEST(MalformedCorpus, RandomByteFlipsInTheDirectoryAndBlocks) {
+    DamagedProjects damaged;
+    std::mt19937 random(20261206);
+    for (const Bytes& original : Originals()) {
+        std::uniform_int_distribution<std::size_t> directoryByte(0, 128 * 10 - 1);
+        std::uniform_int_distribution<std::size_t> anyByte(0, original.size() - 1);
+        std::uniform_int_distribution<int> value(0, 255);
+        for (int mutant = 0; mutant < 3000; ++mutant) {
+            Bytes bytes = original;
+            for (int flips = 1 + mutant % 4; flips > 0; --flips) {
+                const std::size_t at = mutant % 3 == 0 ? anyByte(random) : directoryByte(random);
+                bytes[at] = static_cast<std::uint8_t>(value(random));
+            }
+            damaged.ExpectProjectOrRefusal(bytes, "mutant " + std::to_string(mutant));
+        }
+    }
+    EXPECT_GT(damaged.clipsPlayed(), 1000U);
+}
+
+TEST(MalformedCorpus, OffsetsLengthsAndCountsPointingPastTheEnd) {
+    DamagedProjects damaged;
+    for (const Bytes& original : Originals()) {
+        const auto size = static_cast<std::uint32_t>(original.size());
+        const std::uint32_t values[] = {0, 1, size - 1, size, size + 1, 0x7FFFFF, 0xFFFFFF};
+        const std::size_t records = (original.at(12) + 256U * original.at(13)) / 128U + 1U;
+        for (std::size_t record = 0; record < records; ++record) {
+            for (const std::size_t field : {0U, 4U, 8U, 12U, 16U, 20U}) {
+                for (const std::uint32_t value : values) {
+                    Bytes bytes = original;
+                    const std::size_t at = 128 * record + field;
+                    if (at + 4 > bytes.size()) continue;
+                    testkit::PutField(bytes, at, value);
+                    damaged.ExpectProjectOrRefusal(bytes, "record " + std::to_string(record) +
+                                                              " field " + std::to_string(field) +
+                                                              " = " + std::to_string(value));
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,128 @@
+#include "core/project/summary.h"
+
+#include <gtest/gtest.h>
+
+#include "core/grid/summary_grid.h"
+#include "test_files.h"
+
+namespace tambrelox {
+namespace {
+
+using fixture::FixtureEntry;
+using fixture::MakeWave;
+using fixture::ProgramCode;
+using fixture::SpjBuilder;
+using fixture::Tone;
+using testkit::Read;
+
+// A clip entry whose stored sound data size is `size`, with a wave header saying `bits`.
+FixtureEntry ClipEntry(std::uint32_t handle, int bits, std::uint32_t size, std::uint8_t dlCode) {
+    FixtureEntry entry{1, handle, MakeWave(Tone(440, 0.01), bits).bytes, size, dlCode, "c.wav"};
+    return entry;
+}
+
+SpjBuilder ProjectOf(std::initializer_list<FixtureEntry> clips, int voices = 3) {
+    SpjBuilder builder;
+    for (const auto& clip : clips) builder.Entry(clip);
+    ProgramCode code;
+    for (int v = 1; v <= voices; ++v) code.Voice(static_cast<std::uint8_t>(v));
+    builder.Code(code.End()).StartupCVs({}).Text("t");
+    return builder;
+}
+
+std::vector<std::vector<std::string>> GridRows(const Project& project) {
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    FillSummaryGrid(project, NumberFormat{}, grid);
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < grid.Rows(); ++r) {
+        rows.emplace_back();
+        for (int c = 0; c < grid.Cols(); ++c) rows.back().push_back(grid.Cell(r, c));
+    }
+    return rows;
+}
+
+TEST(Summary, RescalesEveryDepthPair) {
+    struct Case {
+        int bits;
+        int depth;
+        double expected;
+    };
+    for (const Case c : {Case{8, 12, 1500}, Case{8, 16, 2000}, Case{12, 8, 2000.0 / 3},
+                         Case{12, 16, 4000.0 / 3}, Case{16, 8, 500}, Case{16, 12, 750},
+                         Case{8, 8, 1000}, Case{16, 16, 1000}, Case{7, 16, 1000}}) {
+        EXPECT_DOUBLE_EQ(RescaleToDownloadDepth(1000, c.bits, c.depth), c.expected)
+            << c.bits << "->" << c.depth;
+    }
+    EXPECT_EQ(RescaleToDownloadDepth(1000, 8, std::nullopt), 1000);
+}
+
+TEST(Summary, ClipRowsShowTheSizeAtTheDownloadDepth) {
+    const auto project =
+        Read(ProjectOf({ClipEntry(1, 16, 22050, 0), ClipEntry(2, 8, 1000, 1)})).value();
+    const auto rows = GridRows(project);
+    EXPECT_EQ(rows[1][0], " 1");
+    EXPECT_EQ(rows[1][1], " c.wav");
+    EXPECT_EQ(rows[1][2], "16");
+    EXPECT_EQ(rows[1][3], "8");
+    EXPECT_EQ(rows[1][5], "1.");
+    EXPECT_EQ(rows[1][6], "11,264");
+    EXPECT_EQ(rows[2][3], "12");
+    EXPECT_EQ(rows[2][5], ".136");
+    EXPECT_EQ(rows[2][6], "1,536");
+}
+
+TEST(Summary, UnknownDLCodeCarriesTheDepthBefore) {
+    const auto project = Read(ProjectOf({ClipEntry(1, 8, 1000, 3), ClipEntry(2, 8, 1000, 2),
+                                         ClipEntry(3, 8, 1000, 9)}))
+                             .value();
+    const auto rows = GridRows(project);
+    EXPECT_EQ(rows[1][3], "");  // nothing to carry yet: the size stays
+    EXPECT_EQ(rows[1][6], "1,024");
+    EXPECT_EQ(rows[3][3], "16");  // carried from the clip before, and rescaled to it
+    EXPECT_EQ(rows[3][6], "2,048");
+}
+
+TEST(Summary, ClipsInHandleOrderThenTotalsRows) {
+    const auto project =
+        Read(ProjectOf({ClipEntry(12, 8, 300, 0), ClipEntry(3, 8, 256, 0), ClipEntry(7, 8, 0, 0)}))
+            .value();
+    const auto rows = GridRows(project);
+    ASSERT_EQ(rows.size(), 12U);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Handle", "  Wave File Name   ", "Bits", "DL",
+                                                 " File Size ", " Play Sec ", " FlashSize* "}));
+    EXPECT_EQ(rows[1][0], " 3");
+    EXPECT_EQ(rows[2][0], " 7");
+    EXPECT_EQ(rows[2][5], ".");  // zero seconds
+    EXPECT_EQ(rows[2][6], "");   // zero bytes
+    EXPECT_EQ(rows[3][0], " 12");
+    using Row = std::vector<std::string>;
+    EXPECT_EQ(rows[4], (Row{" ", "", "", "", "", "", ""}));
+    EXPECT_EQ(rows[5], (Row{"", " TOTAL SOUND CLIP DATA ", "  ", "  ", " ", " ", "768"}));
+    EXPECT_EQ(rows[6], (Row{"", " PROGRAM CODE ", "  ", "  ", "  ", " ", "256"}));
+    EXPECT_EQ(rows[7], (Row{"", " TOTAL WHOLE PROJECT", "  ", "  ", "  ", " ", "1,024"}));
+    EXPECT_EQ(rows[8], (Row{" ", "", "", "", "", "", ""}));
+    EXPECT_EQ(rows[9], (Row{"  ", " SOUND CLIP COUNT", "3", "  ", "  ", "  ", "  "}));
+    EXPECT_EQ(rows[10], (Row{"  ", " PROJECT VOICES", "3", "  ", "  ", "  ", "  "}));
+    EXPECT_EQ(rows[11], (Row{"  ", " PROJECT SCHEMES", "0", "  ", "  ", "  ", "  "}));
+}
+
+TEST(Summary, NoClipsLeavesTheCountEmpty) {
+    const auto rows = GridRows(Read(ProjectOf({})).value());
+    EXPECT_EQ(rows[6][2], "");
+    EXPECT_EQ(rows[2][6], "");
+}
+
+TEST(Summary, DecoderRequirementThresholds) {
+    // The program code of ProjectOf rounds to 256 bytes; the clips make up the rest.
+    const auto requirement = [](std::uint32_t clipBytes, int voices) {
+        return Read(ProjectOf({ClipEntry(1, 8, clipBytes, 0)}, voices)).value().summary.requirement;
+    };
+    EXPECT_EQ(requirement(2049 * 256, 3), kAnyDecoder);      // 524,800 in all
+    EXPECT_EQ(requirement(2050 * 256, 3), kSixteenMegabit);  // 525,056 in all
+    EXPECT_EQ(requirement(0, 4), kPremiumOnly);
+    EXPECT_EQ(requirement(2050 * 256, 4), kPremiumOnly);
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/project/text_lines.h"
+#include "core/report/text_pages.h"
+#include "core/report/text_printout.h"
+
+namespace tambrelox {
+namespace {
+
+using namespace std::string_literals;
+using Lines = std::vector<std::string>;
+
+Lines LinesOf(const std::string& text) {
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    return DescriptiveTextLines(ByteView(bytes));
+}
+
+std::vector<TextPages::Page> Printed(const std::string& text) {
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    TextPages pages;
+    ColumnPrinter printer(pages);
+    PrintDescriptiveText(printer, ByteView(bytes));
+    EXPECT_TRUE(pages.ended());
+    return pages.pages();
+}
+
+TEST(DescriptiveTextLines, SplitAtCarriageReturnLineFeedOnlyAndDecoded) {
+    EXPECT_EQ(LinesOf("one\r\ntwo\r\n"), (Lines{"one", "two", ""}));
+    EXPECT_EQ(LinesOf("a\rb\nc\n\rd"), (Lines{"a\rb\nc\n\rd"}));
+    EXPECT_EQ(LinesOf(""), (Lines{""}));
+    EXPECT_EQ(LinesOf("Caf\xe9\t\x80 5\0!"s), (Lines{"Caf\u00e9\t\u20ac 5\0!"s}));
+}
+
+TEST(TextPrintout, PrintsTheTextsOwnLinesUnwrappedPageAfterPage) {
+    const std::string longLine(150, 'x');
+    std::string text = "Diesel\r\n\r\n\tCaf\xe9\r\n" + longLine + "\r\n";
+    for (int line = 5; line <= 75; ++line) text += "line " + std::to_string(line) + "\r\n";
+    const auto pages = Printed(text);
+    ASSERT_EQ(pages.size(), 2U);
+    EXPECT_EQ(pages[0][0], "Diesel");
+    EXPECT_EQ(pages[0][1], "");
+    EXPECT_EQ(pages[0][2], "\tCaf\u00e9");
+    EXPECT_EQ(pages[0][3], longLine);
+    EXPECT_EQ(pages[0].size(), 70U);
+    EXPECT_EQ(pages[1][0], "line 71");
+    EXPECT_EQ(pages[1][4], "line 75");
+}
+
+TEST(TextPrintout, AnEmptyTextPrintsABlankPage) {
+    const auto pages = Printed("");
+    ASSERT_EQ(pages.size(), 1U);
+    EXPECT_TRUE(pages[0].empty());
+}
+
+}  // namespace
+}  // namespace tambrelox

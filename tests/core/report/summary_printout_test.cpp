@@ -1,0 +1,141 @@
+#include "core/report/summary_printout.h"
+
+#include <gtest/gtest.h>
+
+#include "core/base/text.h"
+#include "core/grid/summary_grid.h"
+#include "core/report/report_frame.h"
+#include "core/report/text_pages.h"
+
+namespace tambrelox {
+namespace {
+
+constexpr std::string_view kPrintedAt = "01/02/24   13:04:05";
+
+GridModel GridWithRows(int rows) {
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    for (int row = 1; row <= rows; ++row) {
+        grid.AddItem(" " + std::to_string(row) + "\t clip.wav\t16\t8\t2,048\t.5\t2,048");
+    }
+    return grid;
+}
+
+std::vector<TextPages::Page> Printed(const GridModel& grid, std::string_view path = "/p/demo.spj",
+                                     std::string_view author = "Jane") {
+    TextPages pages;
+    ColumnPrinter printer(pages);
+    PrintSummaryReport(printer, grid, {path, author, kPrintedAt}, NumberFormat{});
+    EXPECT_TRUE(pages.ended());
+    return pages.pages();
+}
+
+// The print column at which `text` starts in `line`, 0 when it is not there.
+std::size_t ColumnOf(std::string_view line, std::string_view text) {
+    const auto at = line.find(text);
+    return at == std::string_view::npos ? 0 : Utf8Length(line.substr(0, at)) + 1;
+}
+
+struct PageRule {
+    int rows;
+    std::vector<std::size_t> linesPerPage;
+};
+
+class SummaryPageRules : public ::testing::TestWithParam<PageRule> {};
+
+// 64 rows fill a page; the three closing lines need a new page after 60 rows on one.
+TEST_P(SummaryPageRules, EveryPageHasAHeaderAndTheClosingBlockFits) {
+    const auto pages = Printed(GridWithRows(GetParam().rows));
+    std::vector<std::size_t> lineCounts;
+    for (const auto& page : pages) {
+        lineCounts.push_back(page.size());
+        ASSERT_GE(page.size(), 6U);
+        EXPECT_EQ(page[0], "");
+        EXPECT_EQ(page[1], std::string(34, ' ') + "Components in SPJ: /p/demo.spj");
+        EXPECT_EQ(page[5], kSummaryDashes);
+    }
+    EXPECT_EQ(lineCounts, GetParam().linesPerPage);
+    const auto& last = pages.back();
+    EXPECT_EQ(last[last.size() - 3], "");
+    EXPECT_EQ(last[last.size() - 2], "          Printed: 01/02/24   13:04:05");
+    EXPECT_EQ(last.back(), "          Tambrelox V1.0");
+}
+
+INSTANTIATE_TEST_SUITE_P(RowCounts, SummaryPageRules,
+                         ::testing::Values(PageRule{0, {9}}, PageRule{59, {68}},
+                                           PageRule{60, {66, 9}}, PageRule{63, {69, 9}},
+                                           PageRule{64, {70, 9}}, PageRule{65, {70, 10}},
+                                           PageRule{128, {70, 70, 9}}));
+
+TEST(SummaryPrintout, HeaderLinesStandAtTheirColumns) {
+    const auto page = Printed(GridWithRows(1), "/p/x.spj", std::string("Jane\0junk", 9)).front();
+    // "Components in SPJ: /p/x.spj" is 27 long: (100 - 27) / 2 = 36.5 goes to the even 36.
+    EXPECT_EQ(ColumnOf(page[1], "Components"), 36U);
+    // The owner ends at its first NUL: "Owner/Author: Jane" is 18 long, (100 - 18) / 2 = 41.
+    EXPECT_EQ(page[2], std::string(40, ' ') + "Owner/Author: Jane");
+    EXPECT_EQ(page[3], std::string(10, ' ') + std::string(78, '='));
+    EXPECT_EQ(page[4], kSummaryHeading);
+}
+
+TEST(SummaryPrintout, CellsGoThroughTheirMasksAndStandRightAligned) {
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    grid.AddItem(" 7\t ÄBCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\t16\t8\t1200000\t.5\t1,024.5");
+    grid.AddItem("  \t TOTAL \t  \t  \tn/a\t12.3456\t");
+    const auto page = Printed(grid).front();
+    const std::string& clip = page[6];
+    EXPECT_EQ(ColumnOf(clip, "7"), 13U);
+    // The name's first 29 characters fill the columns up to Bits.
+    EXPECT_EQ(ColumnOf(clip, "ÄBCDEFGHIJKLMNOPQRSTUVWXYZ01216"), 19U);
+    EXPECT_EQ(ColumnOf(clip, "8 "), 54U);
+    EXPECT_EQ(ColumnOf(clip, "1,200,000"), 56U);  // columns 56 to 64
+    EXPECT_EQ(ColumnOf(clip, ".500"), 73U);       // ends in column 76
+    EXPECT_EQ(ColumnOf(clip, "1,024"), 83U);      // halves go to even; ends in column 87
+    const std::string& total = page[7];
+    EXPECT_EQ(ColumnOf(total, "TOTAL"), 19U);
+    EXPECT_EQ(ColumnOf(total, "n/a"), 62U);  // not a number: right-aligned as it stands
+    EXPECT_EQ(ColumnOf(total, "12.346"), 71U);
+    EXPECT_EQ(Utf8Length(total), 87U);  // the empty last cell still fills its nine columns
+}
+
+TEST(SummaryPrintout, LongTitleAndOwnerLinesStartInColumnOne) {
+    for (const std::size_t extra : std::initializer_list<std::size_t>{0, 1, 40}) {
+        // 19 + 79 = 98 characters centre at (100 - 98) / 2 = 1; longer ones at 0 or less.
+        const std::string path = "/" + std::string(78 + extra, 'p');
+        const std::string author = std::string(84 + extra, 'a');  // "Owner/Author: " adds 14
+        const auto page = Printed(GridWithRows(1), path, author).front();
+        EXPECT_EQ(ColumnOf(page[1], "Components in SPJ: /ppp"), 1U) << extra;
+        EXPECT_EQ(ColumnOf(page[2], "Owner/Author: aaa"), 1U) << extra;
+    }
+}
+
+TEST(ReportFrame, SeparatorColumnIsTheReportsOwn) {
+    TextPages pages;
+    ColumnPrinter printer(pages);
+    ReportFrame frame(printer, {.reportTitleLine = "Non-Zero Startup CV values in SPJ: /x.spj",
+                                .spjAuthor = "Zo\xEB",
+                                .printHeading = "heading",
+                                .printDashes = "dashes",
+                                .separatorColumn = 10});
+    frame.PrintPageHeader();
+    EXPECT_EQ(frame.state().PrintLineCount, 5);
+    EXPECT_EQ(frame.state().AuthorLine, "Owner/Author: Zoë");
+    EXPECT_EQ(frame.state().AuthorTab, 42);  // (100 - 17) / 2 = 41.5 goes to the even 42
+    EXPECT_EQ(frame.state().ReportTitleTab, 30);
+    EXPECT_EQ(pages.pages().front()[3], std::string(9, ' ') + std::string(78, '='));
+}
+
+TEST(ReportFrame, PrintedAtUsesTheShortDateAndTimeFormats) {
+    std::tm when{};
+    when.tm_year = 124;
+    when.tm_mon = 0;
+    when.tm_mday = 2;
+    when.tm_hour = 13;
+    when.tm_min = 4;
+    when.tm_sec = 5;
+    EXPECT_EQ(FormatPrintedAt(when, "C"), kPrintedAt);
+    EXPECT_EQ(FormatPrintedAt(when, "no-such-locale"), kPrintedAt);
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "core/base/file_bytes.h"
+#include "core/sound/clip_file_name.h"
+#include "core/sound/clip_wave.h"
+#include "core/sound/repeat_wave.h"
+#include "core/sound/temp_waves.h"
+#include "player_fixtures.h"
+
+namespace tambrelox {
+namespace {
+
+using testkit::BlockBytes;
+using testkit::FileBytes;
+using testkit::ReadClips;
+using testkit::ScratchFolder;
+
+// An 8-bit clip whose samples hold the bytes a text-mode write would change.
+std::shared_ptr<const Project> ProjectWithAwkwardBytes() {
+    fixture::WaveClip wave = fixture::MakeWave(std::vector<double>(8, 0.0), 8);
+    const std::vector<std::uint8_t> awkward{0, 13, 10, 26, 13, 0, 26, 10};
+    std::copy(awkward.begin(), awkward.end(), wave.bytes.begin() + 44);
+    return ReadClips(std::move(fixture::SpjBuilder().Clip(1, "awkward.wav", wave, 0)));
+}
+
+TEST(WriteClipWave, CopiesTheBlockByteForByteWithNothingAdded) {
+    const ScratchFolder folder;
+    const auto project = ProjectWithAwkwardBytes();
+    const auto path = folder.path() / "clip.wav";
+    ASSERT_TRUE(WriteClipWave(*project, 0, path));
+    const auto written = FileBytes(path);
+    EXPECT_EQ(written, BlockBytes(*project, 0));
+    EXPECT_EQ(written.back(), 10);
+    EXPECT_EQ(written.size(), 52U);
+}
+
+TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
+    const ScratchFolder folder;
+    const auto target = folder.path() / "elsewhere";
+    std::filesystem::create_symlink(target, folder.path() / "TempSound.wav");
+    EXPECT_FALSE(
+        WriteWholeFile(folder.path() / "TempSound.wav", std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
+    const ScratchFolder parent;
+    const auto project = ReadClips(std::move(fixture::SpjBuilder().Clip(
+        1, "tone.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 16), 2)));
+    std::filesystem::path folder;
+    {
+        const TempWaves temps(parent.path());
+        folder = temps.folder();
+        EXPECT_EQ(folder.parent_path(), parent.path());
+        struct stat status {};
+        ASSERT_EQ(::stat(folder.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777U, 0700U) << "nobody else can plant or read files there";
+
+        ASSERT_TRUE(temps.writeClip(*project, 0));
+        EXPECT_EQ(temps.clipPath(), folder / "TempSound.wav");
+        EXPECT_EQ(FileBytes(temps.clipPath()), BlockBytes(*project, 0));
+        ASSERT_TRUE(temps.buildRepeat(16));
+        EXPECT_EQ(temps.repeatPath(), folder / "TempSound.wav2");
+        EXPECT_EQ(FileBytes(temps.repeatPath()), *BuildRepeatWave(project->block(0), 16));
+
+        temps.DeleteTempWaves();
+        EXPECT_FALSE(std::filesystem::exists(temps.clipPath()));
+        temps.DeleteTempWaves();  // nothing left to delete is fine
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+TEST(TempWaves, FailsEveryWriteWhereNoFolderCanBeMade) {
+    const auto project = ProjectWithAwkwardBytes();
+    const TempWaves temps("/nonexistent-parent");
+    EXPECT_EQ(temps.folder(), "/nonexistent-parent")
+        << "the message names where the files should have gone";
+    EXPECT_FALSE(temps.writeClip(*project, 0));
+    EXPECT_FALSE(temps.buildRepeat(8));
+}
+
+TEST(TempWaves, RepeatFailsWithoutAClipFileOrWithAHeaderItCannotUse) {
+    const ScratchFolder parent;
+    const TempWaves temps(parent.path());
+    EXPECT_FALSE(temps.buildRepeat(8)) << "no clip written yet";
+    ASSERT_TRUE(WriteWholeFile(temps.clipPath(), std::vector<std::uint8_t>(100, 'x')));
+    EXPECT_FALSE(temps.buildRepeat(8));
+}
+
+TEST(ClipFormatText, NamesTheThreeDepthsAndNothingElse) {
+    EXPECT_EQ(ClipFormatText(8), "8 bit, Mono 11 khz");
+    EXPECT_EQ(ClipFormatText(12), "12 bit, Mono 11 khz");
+    EXPECT_EQ(ClipFormatText(16), "16 bit, Mono 11 khz");
+    EXPECT_FALSE(ClipFormatText(24));
+    EXPECT_FALSE(ClipFormatText(0));
+}
+
+TEST(PlayTimeText, PlainNumberWithoutTrailingZerosOrGrouping) {
+    const NumberFormat english;
+    EXPECT_EQ(PlayTimeText(2, english), "Play Time: 2 sec");
+    EXPECT_EQ(PlayTimeText(0.5, english), "Play Time: 0.5 sec");
+    EXPECT_EQ(PlayTimeText(0, english), "Play Time: 0 sec");
+    EXPECT_EQ(PlayTimeText(1234.25, english), "Play Time: 1234.25 sec");
+    EXPECT_EQ(PlayTimeText(2.5, NumberFormat{".", ","}), "Play Time: 2,5 sec");
+}
+
+TEST(ClipFileName, StaysOneSafeComponentOfThisFileSystem) {
+    EXPECT_EQ(ClipFileName("whistle.wav", "x"), "whistle.wav");
+    EXPECT_EQ(ClipFileName("../../etc/passwd", "x"), "_._.._etc_passwd");
+    EXPECT_EQ(ClipFileName(".bashrc", "x"), "_bashrc");
+    EXPECT_EQ(ClipFileName("..", "clip 3.wav"), "clip 3.wav");
+    EXPECT_EQ(ClipFileName(".", "clip 3.wav"), "clip 3.wav");
+    EXPECT_EQ(ClipFileName("   ", "clip 3.wav"), "clip 3.wav");
+    EXPECT_EQ(ClipFileName("bell\x01\x7f.wav", "x"), "bell__.wav");
+    EXPECT_EQ(ClipFileName("caf\xe9.wav", "x"), "caf\xc3\xa9.wav");
+}
+
+}  // namespace
+}  // namespace tambrelox

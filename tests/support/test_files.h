@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/project/spj_reader.h"
+#include "spj_builder.h"
+
+namespace tambrelox::testkit {
+
+inline Outcome<Project> Read(const std::vector<std::uint8_t>& bytes) {
+    return ReadProject(bytes, "test.spj");
+}
+
+inline Outcome<Project> Read(const fixture::SpjBuilder& builder) {
+    return Read(builder.Build());
+}
+
+inline void PutByte(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint8_t value) {
+    bytes.at(at) = value;
+}
+
+inline void PutField(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// A project around the given program code, with nothing else of note.
+inline fixture::SpjBuilder ProjectWithCode(const std::vector<std::uint8_t>& code) {
+    fixture::SpjBuilder builder;
+    builder.Entry({2, 0, code, static_cast<std::uint32_t>(code.size()), 0, "CODE"})
+        .StartupCVs({})
+        .Text("text");
+    return builder;
+}
+
+}  // namespace tambrelox::testkit

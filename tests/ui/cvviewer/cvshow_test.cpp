@@ -1,0 +1,129 @@
+#include "ui/cvviewer/cvshow.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "fake_user_dialogs.h"
+#include "pdf_text.h"
+#include "widget_probe.h"
+
+namespace tambrelox {
+namespace {
+
+using testkit::Child;
+
+std::shared_ptr<const Project> ProjectWith(const std::string& text, std::uint8_t cv29) {
+    std::array<std::uint8_t, 256> values{};
+    values[1] = 3;
+    values[29] = cv29;
+    values[140] = 180;
+    return testkit::ReadShared(
+        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs(values).Text(text));
+}
+
+class CVShowTest : public ::testing::Test {
+  protected:
+    CVShowTest() {
+        session.SPJFileName = "diesel.spj";
+        session.SPJPath = "/trains/diesel.spj";
+        session.SPJAuthor = "Jane Hobbyist";
+        session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
+        session.CVShowing = true;
+        window = new CVShow(session, dialogs);
+        window->show();
+        // Another project chosen while the window is open changes what it prints under, not what it
+        // shows.
+        session.SPJPath = "/trains/other.spj";
+        session.SPJFileName = "other.spj";
+        session.project = ProjectWith("", 0);
+    }
+
+    QString Cell(int row, int col) {
+        const QAbstractItemModel* model = Child<QTableView>(*window, "CVGrid")->model();
+        return model->data(model->index(row, col)).toString();
+    }
+
+    SessionState session;
+    testkit::FakeUserDialogs dialogs;
+    QPointer<CVShow> window;
+};
+
+TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
+    EXPECT_EQ(window->windowTitle(), "Start Up CVs for diesel.spj");
+    const auto* grid = Child<QTableView>(*window, "CVGrid");
+    ASSERT_EQ(grid->model()->rowCount(), 255);
+    ASSERT_EQ(grid->model()->columnCount(), 5);
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(), "Hex");
+    EXPECT_EQ(grid->columnWidth(1), std::lround(2400 * grid->logicalDpiX() / 1440.0));
+    EXPECT_EQ(Cell(0, 1), "Two-Digit Address");
+    EXPECT_EQ(Cell(28, 2), "1D");
+    EXPECT_EQ(Cell(28, 3), "29 ");
+    EXPECT_EQ(Cell(139, 1), "Horn Blast");
+    EXPECT_EQ(Cell(254, 0), "CV 255");
+
+    EXPECT_EQ(Child<QLabel>(*window, "Label2")->text(),
+              "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
+              "These names show in Quenderlith.");
+    EXPECT_EQ(Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
+    Child<QLabel>(*window, "Image1");
+    EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
+    testkit::SaveScreenshot(*window, "cvshow.png");
+    window->close();
+}
+
+TEST_F(CVShowTest, CloseAndTheTitleBarCloseClearTheFlagAndDiscardTheWindow) {
+    QSignalSpy closed(window.data(), &CVShow::Closed);
+    Child<QPushButton>(*window, "Command1")->click();
+    EXPECT_FALSE(session.CVShowing);
+    EXPECT_EQ(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+
+    session.CVShowing = true;
+    window = new CVShow(session, dialogs);
+    window->show();
+    window->close();  // what the window system's close request runs
+    EXPECT_FALSE(session.CVShowing);
+}
+
+TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
+    QTemporaryDir folder;
+    dialogs.printerOutputFile = folder.filePath("cvs.pdf");
+    Child<QPushButton>(*window, "Command2")->click();
+    EXPECT_FALSE(QFile::exists(dialogs.printerOutputFile));
+
+    dialogs.acceptPrinter = true;
+    Child<QPushButton>(*window, "Command2")->click();
+    const QString text = testkit::PdfText(dialogs.printerOutputFile);
+    EXPECT_TRUE(text.contains("Non-Zero Startup CV values in SPJ: /trains/other.spj"));
+    EXPECT_TRUE(
+        text.contains(QRegularExpression(R"(CV 29 +Configuration Register +1D +29 +00011101)")));
+    EXPECT_TRUE(text.contains(QRegularExpression(R"(CV 140 +Horn Blast +B4 +180 +10110100)")));
+    EXPECT_FALSE(text.contains("CV 2 "));
+    EXPECT_TRUE(text.contains("Tambrelox V1.0"));
+    EXPECT_EQ(dialogs.printerSetUps, 2);
+    EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
+    window->close();
+}
+
+TEST(CVShow, OpensEmptyWithoutAProject) {
+    SessionState session;
+    testkit::FakeUserDialogs dialogs;
+    QPointer<CVShow> window = new CVShow(session, dialogs);
+    EXPECT_EQ(Child<QTableView>(*window, "CVGrid")->model()->rowCount(), 0);
+    window->close();
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,321 @@
+#include "ui/mainwindow/tambreloxmain.h"
+#include "app/tambrelox/desktop_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "core/base/file_bytes.h"
+#include "core/grid/summary_grid.h"
+#include "core/project/spj_reader.h"
+#include "demo_project.h"
+#include "fake_user_dialogs.h"
+#include "qstring_printer.h"
+#include "spj_builder.h"
+#include "widget_probe.h"
+
+namespace tambrelox {
+namespace {
+
+using testkit::FakeUserDialogs;
+
+const QString kCancelMessage = QStringLiteral("No Sound Project File (.spj) was selected!");
+
+class TambreloxMainTest : public ::testing::Test {
+  protected:
+    QTemporaryDir folder;
+    FakeUserDialogs dialogs;
+    SessionState session;
+    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+
+    // Writes `bytes` below the temporary folder and returns the file's path.
+    QString Write(const QString& relativePath, const std::vector<std::uint8_t>& bytes) {
+        const QString path = folder.filePath(relativePath);
+        QDir().mkpath(QFileInfo(path).path());
+        EXPECT_TRUE(WriteWholeFile(path.toStdString(), bytes));
+        return path;
+    }
+
+    void Choose(const QString& path) {
+        dialogs.chosenFiles.push_back(path);
+        Button("Command2")->click();
+    }
+
+    QPushButton* Button(const char* name) { return Control<QPushButton>(name); }
+    QLabel* Label(const char* name) { return Control<QLabel>(name); }
+    QTableView* Grid() { return Control<QTableView>("WavefileGrid"); }
+    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(&window); }
+
+    // The enabled state of "Print this display" and the three window buttons.
+    std::vector<bool> ProjectButtons() {
+        return {Button("Command1")->isEnabled(), Button("Command5")->isEnabled(),
+                Button("Command7")->isEnabled(), Button("Command8")->isEnabled()};
+    }
+
+    int Pixels(int twips) {
+        return static_cast<int>(std::lround(twips * Grid()->logicalDpiX() / 1440.0));
+    }
+
+    template <class T>
+    T* Control(const char* name) {
+        return testkit::Child<T>(window, name);
+    }
+};
+
+const std::vector<bool> kAllEnabled(4, true);
+const std::vector<bool> kAllDisabled(4, false);
+
+TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabled) {
+    EXPECT_EQ(window.windowTitle(), "Tambrelox Utility");
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(Label("Label11")->text(), "Tambrelox V1.0");
+    EXPECT_TRUE(Label("Label3")->text().startsWith("\nThis software was developed to reveal"));
+    EXPECT_TRUE(Label("Label3")->text().contains("needed. (See Vostrelle\u00A9 to build"));
+    EXPECT_TRUE(Shown("Label3"));
+    EXPECT_EQ(Label("Image1")->pixmap().deviceIndependentSize(), QSizeF(205, 205));
+
+    EXPECT_FALSE(Shown("WavefileGrid"));
+    EXPECT_EQ(ProjectButtons(), kAllDisabled);
+    EXPECT_TRUE(Button("Command2")->isEnabled());
+    EXPECT_TRUE(Button("Command3")->isEnabled());
+    for (const char* hidden : {"Label1", "Label2", "Label16", "Label10", "Label14"}) {
+        EXPECT_FALSE(Shown(hidden)) << hidden;
+    }
+    EXPECT_TRUE(Label("lblSPJName")->text().isEmpty());
+
+    // The widths of the file name and size columns.
+    EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
+    EXPECT_GE(Grid()->columnWidth(5), Pixels(900));
+
+    EXPECT_EQ(session.SPJFolder, (QDir::homePath() + "/").toLower().toStdString());
+    Choose({});
+    EXPECT_EQ(dialogs.openFolders.front(), QDir::homePath());
+    EXPECT_EQ(dialogs.openFilters.front(), "Sound Project Files (*.spj)");
+}
+
+TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
+    const auto bytes = fixture::MinimalProject().Build();
+    Choose(Write("minimal.spj", bytes));
+
+    EXPECT_TRUE(dialogs.critical.empty());
+    EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
+    EXPECT_EQ(Label("lblSPJFolder")->text(), folder.path().toLower() + "/");
+    EXPECT_EQ(Label("lblAuthor")->text(), "Test Maker");
+    EXPECT_EQ(Label("Label2")->text(), "any SFX Decoder");
+    for (const char* shown :
+         {"WavefileGrid", "Label1", "Label2", "Label16", "Label10", "Label14"}) {
+        EXPECT_TRUE(Shown(shown)) << shown;
+    }
+    EXPECT_EQ(ProjectButtons(), kAllEnabled);
+
+    GridModel expected;
+    PrepareSummaryGrid(expected);
+    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), NumberFormat::FromUserLocale(),
+                    expected);
+    const QAbstractItemModel& model = *Grid()->model();
+    ASSERT_EQ(model.rowCount(), 2 + 8);  // two clips, then the totals and counts
+    ASSERT_EQ(model.rowCount(), expected.Rows() - 1);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int col = 0; col < model.columnCount(); ++col) {
+            EXPECT_EQ(model.data(model.index(row, col)).toString().toStdString(),
+                      expected.Cell(row + 1, col))
+                << row << "," << col;
+        }
+    }
+    // Refilling the grid must not lose the widths of its columns, and every
+    // heading fits whatever font stands in for the intended one.
+    EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
+    EXPECT_GE(Grid()->columnWidth(6), Pixels(900));
+    for (int col = 0; col < model.columnCount(); ++col) {
+        EXPECT_GE(Grid()->columnWidth(col), Grid()->horizontalHeader()->sectionSizeHint(col))
+            << col;
+    }
+
+    ASSERT_NE(session.project, nullptr);
+    EXPECT_EQ(session.SPJFileName, "minimal.spj");
+    EXPECT_EQ(session.SPJPath, folder.path().toLower().toStdString() + "/minimal.spj");
+    EXPECT_EQ(session.SPJAuthor, "Test Maker");
+}
+
+TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {
+    Choose(Write("good.spj", fixture::MinimalProject().Build()));
+    ASSERT_EQ(ProjectButtons(), kAllEnabled);
+
+    // The header names the author in Windows-1252, NULs filling its field;
+    // the first entry field's fourth byte marks the file corrupt.
+    auto bytes = fixture::MinimalProject().HeaderText("Sounds by AUTHOR: Jos\xE9 R.").Build();
+    bytes[fixture::SpjBuilder::RecordOffset(0) + 3] = 1;
+    Choose(Write("Broken.spj", bytes));
+
+    ASSERT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_EQ(dialogs.critical[0].toStdString(), CorruptionMessage("broken.spj"));
+    EXPECT_FALSE(Shown("WavefileGrid"));
+    EXPECT_FALSE(Shown("Label2"));
+    EXPECT_TRUE(Shown("Label3"));
+    EXPECT_EQ(ProjectButtons(), kAllDisabled);
+    EXPECT_EQ(Label("lblAuthor")->text(), "Jos\u00E9 R.");
+    EXPECT_EQ(Label("lblSPJName")->text(), "BROKEN.SPJ");
+    EXPECT_EQ(session.project, nullptr);
+
+    // Refused before the header was read: no author to show.
+    Choose(Write("tiny.spj", {1, 2, 3}));
+    ASSERT_EQ(dialogs.critical.size(), 2U);
+    EXPECT_TRUE(dialogs.critical[1].startsWith("Problem reading tiny.spj: "));
+    EXPECT_TRUE(Label("lblAuthor")->text().isEmpty());
+    EXPECT_EQ(ProjectButtons(), kAllDisabled);
+}
+
+TEST_F(TambreloxMainTest, CancellingKeepsTheProjectAndForgetsTheFolder) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    const auto shown = session.project;
+
+    Choose({});
+
+    EXPECT_EQ(dialogs.information, std::vector<QString>{kCancelMessage});
+    EXPECT_EQ(session.project, shown);
+    EXPECT_TRUE(session.SPJFolder.empty());
+    EXPECT_TRUE(Shown("WavefileGrid"));
+    EXPECT_EQ(ProjectButtons(), kAllEnabled);
+    EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
+
+    Choose({});
+    EXPECT_TRUE(dialogs.openFolders.back().isEmpty());
+}
+
+TEST_F(TambreloxMainTest, PathsAreSplitAndShownInLowerCaseButOpenedAsTheyAre) {
+    Choose(Write("Sounds/Steam/MyLoco.SPJ", fixture::MinimalProject().Build()));
+
+    EXPECT_TRUE(dialogs.critical.empty());
+    const QString folderShown = folder.path().toLower() + "/sounds/steam/";
+    EXPECT_EQ(Label("lblSPJName")->text(), "MYLOCO.SPJ");
+    EXPECT_EQ(Label("lblSPJFolder")->text(), folderShown);
+    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
+    EXPECT_EQ(session.SPJFileName, "myloco.spj");
+    // The next dialog starts where the file really is.
+    Choose({});
+    EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds/Steam"));
+
+    // A file argument without a folder names a file in the current folder.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.filePath("Sounds/Steam")));
+    window.OpenProject("MyLoco.SPJ");
+    QDir::setCurrent(before);
+    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
+    EXPECT_NE(session.project, nullptr);
+}
+
+TEST_F(TambreloxMainTest, ADroppedProjectIsOpenedAndOtherFilesAreNot) {
+    const QString project = Write("Dropped.SPJ", fixture::MinimalProject().Build());
+    const QString notes = Write("notes.txt", {'h', 'i'});
+    window.show();
+
+    const auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData mime;
+        mime.setUrls(urls);
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &dropped);
+        QCoreApplication::sendPostedEvents(&window);
+        return true;
+    };
+
+    EXPECT_FALSE(drop({QUrl::fromLocalFile(notes)}));
+    EXPECT_EQ(session.project, nullptr);
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(notes), QUrl::fromLocalFile(project)}));
+    EXPECT_EQ(Label("lblSPJName")->text(), "DROPPED.SPJ");
+    EXPECT_NE(session.project, nullptr);
+}
+
+std::vector<QWidget*> OpenWindows(const char* name) {
+    std::vector<QWidget*> windows;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name) windows.push_back(top);
+    }
+    return windows;
+}
+
+// How the one window is kept and built afresh is the secondary window's own test.
+TEST_F(TambreloxMainTest, PlaySoundClipsOpensOneModelessPlayer) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    Button("Command8")->click();
+    Button("Command8")->click();
+    ASSERT_EQ(OpenWindows("SoundTest").size(), 1U);
+    QWidget* player = OpenWindows("SoundTest").front();
+    EXPECT_TRUE(player->isVisible() && session.SoundShowing);
+    EXPECT_FALSE(player->isModal());
+    player->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(session.SoundShowing);
+}
+
+TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTextWindows) {
+    Choose(Write("diesel.spj", fixture::MinimalProject().Build()));
+    Button("Command5")->click();
+    Button("Command7")->click();
+    Button("Command5")->click();  // only brought up
+    ASSERT_EQ(OpenWindows("CVShow").size(), 1U);
+    ASSERT_EQ(OpenWindows("SPJText").size(), 1U);
+    EXPECT_TRUE(session.CVShowing && session.TextShowing);
+
+    Choose(Write("Demo.spj", fixture::BuildDemoProject()));  // replaces the project shown
+    EXPECT_EQ(Label("lblSPJName")->text(), "DEMO.SPJ");
+    EXPECT_EQ(Label("lblAuthor")->text(), "Jane Hobbyist");
+    EXPECT_EQ(Grid()->model()->rowCount(), 5 + 8);
+    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
+    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(),
+              "Descriptive Text File for diesel.spj");
+    for (const char* name : {"CVShow", "SPJText"}) {
+        OpenWindows(name).front()->findChild<QPushButton*>("Command1")->click();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(session.CVShowing || session.TextShowing);
+    EXPECT_TRUE(OpenWindows("CVShow").empty() && OpenWindows("SPJText").empty());
+
+    Button("Command5")->click();
+    Button("Command7")->click();
+    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for demo.spj");
+    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(), "Descriptive Text File for demo.spj");
+    EXPECT_TRUE(dialogs.information.empty());
+}
+
+TEST_F(TambreloxMainTest, ShortcutsOpenPrintAndQuit) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);  // disabled without a project
+    EXPECT_EQ(dialogs.printerSetUps, 0);
+    dialogs.chosenFiles.push_back(Write("minimal.spj", fixture::MinimalProject().Build()));
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_NE(session.project, nullptr);
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.printerSetUps, 1);
+    EXPECT_TRUE(dialogs.information.empty());  // a cancelled print ends silently
+
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(TambreloxMainTest, ScreenshotsOfTheStartAndTheDemoProject) {
+    window.show();
+    testkit::SaveScreenshot(window, "mainwindow-start.png");
+    window.OpenProject(Write("demo.spj", fixture::BuildDemoProject()));
+    ASSERT_TRUE(dialogs.critical.empty());
+    testkit::SaveScreenshot(window, "mainwindow-demo.png");
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,27 @@
+// Run with PULSE_SERVER naming a server that is not there: the device must
+// say so at once, where a sink would wait for a state change that never comes.
+#include <gtest/gtest.h>
+
+#include "core/base/file_bytes.h"
+#include "player_fixtures.h"
+#include "ui/shared/audio_sink_device.h"
+#include "wave_synth.h"
+
+namespace tambrelox {
+namespace {
+
+TEST(NoSoundServer, OpenReportsNoSoundDevice) {
+    const testkit::ScratchFolder folder;
+    const auto path = folder.path() / "clip.wav";
+    ASSERT_TRUE(WriteWholeFile(path, fixture::MakeWave(fixture::Tone(440, 0.1), 8).bytes));
+    AudioSinkDevice device;
+    device.DeviceType = "WaveAudio";
+    device.FileName = QString::fromStdString(path.string());
+    EXPECT_EQ(device.Command("open"), "The sound clip cannot be played: no sound device.");
+    EXPECT_EQ(device.Mode(), WaveDevice::kModeNotOpen);
+    EXPECT_EQ(device.Command("Play"), "The sound device is not open.");
+    EXPECT_EQ(device.Command("close"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,99 @@
+// Plays a clip of each depth through the real device and records the null
+// sink's monitor: every sample must arrive, unchanged, to the last.
+#include <gtest/gtest.h>
+
+#include <QMediaDevices>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+
+#include "core/base/file_bytes.h"
+#include "core/sound/pcm_wave.h"
+#include "player_fixtures.h"
+#include "ui/shared/audio_sink_device.h"
+#include "wave_synth.h"
+
+namespace tambrelox {
+namespace {
+
+using Samples = std::vector<std::int16_t>;
+
+// The sink may shape its very first milliseconds; from then on it must be exact.
+constexpr std::size_t kSettleSamples = 110;
+constexpr std::size_t kMatchWindow = 64;
+constexpr int kRecorderStartMs = 5000;
+
+Samples AsSamples(const QByteArray& raw) {
+    Samples samples(static_cast<std::size_t>(raw.size()) / 2);
+    std::memcpy(samples.data(), raw.data(), samples.size() * 2);
+    return samples;
+}
+
+// Where `sound` starts in `recorded`, found by a stretch past its first milliseconds.
+std::optional<std::size_t> StartOf(const Samples& sound, const Samples& recorded) {
+    const auto key = sound.begin() + kSettleSamples;
+    const auto found = std::search(recorded.begin(), recorded.end(), key, key + kMatchWindow);
+    if (found == recorded.end() ||
+        found - recorded.begin() < static_cast<std::ptrdiff_t>(kSettleSamples)) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - recorded.begin()) - kSettleSamples;
+}
+
+TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
+    ASSERT_FALSE(QMediaDevices::audioOutputs().isEmpty()) << "the null sink is not seen";
+    QProcess recorder;
+    QByteArray raw;
+    QObject::connect(&recorder, &QProcess::readyReadStandardOutput,
+                     [&] { raw += recorder.readAllStandardOutput(); });
+    recorder.start("parec", {"-d", "exact.monitor", "--raw", "--format=s16le", "--rate=11025",
+                             "--channels=1", "--latency-msec=5"});
+    QSignalSpy recording(&recorder, &QProcess::readyReadStandardOutput);
+    ASSERT_TRUE(recording.wait(kRecorderStartMs)) << "the recorder delivers nothing";
+
+    const testkit::ScratchFolder folder;
+    AudioSinkDevice device;
+    QSignalSpy done(&device, &WaveDevice::Done);
+    std::vector<Samples> played;
+    for (const int bits : {8, 12, 16}) {
+        const auto wave = fixture::MakeWave(fixture::Tone(300.0 + 100 * bits, 0.4), bits);
+        const auto path = folder.path() / ("clip" + std::to_string(bits) + ".wav");
+        ASSERT_TRUE(WriteWholeFile(path, wave.bytes));
+        played.push_back(std::get<Pcm16Sound>(ReadPcmWave(ByteView(wave.bytes))).samples);
+
+        device.DeviceType = "WaveAudio";
+        device.FileName = QString::fromStdString(path.string());
+        ASSERT_EQ(device.Command("open"), std::nullopt) << bits;
+        device.Notify = true;
+        ASSERT_EQ(device.Command("Play"), std::nullopt) << bits;
+        EXPECT_EQ(device.Mode(), WaveDevice::kModePlaying);
+        ASSERT_TRUE(done.wait(5000)) << bits << "-bit play never ended";
+        EXPECT_EQ(device.Mode(), WaveDevice::kModeStopped);
+        (void)device.Command("close");
+    }
+    QTest::qWait(300);  // the monitor's last samples are still on their way
+    recorder.kill();
+    recorder.waitForFinished();
+
+    const Samples recorded = AsSamples(raw);
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const Samples& sound = played[i];
+        const Samples rest(recorded.begin() + static_cast<std::ptrdiff_t>(from), recorded.end());
+        const auto start = StartOf(sound, rest);
+        ASSERT_TRUE(start) << "clip " << i << " never arrived";
+        const std::size_t at = from + *start;
+        ASSERT_LE(at + sound.size(), recorded.size()) << "clip " << i << " was cut short";
+        std::size_t differing = 0;
+        for (std::size_t s = kSettleSamples; s < sound.size(); ++s)
+            differing += recorded[at + s] != sound[s];
+        EXPECT_EQ(differing, 0U) << "clip " << i;
+        from = at + sound.size();
+    }
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,310 @@
+#include "ui/player/soundtest.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "core/base/title_line.h"
+#include "core/sound/repeat_wave.h"
+#include "fake_user_dialogs.h"
+#include "player_fixtures.h"
+#include "widget_probe.h"
+
+namespace tambrelox {
+namespace {
+
+using testkit::BlockBytes;
+using testkit::Child;
+using testkit::FileBytes;
+using testkit::ReadClips;
+using testkit::ScratchFolder;
+using Messages = std::vector<QString>;
+
+// A device that remembers every command with the properties it was given.
+class FakeDevice : public WaveDevice {
+  public:
+    struct Call {
+        QString word;
+        bool notify;
+        bool shareable;
+        QString deviceType;
+        QString fileName;
+    };
+
+    std::optional<QString> Command(const QString& word) override {
+        calls.push_back({word, Notify, Shareable, DeviceType, FileName});
+        if (word == "open" && openProblem) return openProblem;
+        if (word == "open") mode = kModeStopped;
+        if (word == "Play") mode = kModePlaying;
+        if (word == "close") mode = kModeNotOpen;
+        return std::nullopt;
+    }
+    int Mode() const override { return mode; }
+
+    // The play ends by itself.
+    void finish() {
+        mode = kModeStopped;
+        emit Done();
+    }
+    QStringList words() const {
+        QStringList out;
+        for (const Call& call : calls) out << call.word;
+        return out;
+    }
+
+    std::vector<Call> calls;
+    std::optional<QString> openProblem;
+    int mode = kModeNotOpen;
+};
+
+fixture::WaveClip SilentClip(std::size_t bytes, int bits) {
+    return fixture::MakeWave(std::vector<double>(bits == 8 ? bytes : bytes / 2, 0.0), bits);
+}
+
+// Clips of 11.8 and 11.803 seconds, a code block between clips, and a clip of a depth players do
+// not name.
+std::shared_ptr<const Project> PlayerProject() {
+    fixture::WaveClip odd = SilentClip(2000, 16);
+    odd.bytes[34] = 24;
+    return ReadClips(
+        std::move(fixture::SpjBuilder()
+                      .Clip(9, "short.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 8), 0)
+                      .Clip(3, "edge.wav", SilentClip(130095, 8), 0)
+                      .Entry({2, 0, {0xFF}, 1, 0, "PROGRAM"})
+                      .Clip(5, "long.wav", SilentClip(130125, 8), 0)
+                      .Clip(7, "wide.wav", SilentClip(44100, 16), 2)
+                      .Clip(8, "odd.wav", odd, 2)));
+}
+
+class SoundTestWindow : public ::testing::Test {
+  protected:
+    SoundTestWindow() {
+        state.SPJFileName = "loco.spj";
+        state.project = PlayerProject();
+        state.SoundShowing = true;
+        auto owned = std::make_unique<FakeDevice>();
+        device = owned.get();
+        window = new SoundTest(state, dialogs, std::move(owned));
+        window->show();
+    }
+    ~SoundTestWindow() override { delete window.data(); }
+
+    QString text(const char* name) const { return Child<QLabel>(*window, name)->text(); }
+    bool shown(const char* name) const { return Child(*window, name)->isVisible(); }
+    bool enabled(const char* name) const { return Child(*window, name)->isEnabled(); }
+    void select(int line) const { Child<QListWidget>(*window, "SoundList")->setCurrentRow(line); }
+    void click(const char* name) const { Child<QPushButton>(*window, name)->click(); }
+    std::filesystem::path tempFolder() const {
+        return std::filesystem::path(device->FileName.toStdString()).parent_path();
+    }
+
+    SessionState state;
+    testkit::FakeUserDialogs dialogs;
+    FakeDevice* device = nullptr;
+    QPointer<SoundTest> window;
+};
+
+TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndNothingSelected) {
+    EXPECT_EQ(window->windowTitle(), "Play Sound Clips from  loco.spj");
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    auto* list = Child<QListWidget>(*window, "SoundList");
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    EXPECT_EQ(lines, QStringList({"short.wav", "edge.wav", "long.wav", "wide.wav", "odd.wav"}));
+    EXPECT_EQ(text("wavFile"), "- None -");
+    EXPECT_EQ(text("fmtlabel"), "");
+    EXPECT_EQ(text("lblPlayLen"), "");
+    EXPECT_EQ(text("Label1").toStdString(), kTitleLine);
+    EXPECT_EQ(text("lblSizeNote"),
+              "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
+              "'Premium' decoders");
+    EXPECT_FALSE(shown("lblSizeNote"));
+    EXPECT_FALSE(shown("RedNote"));
+    EXPECT_FALSE(enabled("cmdPlay"));
+    EXPECT_TRUE(shown("cmdrepeat"));
+    EXPECT_FALSE(enabled("cmdrepeat"));
+    EXPECT_FALSE(shown("cmdStop"));
+    EXPECT_FALSE(enabled("cmdSave"));
+    EXPECT_EQ(Child<QPushButton>(*window, "cmdQuit")->text(), "Return to Menu");
+}
+
+TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
+    select(0);
+    click("cmdPlay");
+    const std::filesystem::path clipFile = device->calls.back().fileName.toStdString();
+    EXPECT_EQ(clipFile.filename(), "TempSound.wav");
+    EXPECT_EQ(FileBytes(clipFile), BlockBytes(*state.project, 0));
+    EXPECT_EQ(text("lblPlayLen"), "Play Time: 0.5 sec");
+    EXPECT_EQ(text("fmtlabel"), "8 bit, Mono 11 khz");
+    EXPECT_EQ(text("wavFile"), "short.wav");
+    EXPECT_TRUE(enabled("cmdPlay") && enabled("cmdrepeat") && enabled("cmdSave"));
+}
+
+TEST_F(SoundTestWindow, NoteShowsPastElevenPointEightSecondsAndStays) {
+    select(1);
+    EXPECT_EQ(text("lblPlayLen"), "Play Time: 11.8 sec");
+    EXPECT_FALSE(shown("lblSizeNote"));
+    select(2);
+    EXPECT_EQ(text("lblPlayLen"), "Play Time: 11.803 sec");
+    EXPECT_TRUE(shown("lblSizeNote"));
+    select(0);
+    EXPECT_TRUE(shown("lblSizeNote"));
+}
+
+TEST_F(SoundTestWindow, UnknownDepthKeepsTheFormatTextShownBefore) {
+    select(4);
+    EXPECT_EQ(text("fmtlabel"), "");
+    EXPECT_EQ(text("wavFile"), "odd.wav");
+    select(3);
+    EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
+    select(4);
+    EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
+}
+
+TEST_F(SoundTestWindow, PlayOnceOpensTheDeviceInOrderAndDoneClosesIt) {
+    select(0);
+    click("cmdPlay");
+    EXPECT_TRUE(shown("RedNote"));
+    ASSERT_EQ(device->words(), QStringList({"close", "open", "Play"}));
+    const auto& open = device->calls[1];
+    EXPECT_FALSE(open.notify);
+    EXPECT_FALSE(open.shareable);
+    EXPECT_EQ(open.deviceType, "WaveAudio");
+    EXPECT_TRUE(device->calls[2].notify);
+
+    click("cmdPlay");  // again while playing: closed first, then opened afresh
+    EXPECT_EQ(device->words().mid(3), QStringList({"close", "open", "Play"}));
+
+    device->finish();
+    EXPECT_EQ(device->words().last(), "close");
+    EXPECT_FALSE(shown("RedNote"));
+    EXPECT_EQ(window->focusWidget(), Child(*window, "SoundList"));
+}
+
+TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheButtonsBack) {
+    select(3);
+    click("cmdrepeat");
+    EXPECT_TRUE(shown("cmdStop"));
+    EXPECT_FALSE(shown("cmdrepeat"));
+    EXPECT_TRUE(shown("RedNote"));
+    const std::filesystem::path repeatFile = device->calls.back().fileName.toStdString();
+    EXPECT_EQ(repeatFile.filename(), "TempSound.wav2");
+    EXPECT_EQ(FileBytes(repeatFile), *BuildRepeatWave(state.project->block(4), 16));
+
+    select(0);  // a selection while repeating leaves the stop button in its place
+    EXPECT_TRUE(shown("cmdStop"));
+    EXPECT_FALSE(shown("cmdrepeat"));
+
+    for (const bool stopped : {false, true}) {  // the play ends by itself, or Stop ends it
+        if (stopped) click("cmdrepeat");
+        stopped ? click("cmdStop") : device->finish();
+        EXPECT_EQ(device->words().last(), "close") << stopped;
+        EXPECT_EQ(device->Mode(), WaveDevice::kModeNotOpen) << stopped;
+        EXPECT_FALSE(shown("cmdStop")) << stopped;
+        EXPECT_TRUE(shown("cmdrepeat")) << stopped;
+        EXPECT_FALSE(shown("RedNote")) << stopped;
+    }
+}
+
+TEST_F(SoundTestWindow, ARepeatFileThatCannotBeBuiltPlaysNothing) {
+    select(0);
+    click("cmdPlay");
+    device->finish();
+    device->calls.clear();
+
+    std::filesystem::resize_file(tempFolder() / "TempSound.wav", 40);  // cut inside the header
+    click("cmdrepeat");
+    EXPECT_EQ(dialogs.critical, Messages{"Problem reading Wavefile"});
+    EXPECT_TRUE(device->calls.empty());
+    EXPECT_FALSE(shown("cmdStop"));
+    EXPECT_TRUE(shown("cmdrepeat"));
+    EXPECT_FALSE(shown("RedNote"));
+}
+
+TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
+    device->openProblem = "The sound clip cannot be played: no sound device.";
+    select(0);
+    click("cmdPlay");
+    EXPECT_EQ(dialogs.critical, Messages{"The sound clip cannot be played: no sound device."});
+    EXPECT_FALSE(shown("RedNote"));
+    EXPECT_EQ(device->words().filter("Play"), QStringList());
+    EXPECT_TRUE(enabled("cmdPlay") && enabled("SoundList"));
+
+    click("cmdrepeat");
+    EXPECT_EQ(dialogs.critical.size(), 2U);
+    EXPECT_TRUE(shown("cmdrepeat"));
+}
+
+TEST_F(SoundTestWindow, SaveClipAsWritesTheSelectedClipWhereTheUserChose) {
+    const ScratchFolder folder;
+    select(3);
+    dialogs.saveAnswer = QString::fromStdString((folder.path() / "mine.wav").string());
+    click("cmdSave");
+    EXPECT_TRUE(dialogs.proposedSave.endsWith("/wide.wav"));
+    EXPECT_EQ(FileBytes(folder.path() / "mine.wav"), BlockBytes(*state.project, 4));
+
+    dialogs.saveAnswer = QString::fromStdString((folder.path() / "missing" / "x.wav").string());
+    click("cmdSave");
+    EXPECT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_TRUE(dialogs.critical[0].startsWith("The sound clip cannot be saved to "));
+}
+
+TEST_F(SoundTestWindow, ReturnToMenuDuringARepeatStopsClosesAndLeavesNoFileBehind) {
+    select(0);
+    click("cmdrepeat");
+    const std::filesystem::path folder = tempFolder();
+    ASSERT_TRUE(std::filesystem::exists(folder / "TempSound.wav2"));
+    QSignalSpy returned(window.data(), &SoundTest::returnedToMenu);
+    click("cmdQuit");
+    EXPECT_EQ(device->words().last(), "close");
+    EXPECT_FALSE(state.SoundShowing);
+    EXPECT_EQ(returned.count(), 1);
+    EXPECT_FALSE(window->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_FALSE(std::filesystem::exists(folder));
+    EXPECT_TRUE(dialogs.critical.empty());
+}
+
+TEST_F(SoundTestWindow, ClosingFromTheWindowManagerIsReturnToMenu) {
+    QSignalSpy returned(window.data(), &SoundTest::returnedToMenu);
+    window->close();
+    EXPECT_EQ(returned.count(), 1);
+    EXPECT_FALSE(state.SoundShowing);
+}
+
+// Windows of their own: one built where no temporary folder can be made, one without clips.
+TEST(SoundTestAlone, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPlay) {
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/proc");  // nobody, root included, can make a folder there
+    SessionState state;
+    state.project = PlayerProject();
+    testkit::FakeUserDialogs dialogs;
+    SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
+    saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
+    Child<QListWidget>(window, "SoundList")->setCurrentRow(0);
+    EXPECT_EQ(
+        dialogs.critical,
+        Messages{"The Play function needs to create a temporary file\nCannot write to /proc"});
+    EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), "- None -");
+    EXPECT_FALSE(Child(window, "cmdPlay")->isEnabled());
+
+    state.project = ReadClips(fixture::SpjBuilder());
+    SoundTest empty(state, dialogs, std::make_unique<FakeDevice>());
+    EXPECT_EQ(Child<QListWidget>(empty, "SoundList")->count(), 0);
+    EXPECT_FALSE(Child(empty, "cmdPlay")->isEnabled() || Child(empty, "cmdrepeat")->isEnabled());
+}
+
+TEST_F(SoundTestWindow, Screenshot) {
+    select(2);
+    click("cmdrepeat");
+    window->resize(window->sizeHint());
+    testkit::SaveScreenshot(*window, "soundtest.png");
+}
+
+}  // namespace
+}  // namespace tambrelox

@@ -1,0 +1,79 @@
+#include "ui/textviewer/spjtext.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+#include "fake_user_dialogs.h"
+#include "pdf_text.h"
+#include "widget_probe.h"
+
+namespace tambrelox {
+namespace {
+
+std::shared_ptr<const Project> ProjectWithText(const std::string& text) {
+    return testkit::ReadShared(
+        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text));
+}
+
+class SPJTextTest : public ::testing::Test {
+  protected:
+    SPJTextTest() {
+        session.SPJFileName = "diesel.spj";
+        session.TextShowing = true;
+        session.project = ProjectWithText(
+            "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
+            "A long line that runs on and on well past the right edge of the text box, "
+            "so that the horizontal scroll bar has work to do.\r\n");
+        window = new SPJText(session, dialogs);
+        window->show();
+        session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
+    }
+
+    QPlainTextEdit* Text1() { return testkit::Child<QPlainTextEdit>(*window, "Text1"); }
+
+    SessionState session;
+    testkit::FakeUserDialogs dialogs;
+    QPointer<SPJText> window;
+};
+
+TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
+    EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(Text1()->isReadOnly());
+    EXPECT_EQ(Text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(Text1()->document()->blockCount(), 6);
+    EXPECT_EQ(Text1()->document()->findBlockByNumber(2).text(),
+              QString::fromUtf8("Author: Ren\u00e9 Rail"));
+    EXPECT_EQ(Text1()->document()->findBlockByNumber(3).text(), "\tIndented line");
+    EXPECT_EQ(Text1()->document()->lastBlock().text(), "");
+    EXPECT_EQ(testkit::Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
+    EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
+    testkit::SaveScreenshot(*window, "spjtext.png");
+    window->close();
+}
+
+TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLastAndNothingWithoutOne) {
+    QTemporaryDir folder;
+    dialogs.printerOutputFile = folder.filePath("text.pdf");
+    dialogs.acceptPrinter = true;
+    testkit::Child<QPushButton>(*window, "Command2")->click();
+    EXPECT_TRUE(testkit::PdfText(dialogs.printerOutputFile)
+                    .startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n")));
+
+    session.project.reset();  // the last choice was refused
+    testkit::Child<QPushButton>(*window, "Command2")->click();
+    EXPECT_EQ(dialogs.printerSetUps, 1);
+    EXPECT_TRUE(Text1()->toPlainText().startsWith("Diesel"));
+    window->close();
+}
+
+}  // namespace
+}  // namespace tambrelox
