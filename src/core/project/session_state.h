@@ -16,7 +16,8 @@ struct SessionState {
     // The project shown; empty before the first good load and after a refused one.
     std::shared_ptr<const Project> project;
 
-    // True while the secondary window is open.
+    // Whether each secondary window is open: true from its opening until the
+    // window is gone.
     bool CVShowing = false;
     bool TextShowing = false;
     bool SoundShowing = false;

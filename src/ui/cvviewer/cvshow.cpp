@@ -30,7 +30,7 @@ constexpr int kRowPadding = 4;  // pixels above and below a row's text
 }  // namespace
 
 CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
-    : ViewerWindow(session.CVShowing, parent, Qt::Window),
+    : QWidget(parent, Qt::Window),
       session_(session),
       dialogs_(dialogs),
       gridModel_(new GridTableModel(grid_, this)),

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QWidget>
+
 #include "core/cv/cv_names.h"
 #include "core/grid/grid_model.h"
 #include "core/project/session_state.h"
 #include "ui/shared/user_dialogs.h"
-#include "ui/shared/viewer_window.h"
 
 class QLabel;
 class QPushButton;
@@ -16,7 +17,7 @@ class GridTableModel;
 
 // Shows the startup CVs 1 to 255 of the project loaded when it opened, and
 // prints those whose value is not zero. Closing it from its title bar acts as Close.
-class CVShow : public ViewerWindow {
+class CVShow : public QWidget {
     Q_OBJECT
 
   public:

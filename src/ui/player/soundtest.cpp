@@ -57,9 +57,6 @@ SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<
       project_(state.project),
       numberFormat_(NumberFormat::FromUserLocale()) {
     setObjectName("SoundTest");
-    // Return to Menu closes the window rather than hiding it, so the program
-    // ends once its last window has gone; closed, it is deleted.
-    setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     connect(SoundList, &QListWidget::currentRowChanged, this, &SoundTest::SoundList_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &SoundTest::cmdPlay_Click);
@@ -224,8 +221,6 @@ void SoundTest::Form_Unload() {
 
 void SoundTest::closeEvent(QCloseEvent* event) {
     closeDevice();
-    state_.SoundShowing = false;
-    emit returnedToMenu();
     QWidget::closeEvent(event);
 }
 

@@ -19,8 +19,7 @@ class QPushButton;
 namespace tambrelox {
 
 // The player: lists the project's sound clips and plays the chosen one once,
-// or repeated for about ten seconds. Return to Menu clears SoundShowing,
-// emits returnedToMenu and destroys the window.
+// or repeated for about ten seconds. Return to Menu closes the window.
 class SoundTest : public QWidget {
     Q_OBJECT
 
@@ -28,9 +27,6 @@ class SoundTest : public QWidget {
     SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<WaveDevice> device,
               QWidget* parent = nullptr);
     ~SoundTest() override;
-
-  signals:
-    void returnedToMenu();
 
   protected:
     // Return to Menu, and the window manager's close, end up here.

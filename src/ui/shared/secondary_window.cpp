@@ -8,8 +8,6 @@ SecondaryWindow::SecondaryWindow(bool& showing, Factory factory)
     : showing_(showing), factory_(std::move(factory)) {}
 
 SecondaryWindow::~SecondaryWindow() {
-    // The flag may outlive this object only as long as the window does not.
-    QObject::disconnect(gone_);
     // Deleted at once rather than closed: once the event loop has ended, a
     // deferred deletion never comes, and the window's own clean-up (the
     // player's temporary files) must still run.
@@ -17,13 +15,14 @@ SecondaryWindow::~SecondaryWindow() {
 }
 
 void SecondaryWindow::Open() {
-    showing_ = true;
     if (!window_) {
-        // Deleted on close, so the next opening loads the window afresh.
+        // Deleted once closed, so the next opening loads the project chosen last.
         window_ = factory_().release();
         window_->setAttribute(Qt::WA_DeleteOnClose);
-        gone_ = QObject::connect(window_, &QObject::destroyed, [this] { showing_ = false; });
+        // No context object needed: the destructor deletes the window at the latest.
+        QObject::connect(window_, &QObject::destroyed, [this] { showing_ = false; });
     }
+    showing_ = true;
     window_->show();
     window_->raise();
     window_->activateWindow();

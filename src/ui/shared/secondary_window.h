@@ -3,19 +3,20 @@
 #include <functional>
 #include <memory>
 
-#include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
 
 namespace tambrelox {
 
-// The single program-wide instance of a secondary window: opened modeless on
-// demand, only brought up while it is open, and built afresh once it has been
-// closed. Its open flag is true from opening until the window is gone.
+// The single program-wide instance of a secondary window, and the one place
+// that looks after its life: opened modeless on demand, only brought up while
+// it is open, deleted once closed (however it was closed) and built afresh on
+// the next opening. Its open flag is true from opening until the window is gone.
 class SecondaryWindow {
   public:
     using Factory = std::function<std::unique_ptr<QWidget>()>;
 
+    // `showing` must outlive this object.
     SecondaryWindow(bool& showing, Factory factory);
     ~SecondaryWindow();
     SecondaryWindow(const SecondaryWindow&) = delete;
@@ -30,7 +31,6 @@ class SecondaryWindow {
     bool& showing_;
     Factory factory_;
     QPointer<QWidget> window_;
-    QMetaObject::Connection gone_;
 };
 
 }  // namespace tambrelox

@@ -35,7 +35,7 @@ QString ShownText(const SessionState& session) {
 }  // namespace
 
 SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
-    : ViewerWindow(session.TextShowing, parent, kWindowFlags),
+    : QWidget(parent, kWindowFlags),
       session_(session),
       dialogs_(dialogs),
       Text1(new QPlainTextEdit(this)),

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QWidget>
+
 #include "core/project/session_state.h"
 #include "ui/shared/user_dialogs.h"
-#include "ui/shared/viewer_window.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -12,7 +13,7 @@ namespace tambrelox {
 
 // Shows the project's descriptive text as the file holds it, and prints it.
 // It has no close box in its title bar: it is left through its Close button.
-class SPJText : public ViewerWindow {
+class SPJText : public QWidget {
     Q_OBJECT
 
   public:

@@ -7,15 +7,14 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
+#include "ui/shared/secondary_window.h"
 #include "widget_probe.h"
 
 namespace tambrelox {
@@ -39,8 +38,7 @@ class CVShowTest : public ::testing::Test {
         session.SPJPath = "/trains/diesel.spj";
         session.SPJAuthor = "Jane Hobbyist";
         session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
-        session.CVShowing = true;
-        window = new CVShow(session, dialogs);
+        window = std::make_unique<CVShow>(session, dialogs);
         window->show();
         // Another project chosen while the window is open changes what it prints under, not what it
         // shows.
@@ -56,7 +54,7 @@ class CVShowTest : public ::testing::Test {
 
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    QPointer<CVShow> window;
+    std::unique_ptr<CVShow> window;
 };
 
 TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
@@ -79,22 +77,6 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
     Child<QLabel>(*window, "Image1");
     EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
     testkit::SaveScreenshot(*window, "cvshow.png");
-    window->close();
-}
-
-TEST_F(CVShowTest, CloseAndTheTitleBarCloseClearTheFlagAndDiscardTheWindow) {
-    QSignalSpy closed(window.data(), &CVShow::Closed);
-    Child<QPushButton>(*window, "Command1")->click();
-    EXPECT_FALSE(session.CVShowing);
-    EXPECT_EQ(closed.count(), 1);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-
-    session.CVShowing = true;
-    window = new CVShow(session, dialogs);
-    window->show();
-    window->close();  // what the window system's close request runs
-    EXPECT_FALSE(session.CVShowing);
 }
 
 TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
@@ -114,15 +96,19 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
     EXPECT_TRUE(text.contains("Tambrelox V1.0"));
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
-    window->close();
 }
 
-TEST(CVShow, OpensEmptyWithoutAProject) {
+// Opened as the main window opens it, so that closing it ends it.
+TEST(CVShow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    QPointer<CVShow> window = new CVShow(session, dialogs);
-    EXPECT_EQ(Child<QTableView>(*window, "CVGrid")->model()->rowCount(), 0);
-    window->close();
+    SecondaryWindow opened(session.CVShowing,
+                           [&] { return std::make_unique<CVShow>(session, dialogs); });
+    opened.Open();
+    EXPECT_EQ(Child<QTableView>(*opened.window(), "CVGrid")->model()->rowCount(), 0);
+    Child<QPushButton>(*opened.window(), "Command1")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(opened.window(), nullptr);
 }
 
 }  // namespace

@@ -4,15 +4,16 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
+#include "ui/shared/secondary_window.h"
 #include "widget_probe.h"
 
 namespace tambrelox {
@@ -27,12 +28,11 @@ class SPJTextTest : public ::testing::Test {
   protected:
     SPJTextTest() {
         session.SPJFileName = "diesel.spj";
-        session.TextShowing = true;
         session.project = ProjectWithText(
             "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
             "A long line that runs on and on well past the right edge of the text box, "
             "so that the horizontal scroll bar has work to do.\r\n");
-        window = new SPJText(session, dialogs);
+        window = std::make_unique<SPJText>(session, dialogs);
         window->show();
         session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
@@ -41,7 +41,7 @@ class SPJTextTest : public ::testing::Test {
 
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    QPointer<SPJText> window;
+    std::unique_ptr<SPJText> window;
 };
 
 TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
@@ -57,7 +57,6 @@ TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(testkit::Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
     EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
     testkit::SaveScreenshot(*window, "spjtext.png");
-    window->close();
 }
 
 TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLastAndNothingWithoutOne) {
@@ -72,7 +71,18 @@ TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLastAndNothingWithoutOne) {
     testkit::Child<QPushButton>(*window, "Command2")->click();
     EXPECT_EQ(dialogs.printerSetUps, 1);
     EXPECT_TRUE(Text1()->toPlainText().startsWith("Diesel"));
-    window->close();
+}
+
+// Opened as the main window opens it, so that closing it ends it.
+TEST(SPJText, CloseEndsTheWindow) {
+    SessionState session;
+    testkit::FakeUserDialogs dialogs;
+    SecondaryWindow opened(session.TextShowing,
+                           [&] { return std::make_unique<SPJText>(session, dialogs); });
+    opened.Open();
+    testkit::Child<QPushButton>(*opened.window(), "Command1")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(opened.window(), nullptr);
 }
 
 }  // namespace
