@@ -64,8 +64,8 @@ template <>
 class [[nodiscard]] Outcome<void> {
   public:
     Outcome() = default;
-    Outcome(Refusal refusal)
-        : refusal_(std::move(refusal)) {}  // NOLINT(google-explicit-constructor)
+    // NOLINTNEXTLINE(google-explicit-constructor): a refusal is returned as it is
+    Outcome(Refusal refusal) : refusal_(std::move(refusal)) {}
 
     [[nodiscard]] bool ok() const { return !refusal_; }
     [[nodiscard]] const Refusal& refusal() const { return refusal_.value(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+
 #include "core/base/byte_view.h"
 #include "core/base/outcome.h"
 
