@@ -134,7 +134,7 @@ struct RepeatBench {
 void BM_BuildRepeatWave(benchmark::State& state) {
     const RepeatBench bench;
     for (auto _ : state) {
-        if (!bench.temps.buildRepeat(8)) state.SkipWithError("repeat not built");
+        if (!bench.temps.buildRepeat(8).ok()) state.SkipWithError("repeat not built");
     }
 }
 BENCHMARK(BM_BuildRepeatWave)->Unit(benchmark::kMicrosecond);

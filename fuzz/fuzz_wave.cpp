@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tambrelox;
     const ByteView wave(std::span<const std::uint8_t>(data, size));
     for (const int bits : {8, 16}) {
-        if (const auto repeat = BuildRepeatWave(wave, bits)) (void)ReadPcmWave(ByteView(*repeat));
+        const auto repeat = BuildRepeatWave(wave, bits);
+        if (repeat.ok()) (void)ReadPcmWave(ByteView(repeat.value()));
     }
     (void)ReadPcmWave(wave);
     return 0;

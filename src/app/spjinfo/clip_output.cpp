@@ -1,6 +1,7 @@
 #include "app/spjinfo/clip_output.h"
 
 #include <set>
+#include <string>
 #include <system_error>
 
 #include "core/base/file_bytes.h"
@@ -37,37 +38,42 @@ std::string UniqueName(const std::filesystem::path& folder, const std::string& n
 
 }  // namespace
 
-std::optional<std::string> ExtractClips(std::ostream& out, const Project& project,
-                                        const std::filesystem::path& folder) {
+Outcome<void> ExtractClips(std::ostream& out, const Project& project,
+                           const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (error) return "cannot make the folder " + folder.string() + ": " + error.message();
+    if (error) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot make the folder " + folder.string() + ": " + error.message()};
+    }
     std::set<std::string> taken;
     for (std::size_t line = 0; line < project.summary.clips.size(); ++line) {
         const std::size_t entry = project.summary.clips[line].entry;
         const std::string fallback = "clip " + std::to_string(line) + ".wav";
         const std::filesystem::path path =
             folder / UniqueName(folder, ClipFileName(project.entries[entry].name, fallback), taken);
-        if (!WriteClipWave(project, entry, path)) return "cannot write " + path.string();
+        if (auto written = WriteClipWave(project, entry, path); !written.ok()) return written;
         out << path.string() << '\n';
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> WriteRepeatWaveFile(const Project& project, std::size_t line,
-                                               const std::filesystem::path& output,
-                                               const std::filesystem::path& projectPath) {
-    if (IsSameFile(output, projectPath)) return "will not write over the project itself";
+Outcome<void> WriteRepeatWaveFile(const Project& project, std::size_t line,
+                                  const std::filesystem::path& output,
+                                  const std::filesystem::path& projectPath) {
+    if (IsSameFile(output, projectPath)) {
+        return Refusal{RefusalKind::CannotWrite, "will not write over the project itself"};
+    }
     const auto& clips = project.summary.clips;
     if (line >= clips.size()) {
-        return "there is no clip on line " + std::to_string(line) + "; the project has " +
-               std::to_string(clips.size());
+        return Refusal{RefusalKind::BadArgument, "there is no clip on line " +
+                                                     std::to_string(line) + "; the project has " +
+                                                     std::to_string(clips.size())};
     }
     const std::size_t entry = clips[line].entry;
     const auto wave = BuildRepeatWave(project.block(entry), project.entries[entry].waveBits);
-    if (!wave) return std::string(kRepeatProblem);
-    if (!WriteWholeFile(output, *wave)) return "cannot write " + output.string();
-    return std::nullopt;
+    if (!wave.ok()) return wave.refusal();
+    return WriteWholeFile(output, wave.value());
 }
 
 }  // namespace tambrelox::spjinfo

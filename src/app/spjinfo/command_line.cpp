@@ -1,7 +1,9 @@
 #include "app/spjinfo/command_line.h"
 
 #include <charconv>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace tambrelox::spjinfo {
 namespace {
@@ -23,6 +25,10 @@ std::optional<OutputMode> ReportMode(std::string_view name) {
     return std::nullopt;
 }
 
+Refusal Misused(std::string what) {
+    return {RefusalKind::BadArgument, std::move(what)};
+}
+
 std::optional<std::size_t> ParseLine(const std::string& text) {
     std::size_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -32,7 +38,7 @@ std::optional<std::size_t> ParseLine(const std::string& text) {
 
 }  // namespace
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+Outcome<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine command;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -59,40 +65,37 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             command.mode = OutputMode::DescriptiveText;
         } else if (argument == kReportOption || argument.starts_with(kReportJoined)) {
             const bool joined = argument != kReportOption;
-            if (!joined && ++i == arguments.size())
-                return {std::nullopt, "--report needs a report name"};
+            if (!joined && ++i == arguments.size()) return Misused("--report needs a report name");
             const std::string_view name =
                 joined ? std::string_view(argument).substr(kReportJoined.size()) : arguments[i];
             const std::optional<OutputMode> mode = ReportMode(name);
-            if (!mode) return {std::nullopt, "unknown report " + std::string(name)};
+            if (!mode) return Misused("unknown report " + std::string(name));
             command.mode = *mode;
         } else if (argument == "--extract") {
-            if (!takeValues(1)) return {std::nullopt, "--extract needs a folder"};
+            if (!takeValues(1)) return Misused("--extract needs a folder");
             command.mode = OutputMode::ExtractClips;
             command.extractFolder = arguments[i];
         } else if (argument == "--repeat") {
-            if (!takeValues(2))
-                return {std::nullopt, "--repeat needs a line number and an output file"};
+            if (!takeValues(2)) return Misused("--repeat needs a line number and an output file");
             const auto line = ParseLine(arguments[i - 1]);
             if (!line)
-                return {std::nullopt,
-                        "--repeat needs a line number from 0, not " + arguments[i - 1]};
+                return Misused("--repeat needs a line number from 0, not " + arguments[i - 1]);
             command.mode = OutputMode::RepeatWave;
             command.repeatLine = *line;
             command.repeatOutput = arguments[i];
         } else {
-            return {std::nullopt, "unknown option " + argument};
+            return Misused("unknown option " + argument);
         }
     }
     if (command.request == Request::Run && command.files.empty()) {
-        return {std::nullopt, "no SPJ file named"};
+        return Misused("no SPJ file named");
     }
     const bool oneFileOnly =
         command.mode == OutputMode::ExtractClips || command.mode == OutputMode::RepeatWave;
     if (command.request == Request::Run && oneFileOnly && command.files.size() != 1) {
-        return {std::nullopt, "--extract and --repeat take exactly one SPJ file"};
+        return Misused("--extract and --repeat take exactly one SPJ file");
     }
-    return {command, {}};
+    return command;
 }
 
 std::string UsageText() {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/base/outcome.h"
 
 namespace tambrelox::spjinfo {
 
@@ -28,12 +29,9 @@ struct CommandLine {
     std::string repeatOutput;
 };
 
-struct ParsedCommandLine {
-    std::optional<CommandLine> command;
-    std::string error;  // set when `command` is empty
-};
-
-[[nodiscard]] ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+// The command line the arguments (without the program's name) make up, or a
+// BadArgument refusal saying what is wrong with them.
+[[nodiscard]] Outcome<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments);
 
 [[nodiscard]] std::string UsageText();
 

@@ -21,11 +21,11 @@ int main(int argc, char** argv) {
     using namespace tambrelox;
     std::ios::sync_with_stdio(false);
     const auto parsed = spjinfo::ParseCommandLine({argv + 1, argv + argc});
-    if (!parsed.command) {
-        std::cerr << "spjinfo: " << parsed.error << "\n\n" << spjinfo::UsageText();
+    if (!parsed.ok()) {
+        std::cerr << "spjinfo: " << parsed.refusal().message << "\n\n" << spjinfo::UsageText();
         return kUsageError;
     }
-    const spjinfo::CommandLine& command = *parsed.command;
+    const spjinfo::CommandLine& command = parsed.value();
     if (command.request == spjinfo::Request::Help) {
         std::cout << spjinfo::UsageText();
         return 0;
@@ -50,10 +50,10 @@ int main(int argc, char** argv) {
             status = kRefused;
             continue;
         }
-        const auto complain = [&](const std::optional<std::string>& problem) {
-            if (!problem) return;
+        const auto complain = [&](const Outcome<void>& written) {
+            if (written.ok()) return;
             std::cout.flush();
-            std::cerr << "spjinfo: " << *problem << '\n';
+            std::cerr << "spjinfo: " << written.refusal().message << '\n';
             status = kRefused;
         };
         switch (command.mode) {

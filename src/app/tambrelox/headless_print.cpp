@@ -18,13 +18,14 @@ std::optional<HeadlessReport> HeadlessReportNamed(const QString& name) {
     return std::nullopt;
 }
 
-std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                           const QString& pdfPath) {
+Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
+                             const QString& pdfPath) {
     const ChosenFile file = ChosenFromArgument(spjPath);
-    if (IsSameFile(pdfPath.toStdString(), file.realPath))
-        return "Will not print over the project itself";
+    if (IsSameFile(pdfPath.toStdString(), file.realPath)) {
+        return Refusal{RefusalKind::CannotWrite, "Will not print over the project itself"};
+    }
     const auto outcome = ReadProjectFile(file.realPath, file.fileName);
-    if (!outcome.ok()) return outcome.refusal().message;
+    if (!outcome.ok()) return outcome.refusal();
     const Project& project = outcome.value();
     const bool printed =
         PrintToPdf(pdfPath, QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
@@ -41,7 +42,10 @@ std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
                     break;
             }
         });
-    return printed ? std::string() : "Cannot write " + pdfPath.toStdString();
+    if (!printed) {
+        return Refusal{RefusalKind::CannotWrite, "Cannot write " + pdfPath.toStdString()};
+    }
+    return {};
 }
 
 }  // namespace tambrelox

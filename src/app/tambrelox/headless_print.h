@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/base/outcome.h"
+
 namespace tambrelox {
 
 // The printouts the program can make without a window.
@@ -14,9 +16,9 @@ enum class HeadlessReport { Summary, CVs, Text };
 [[nodiscard]] std::optional<HeadlessReport> HeadlessReportNamed(const QString& name);
 
 // Reads the project at `spjPath` and prints `report` of it into the PDF file
-// `pdfPath`, exactly as the windows would print it. Returns what went wrong,
-// worded for the user, or the empty text.
-[[nodiscard]] std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                                         const QString& pdfPath);
+// `pdfPath`, exactly as the windows would print it. Refused, worded for the
+// user, when the project cannot be read or the PDF file not written.
+[[nodiscard]] Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
+                                           const QString& pdfPath);
 
 }  // namespace tambrelox

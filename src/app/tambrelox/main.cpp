@@ -72,10 +72,10 @@ int main(int argc, char** argv) {
             std::cerr << "tambrelox: use --print summary|cvs|text --pdf OUT.pdf FILE.spj\n";
             return kUsageError;
         }
-        const std::string problem =
+        const auto printed =
             PrintFileToPdf(*report, files.front().toStdString(), parser.value(pdfOption));
-        if (problem.empty()) return 0;
-        std::cerr << problem << '\n';
+        if (printed.ok()) return 0;
+        std::cerr << printed.refusal().message << '\n';
         return kPrintFailed;
     }
 

@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <string>
 
 namespace tambrelox {
 namespace {
 
-// Closes the descriptor when the scope ends; `release()` hands the close result to the caller.
+// Closes the descriptor when the scope ends; `close()` hands its result to the caller.
 class FileDescriptor {
   public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -30,39 +32,55 @@ class FileDescriptor {
     int fd_;
 };
 
+Refusal CannotRead(std::uint64_t offset) {
+    return {RefusalKind::CannotRead, "the file cannot be read",
+            Place{Place::In::FileOffset, offset}};
+}
+
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path,
-                                                       std::uint64_t limit) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
+    // Non-blocking, so that a pipe given as the file is refused below rather than waited on;
+    // reads from a regular file are not affected.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file.valid()) {
+        return Refusal{RefusalKind::CannotOpen,
+                       "the file cannot be opened (" + std::string(std::strerror(errno)) + ")"};
+    }
+    // Type and size come from the descriptor the bytes are read from, so the
+    // name cannot be pointed at another file in between.
     struct stat status {};
-    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > limit)
-        return std::nullopt;
+    if (::fstat(file.get(), &status) != 0) return CannotRead(0);
+    if (!S_ISREG(status.st_mode)) return Refusal{RefusalKind::NotAFile, "it is not a file"};
+    if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > kLargestFileRead) {
+        return Refusal{RefusalKind::TooLarge, "the file is far too large"};
+    }
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return std::nullopt;  // an error, or the file shrank under us
+        if (got <= 0) return CannotRead(done);  // an error, or the file shrank under us
         done += static_cast<std::size_t>(got);
     }
     return bytes;
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+Outcome<void> WriteWholeFile(const std::filesystem::path& path,
+                             std::span<const std::uint8_t> bytes) {
+    const Refusal cannot{RefusalKind::CannotWrite, "cannot write " + path.string()};
     FileDescriptor file(
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (!file.valid()) return false;
+    if (!file.valid()) return cannot;
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
         if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return false;
+        if (put <= 0) return cannot;
         done += static_cast<std::size_t>(put);
     }
-    return file.close();
+    if (!file.close()) return cannot;
+    return {};
 }
 
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -1,12 +1,8 @@
 #include "core/base/text.h"
 
-#include <iconv.h>
 #include <wctype.h>
 
 #include <array>
-#include <cerrno>
-#include <memory>
-#include <stdexcept>
 
 #include "core/base/locale_handle.h"
 
@@ -56,20 +52,12 @@ bool DecodeAt(std::string_view text, std::size_t at, char32_t& c, std::size_t& l
     return true;
 }
 
-struct IconvCloser {
-    void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
-};
-
-iconv_t Windows1252Decoder() {
-    thread_local const std::unique_ptr<void, IconvCloser> decoder{[] {
-        iconv_t cd = iconv_open("UTF-8", "WINDOWS-1252");
-        // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented failure value
-        if (cd == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error("no Windows-1252 decoder");
-        return static_cast<void*>(cd);
-    }()};
-    return static_cast<iconv_t>(decoder.get());
-}
+// Windows-1252 differs from Latin-1 only in 0x80 to 0x9F. The five bytes it
+// leaves undefined map to the C1 controls of the same value, as Windows does.
+constexpr std::array<char16_t, 32> kWindows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 locale_t Utf8CaseLocale() {
     static const LocaleHandle locale = OpenLocale(LC_CTYPE_MASK, "C.UTF-8");
@@ -101,23 +89,10 @@ std::string ChangeCase(std::string_view text, CaseChange change) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    iconv_t cd = Windows1252Decoder();
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    std::array<char, 1024> buffer{};
-    char* in = const_cast<char*>(bytes.data());  // iconv's signature; the input is not written
-    std::size_t inLeft = bytes.size();
-    while (inLeft > 0) {
-        char* outPtr = buffer.data();
-        std::size_t outLeft = buffer.size();
-        const std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer.data(), buffer.size() - outLeft);
-        if (result == static_cast<std::size_t>(-1) && errno == EILSEQ) {
-            // The five bytes Windows-1252 leaves undefined map to the C1 controls of the same
-            // value, as Windows does.
-            AppendUtf8(out, static_cast<unsigned char>(*in));
-            ++in;
-            --inLeft;
-        }
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        const bool remapped = c >= 0x80 && c < 0xA0;
+        AppendUtf8(out, remapped ? kWindows1252High[c - 0x80U] : char32_t{c});
     }
     return out;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "core/base/byte_view.h"
+#include "core/base/outcome.h"
 
 namespace tambrelox {
 
@@ -13,8 +13,9 @@ struct ProgramCodeCounts {
 };
 
 // Walks the program code block at `offset` of `length` bytes to its end
-// instruction (241, 31). Nothing when the walk runs past the block.
-[[nodiscard]] std::optional<ProgramCodeCounts> ScanProgramCode(ByteView file, std::uint64_t offset,
-                                                               std::uint64_t length);
+// instruction (241, 31). Refused, with the offset the walk reached, when it
+// runs past the block.
+[[nodiscard]] Outcome<ProgramCodeCounts> ScanProgramCode(ByteView file, std::uint64_t offset,
+                                                         std::uint64_t length);
 
 }  // namespace tambrelox

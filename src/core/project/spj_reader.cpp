@@ -1,12 +1,9 @@
 #include "core/project/spj_reader.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <utility>
 
+#include "core/base/file_bytes.h"
 #include "core/project/author.h"
 #include "core/project/program_code.h"
 #include "core/project/summary.h"
@@ -15,6 +12,10 @@ namespace tambrelox {
 namespace {
 
 using spj_limits::kRecordSize;
+
+std::string ProblemMessage(std::string_view fileName, const std::string& what) {
+    return "Problem reading " + std::string(fileName) + ": " + what + ". Cannot continue.";
+}
 
 constexpr std::uint64_t kFieldCount = 6;
 constexpr std::uint64_t kHeaderTextOffset = 56;
@@ -50,7 +51,7 @@ class DirectoryReader {
         std::uint32_t directorySize = 0;
         for (std::uint64_t j = 0; j < kFieldCount; ++j) {
             const Field field = DecodeField(*file.u32le(4 * j));
-            if (j > 0 && field.fourthByteSet) return Corrupt();
+            if (j > 0 && field.fourthByteSet) return Corrupt(AtOffset(4 * j));
             if (j == 3) directorySize = field.value;
         }
         const std::string headerText = file.slice(kHeaderTextOffset, kTextLength)->text();
@@ -68,7 +69,7 @@ class DirectoryReader {
         }
         const auto entryTotal = lastEntry < 0 ? 0U : static_cast<std::uint64_t>(lastEntry) + 1;
         for (std::uint64_t k = 0; k < entryTotal; ++k) {
-            if (auto refusal = ReadEntry(k)) return std::move(*refusal);
+            if (const auto entry = ReadEntry(k); !entry.ok()) return entry.refusal();
         }
 
         const auto codeEntry = Last(entry_type::kProgramCode);
@@ -97,25 +98,26 @@ class DirectoryReader {
         if (!file.contains(code.offset, code.length))
             return BlockPastEnd(*codeEntry, "program code");
         const auto counts = ScanProgramCode(file, code.offset, code.length);
-        if (!counts) return Corrupt();
-        project_.summary = Summarise(project_.entries, *codeEntry, *counts);
+        if (!counts.ok()) return Corrupt(counts.refusal().place);
+        project_.summary = Summarise(project_.entries, *codeEntry, counts.value());
         return std::move(project_);
     }
 
   private:
-    std::optional<Refusal> ReadEntry(std::uint64_t k) {
+    Outcome<void> ReadEntry(std::uint64_t k) {
         const ByteView file = project_.bytes();
         const auto record = file.slice(kRecordSize * (k + 1), kRecordSize);
-        if (!record) return Problem("the file is shorter than its directory");
+        if (!record) return Problem("the file is shorter than its directory", AtEntry(k));
 
         std::uint32_t values[kFieldCount] = {};
         for (std::uint64_t j = 0; j < kFieldCount; ++j) {
             const Field field = DecodeField(*record->u32le(4 * j));
-            if (field.fourthByteSet) return Corrupt();
+            if (field.fourthByteSet) return Corrupt(AtEntry(k));
             values[j] = field.value;
         }
         if (values[0] > static_cast<std::uint32_t>(spj_limits::kMaxEntryType)) {
-            return Problem(RecordName(k) + " has the impossible type " + std::to_string(values[0]));
+            return Problem(RecordName(k) + " has the impossible type " + std::to_string(values[0]),
+                           AtEntry(k));
         }
         DirectoryEntry entry;
         entry.type = static_cast<std::int16_t>(values[0]);
@@ -126,17 +128,21 @@ class DirectoryReader {
         entry.dlCode = *record->u8(kDLCodeOffset);
         const std::string name = record->slice(kHeaderTextOffset, kTextLength)->text();
         const auto nul = name.find('\0');
-        if (nul == std::string::npos) return Problem(RecordName(k) + " has a name without an end");
+        if (nul == std::string::npos)
+            return Problem(RecordName(k) + " has a name without an end", AtEntry(k));
         entry.name = name.substr(0, nul);
 
         if (IsClipType(entry.type)) {
             if (!file.contains(entry.offset, entry.length)) return BlockPastEnd(k, "sound clip");
             const auto bits = file.u8(std::uint64_t{entry.offset} + kWaveBitsOffset);
-            if (!bits) return Problem("the sound clip of " + RecordName(k) + " has no wave header");
+            if (!bits) {
+                return Problem("the sound clip of " + RecordName(k) + " has no wave header",
+                               AtEntry(k));
+            }
             entry.waveBits = *bits;
         }
         project_.entries.push_back(std::move(entry));
-        return std::nullopt;
+        return {};
     }
 
     // Where a file has several entries of a type, the last one counts.
@@ -151,15 +157,21 @@ class DirectoryReader {
         return "directory record " + std::to_string(entry + 1);
     }
 
-    Refusal Corrupt() const { return {CorruptionMessage(fileName_), authorShown_}; }
+    static Place AtEntry(std::uint64_t entry) { return {Place::In::DirectoryEntry, entry}; }
+    static Place AtOffset(std::uint64_t offset) { return {Place::In::FileOffset, offset}; }
 
-    Refusal Problem(const std::string& what) const {
-        return {"Problem reading " + fileName_ + ": " + what + ". Cannot continue.", authorShown_};
+    Refusal Corrupt(std::optional<Place> place) const {
+        return {RefusalKind::NotAProject, CorruptionMessage(fileName_), place, authorShown_};
+    }
+
+    Refusal Problem(const std::string& what, std::optional<Place> place = std::nullopt) const {
+        return {RefusalKind::NotAProject, ProblemMessage(fileName_, what), place, authorShown_};
     }
 
     Refusal BlockPastEnd(std::uint64_t entry, const std::string& kind) const {
-        return Problem("the " + kind + " of " + RecordName(entry) +
-                       " reaches past the end of the file");
+        return Problem(
+            "the " + kind + " of " + RecordName(entry) + " reaches past the end of the file",
+            AtEntry(entry));
     }
 
     std::string fileName_;
@@ -179,28 +191,17 @@ Outcome<Project> ReadProject(std::vector<std::uint8_t> data, std::string_view fi
 }
 
 Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName) {
-    const auto cannot = [&](const std::string& why) {
-        return Refusal{
-            "Problem reading " + std::string(fileName) + ": " + why + ". Cannot continue.", {}};
-    };
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return cannot(error ? "the file cannot be opened (" + error.message() + ")"
-                            : "it is not a file");
+    auto data = ReadWholeFile(path);
+    if (!data.ok()) {
+        Refusal refusal = data.refusal();
+        // Over the limit, the file cannot be a project whatever else it is.
+        const std::string why = refusal.kind == RefusalKind::TooLarge
+                                    ? "the file is far too large to be a sound project"
+                                    : refusal.message;
+        refusal.message = ProblemMessage(fileName, why);
+        return refusal;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return cannot("the file cannot be opened (" + std::string(std::strerror(errno)) + ")");
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) return cannot("the file cannot be read");
-    if (static_cast<std::uint64_t>(size) > spj_limits::kMaxFileSize) {
-        return cannot("the file is far too large to be a sound project");
-    }
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(data.data()), size))
-        return cannot("the file cannot be read");
-    return ReadProject(std::move(data), fileName);
+    return ReadProject(std::move(data).value(), fileName);
 }
 
 }  // namespace tambrelox

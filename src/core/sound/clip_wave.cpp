@@ -4,7 +4,8 @@
 
 namespace tambrelox {
 
-bool WriteClipWave(const Project& project, std::size_t entry, const std::filesystem::path& path) {
+Outcome<void> WriteClipWave(const Project& project, std::size_t entry,
+                            const std::filesystem::path& path) {
     return WriteWholeFile(path, project.block(entry).bytes());
 }
 

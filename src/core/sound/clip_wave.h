@@ -7,13 +7,15 @@
 #include <string_view>
 
 #include "core/base/number_format.h"
+#include "core/base/outcome.h"
 #include "core/project/project.h"
 
 namespace tambrelox {
 
-// Writes the clip's data block, a complete wave file, to `path` byte for byte.
-[[nodiscard]] bool WriteClipWave(const Project& project, std::size_t entry,
-                                 const std::filesystem::path& path);
+// Writes the clip's data block, a complete wave file, to `path` byte for byte,
+// as WriteWholeFile does.
+[[nodiscard]] Outcome<void> WriteClipWave(const Project& project, std::size_t entry,
+                                          const std::filesystem::path& path);
 
 // "8 bit, Mono 11 khz" and the like; nothing for a depth clips do not come in.
 [[nodiscard]] std::optional<std::string_view> ClipFormatText(int waveBits);

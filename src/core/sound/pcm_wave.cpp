@@ -12,6 +12,10 @@ constexpr std::uint16_t kExtensibleFormat = 0xFFFE;
 constexpr int kMaxBits = 16;
 constexpr std::uint32_t kMaxSampleRate = 384000;  // the most any sound device takes
 
+Refusal Unplayable(const char* why) {
+    return {RefusalKind::BadWave, why};
+}
+
 bool ReadsAs(const ByteView& bytes, std::uint64_t at, std::string_view tag) {
     const auto part = bytes.slice(at, tag.size());
     return part && part->text() == tag;
@@ -66,21 +70,21 @@ std::vector<std::int16_t> WidenTo16Bits(ByteView data, int bitsPerSample) {
     return samples;
 }
 
-std::variant<Pcm16Sound, WaveProblem> ReadPcmWave(ByteView file) {
+Outcome<Pcm16Sound> ReadPcmWave(ByteView file) {
     if (!ReadsAs(file, 0, "RIFF") || !ReadsAs(file, 8, "WAVE"))
-        return WaveProblem{"it is not a wave file"};
+        return Unplayable("it is not a wave file");
     const Chunks chunks = FindChunks(file);
-    if (!chunks.format || !chunks.data) return WaveProblem{"the wave file has no sound data"};
+    if (!chunks.format || !chunks.data) return Unplayable("the wave file has no sound data");
     const auto tag = U16le(*chunks.format, 0);
     const auto channels = U16le(*chunks.format, 2);
     const auto rate = chunks.format->u32le(4);
     const auto bits = U16le(*chunks.format, 14);
     if (!tag || !channels || !rate || !bits)
-        return WaveProblem{"the wave file's format is cut short"};
+        return Unplayable("the wave file's format is cut short");
     if (*tag != kPcmFormat && *tag != kExtensibleFormat)
-        return WaveProblem{"the wave file is not plain PCM"};
+        return Unplayable("the wave file is not plain PCM");
     if (*channels == 0 || *rate == 0 || *rate > kMaxSampleRate || *bits == 0 || *bits > kMaxBits) {
-        return WaveProblem{"the wave file's format is not supported"};
+        return Unplayable("the wave file's format is not supported");
     }
     Pcm16Sound sound{*channels, static_cast<int>(*rate), WidenTo16Bits(*chunks.data, *bits)};
     sound.samples.resize(sound.samples.size() - sound.samples.size() % *channels);

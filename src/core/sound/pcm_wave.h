@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <variant>
 #include <vector>
 
 #include "core/base/byte_view.h"
+#include "core/base/outcome.h"
 
 namespace tambrelox {
 
@@ -17,15 +16,11 @@ struct Pcm16Sound {
     std::vector<std::int16_t> samples;
 };
 
-// Why a wave file cannot be played, in words for the user.
-struct WaveProblem {
-    std::string reason;
-};
-
 // Reads a PCM wave file of 1 to 16 bits per sample: one unsigned byte a sample
 // up to 8 bits, a two-byte little-endian container with the sample in its high
-// bits above that.
-[[nodiscard]] std::variant<Pcm16Sound, WaveProblem> ReadPcmWave(ByteView file);
+// bits above that. A file it cannot play is refused as a bad wave, the
+// message saying why in words for the user.
+[[nodiscard]] Outcome<Pcm16Sound> ReadPcmWave(ByteView file);
 
 // Widens sample data of that layout to 16 bits; a trailing partial sample is dropped.
 [[nodiscard]] std::vector<std::int16_t> WidenTo16Bits(ByteView data, int bitsPerSample);

@@ -1,6 +1,8 @@
 #include "core/sound/repeat_wave.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 namespace tambrelox {
 namespace {
@@ -27,22 +29,32 @@ std::optional<std::uint64_t> FindDataPair(const ByteView& clipWave) {
     return std::nullopt;
 }
 
+Refusal Unusable(std::optional<Place> place = std::nullopt) {
+    return {RefusalKind::BadWave, std::string(kRepeatProblem), place};
+}
+
+Place At(std::uint64_t offset) {
+    return {Place::In::FileOffset, offset};
+}
+
 void PutLE32(std::vector<std::uint8_t>& out, std::size_t at, std::uint64_t value) {
     for (std::size_t i = 0; i < 4; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> BuildRepeatWave(ByteView clipWave, int waveBits) {
+Outcome<std::vector<std::uint8_t>> BuildRepeatWave(ByteView clipWave, int waveBits) {
     const auto dataId = FindDataPair(clipWave);
-    if (!dataId || !PairReads(clipWave, *dataId + 2, 't', 'a')) return std::nullopt;
+    if (!dataId) return Unusable();
+    if (!PairReads(clipWave, *dataId + 2, 't', 'a')) return Unusable(At(*dataId));
     const auto lengthField = clipWave.u32le(*dataId + 4);
-    if (!lengthField || clipWave.u8(*dataId + kHighLengthByte) != 0) return std::nullopt;
+    if (!lengthField || clipWave.u8(*dataId + kHighLengthByte) != 0)
+        return Unusable(At(*dataId + 4));
     const std::uint32_t n = *lengthField;
     const std::uint64_t h = *dataId + 8;
     const auto header = clipWave.slice(0, h - 4);
     const auto samples = clipWave.slice(h, n);
-    if (n == 0 || !header || !samples) return std::nullopt;
+    if (n == 0 || !header || !samples) return Unusable(At(h));
 
     const bool twoBytes = waveBits == 12 || waveBits == 16;
     const std::uint32_t budget = twoBytes ? kRepeatBudgetTwoBytes : kRepeatBudgetOneByte;

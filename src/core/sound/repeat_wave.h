@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "core/base/byte_view.h"
+#include "core/base/outcome.h"
 
 namespace tambrelox {
 
@@ -18,9 +18,8 @@ inline constexpr std::string_view kRepeatProblem = "Problem reading Wavefile";
 
 // A repeat play file made from a clip's wave file: its header up to the data
 // chunk's identifier, a new data length, and the clip's samples repeated as
-// many whole times as fit into ten seconds. Nothing when the header or the
-// data cannot be found.
-[[nodiscard]] std::optional<std::vector<std::uint8_t>> BuildRepeatWave(ByteView clipWave,
-                                                                       int waveBits);
+// many whole times as fit into ten seconds. Refused as a bad wave, with
+// kRepeatProblem, when the header or the data cannot be found.
+[[nodiscard]] Outcome<std::vector<std::uint8_t>> BuildRepeatWave(ByteView clipWave, int waveBits);
 
 }  // namespace tambrelox

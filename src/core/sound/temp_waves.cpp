@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/base/file_bytes.h"
 #include "core/sound/clip_wave.h"
@@ -15,6 +16,11 @@ std::filesystem::path SystemTempFolder() {
     std::error_code error;  // TMPDIR naming no folder is no reason to fail here
     std::filesystem::path folder = std::filesystem::temp_directory_path(error);
     return error ? std::filesystem::path("/tmp") : folder;
+}
+
+// Where the private folder could not be made, nothing can be written.
+Refusal NoFolderIn(const std::filesystem::path& parent) {
+    return {RefusalKind::CannotWrite, "cannot make a folder in " + parent.string()};
 }
 
 }  // namespace
@@ -35,16 +41,18 @@ TempWaves::~TempWaves() {
     if (made_) std::filesystem::remove(folder_, ignored);
 }
 
-bool TempWaves::writeClip(const Project& project, std::size_t entry) const {
-    return made_ && WriteClipWave(project, entry, clipPath());
+Outcome<void> TempWaves::writeClip(const Project& project, std::size_t entry) const {
+    if (!made_) return NoFolderIn(folder_);
+    return WriteClipWave(project, entry, clipPath());
 }
 
-bool TempWaves::buildRepeat(int waveBits) const {
-    if (!made_) return false;
-    const auto clip = ReadWholeFile(clipPath(), kLargestWaveFile);
-    if (!clip) return false;
-    const auto repeat = BuildRepeatWave(ByteView(*clip), waveBits);
-    return repeat && WriteWholeFile(repeatPath(), *repeat);
+Outcome<void> TempWaves::buildRepeat(int waveBits) const {
+    if (!made_) return NoFolderIn(folder_);
+    const auto clip = ReadWholeFile(clipPath());
+    if (!clip.ok()) return clip.refusal();
+    const auto repeat = BuildRepeatWave(ByteView(clip.value()), waveBits);
+    if (!repeat.ok()) return repeat.refusal();
+    return WriteWholeFile(repeatPath(), repeat.value());
 }
 
 void TempWaves::DeleteTempWaves() const {

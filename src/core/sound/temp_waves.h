@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "core/base/outcome.h"
 #include "core/project/project.h"
 
 namespace tambrelox {
@@ -28,10 +29,10 @@ class TempWaves {
     [[nodiscard]] std::filesystem::path repeatPath() const { return folder_ / "TempSound.wav2"; }
 
     // Writes the clip of directory entry `entry` as the clip file.
-    [[nodiscard]] bool writeClip(const Project& project, std::size_t entry) const;
-    // Builds the repeat file from the clip file as last written; false when the
-    // clip file cannot be read or understood, or the repeat file not written.
-    [[nodiscard]] bool buildRepeat(int waveBits) const;
+    [[nodiscard]] Outcome<void> writeClip(const Project& project, std::size_t entry) const;
+    // Builds the repeat file from the clip file as last written; refused when
+    // the clip file cannot be read or understood, or the repeat file not written.
+    [[nodiscard]] Outcome<void> buildRepeat(int waveBits) const;
 
     void DeleteTempWaves() const;
 

@@ -141,7 +141,7 @@ void SoundTest::SoundList_Click(int line) {
     if (!project_ || line < 0) return;
     const ClipSummary& clip = project_->summary.clips.at(static_cast<std::size_t>(line));
     const DirectoryEntry& entry = project_->entries[clip.entry];
-    if (!temps_.writeClip(*project_, clip.entry)) {
+    if (!temps_.writeClip(*project_, clip.entry).ok()) {
         dialogs_.Critical(this,
                           "The Play function needs to create a temporary file\nCannot write to " +
                               QString::fromStdString(temps_.folder().string()));
@@ -171,7 +171,7 @@ void SoundTest::cmdrepeat_Click() {
     cmdStop->show();
     cmdrepeat->hide();
     repaint();  // the swap is seen before the window stops answering for the build
-    if (!K || !temps_.buildRepeat(project_->entries[*K].waveBits)) {
+    if (!K || !temps_.buildRepeat(project_->entries[*K].waveBits).ok()) {
         cmdStop->hide();
         cmdrepeat->show();
         dialogs_.Critical(this, QString::fromUtf8(kRepeatProblem.data(),
@@ -209,7 +209,7 @@ void SoundTest::cmdSave_Click() {
         QDir::home().filePath(QString::fromStdString(ClipFileName(name, "clip.wav")));
     const QString path = dialogs_.SaveFile(this, proposed, "Wave Files (*.wav)");
     if (path.isEmpty()) return;
-    if (!WriteClipWave(*project_, *K, path.toStdString())) {
+    if (!WriteClipWave(*project_, *K, path.toStdString()).ok()) {
         dialogs_.Critical(this, "The sound clip cannot be saved to " + path + ".");
     }
 }
@@ -226,14 +226,14 @@ void SoundTest::closeEvent(QCloseEvent* event) {
 
 void SoundTest::startPlay(const std::filesystem::path& file) {
     closeDevice();  // a play in progress ends before the next one opens
-    MMControl1->Notify = false;
-    MMControl1->Shareable = false;
-    MMControl1->DeviceType = "WaveAudio";
-    MMControl1->FileName = QString::fromStdString(file.string());
-    auto problem = MMControl1->Command("open");
+    MMControl1->setSettings({.notify = false,
+                             .shareable = false,
+                             .deviceType = QStringLiteral("WaveAudio"),
+                             .fileName = QString::fromStdString(file.string())});
+    auto problem = MMControl1->Command(WaveCommand::Open);
     if (!problem) {
-        MMControl1->Notify = true;
-        problem = MMControl1->Command("Play");
+        MMControl1->setNotify(true);
+        problem = MMControl1->Command(WaveCommand::Play);
     }
     if (problem) {
         closeDevice();
@@ -243,11 +243,11 @@ void SoundTest::startPlay(const std::filesystem::path& file) {
 }
 
 void SoundTest::closeDevice() {
-    (void)MMControl1->Command("close");
+    (void)MMControl1->Command(WaveCommand::Close);
 }
 
 void SoundTest::endRepeatWaitIfStopped() {
-    if (!repeatWaiting_ || MMControl1->Mode() == WaveDevice::kModePlaying) return;
+    if (!repeatWaiting_ || MMControl1->Mode() == WaveMode::Playing) return;
     repeatWaiting_ = false;
     cmdStop->hide();
     cmdrepeat->show();

@@ -4,7 +4,6 @@
 #include <QAudioFormat>
 #include <QMediaDevices>
 #include <cstring>
-#include <variant>
 
 #include "core/base/file_bytes.h"
 #include "core/sound/pcm_wave.h"
@@ -38,39 +37,43 @@ AudioSinkDevice::~AudioSinkDevice() {
     close();
 }
 
-std::optional<QString> AudioSinkDevice::Command(const QString& word) {
-    if (word == QLatin1String("open")) return open();
-    if (word == QLatin1String("Play")) return play();
-    if (word == QLatin1String("close")) {
-        close();
-        return std::nullopt;
+std::optional<QString> AudioSinkDevice::Command(WaveCommand command) {
+    switch (command) {
+        case WaveCommand::Open:
+            return open();
+        case WaveCommand::Play:
+            return play();
+        case WaveCommand::Close:
+            close();
+            break;
     }
-    return QStringLiteral("The sound device does not know the command \"%1\".").arg(word);
+    return std::nullopt;
 }
 
-int AudioSinkDevice::Mode() const {
-    if (!sink_) return kModeNotOpen;
-    return playing_ ? kModePlaying : kModeStopped;
+WaveMode AudioSinkDevice::Mode() const {
+    if (!sink_) return WaveMode::NotOpen;
+    return playing_ ? WaveMode::Playing : WaveMode::Stopped;
 }
 
 std::optional<QString> AudioSinkDevice::open() {
     close();
-    if (DeviceType != QLatin1String("WaveAudio")) {
-        return QStringLiteral("The sound device type \"%1\" is not known.").arg(DeviceType);
+    const WaveSettings& wanted = settings();
+    if (wanted.deviceType != QLatin1String("WaveAudio")) {
+        return QStringLiteral("The sound device type \"%1\" is not known.").arg(wanted.deviceType);
     }
     // Without a sound server the sink would never change state: ask first.
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();
     if (QMediaDevices::audioOutputs().isEmpty() || output.isNull()) {
         return QStringLiteral("The sound clip cannot be played: no sound device.");
     }
-    const auto file = ReadWholeFile(FileName.toStdString(), kLargestWaveFile);
-    if (!file) return QStringLiteral("The sound file %1 cannot be read.").arg(FileName);
-    const auto wave = ReadPcmWave(ByteView(*file));
-    if (const auto* problem = std::get_if<WaveProblem>(&wave)) {
+    const auto file = ReadWholeFile(wanted.fileName.toStdString());
+    if (!file.ok()) return QStringLiteral("The sound file %1 cannot be read.").arg(wanted.fileName);
+    const auto wave = ReadPcmWave(ByteView(file.value()));
+    if (!wave.ok()) {
         return QStringLiteral("The sound clip cannot be played: %1.")
-            .arg(QString::fromStdString(problem->reason));
+            .arg(QString::fromStdString(wave.refusal().message));
     }
-    const auto& sound = std::get<Pcm16Sound>(wave);
+    const Pcm16Sound& sound = wave.value();
     QAudioFormat format;
     format.setSampleRate(sound.sampleRate);
     format.setChannelCount(sound.channels);
@@ -92,7 +95,7 @@ std::optional<QString> AudioSinkDevice::play() {
     source_.setBuffer(&sound_);
     source_.open(QIODevice::ReadOnly);
     doneNotice_.stop();
-    notifyWhenDone_ = Notify;
+    notifyWhenDone_ = settings().notify;
     playing_ = true;
     sink_->start(&source_);
     if (sink_->error() != QAudio::NoError) {

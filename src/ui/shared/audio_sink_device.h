@@ -10,9 +10,9 @@
 
 namespace tambrelox {
 
-// The wave playback device over Qt Multimedia's audio sink. "open" reads the
+// The wave playback device over Qt Multimedia's audio sink. Open reads the
 // wave file and widens its samples to 16 bits, so clips of 8, 12 and 16 bits
-// all play; "Play" streams them from memory.
+// all play; Play streams them from memory.
 class AudioSinkDevice : public WaveDevice {
     Q_OBJECT
 
@@ -20,8 +20,8 @@ class AudioSinkDevice : public WaveDevice {
     AudioSinkDevice();
     ~AudioSinkDevice() override;
 
-    [[nodiscard]] std::optional<QString> Command(const QString& word) override;
-    [[nodiscard]] int Mode() const override;
+    [[nodiscard]] std::optional<QString> Command(WaveCommand command) override;
+    [[nodiscard]] WaveMode Mode() const override;
 
   private:
     std::optional<QString> open();

@@ -3,32 +3,71 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace tambrelox {
 
-// The wave playback device the player drives: set the properties, then carry
-// out a command. A play started with Notify set raises Done on the window
-// thread when it ends by itself; "close" stops a play without raising it.
+// What the player asks of the device.
+enum class WaveCommand { Open, Play, Close };
+
+// The system's word for a command.
+[[nodiscard]] inline QString WaveCommandWord(WaveCommand command) {
+    switch (command) {
+        case WaveCommand::Open:
+            return QStringLiteral("open");
+        case WaveCommand::Play:
+            return QStringLiteral("Play");
+        case WaveCommand::Close:
+            return QStringLiteral("close");
+    }
+    return {};
+}
+
+// Where the device stands.
+enum class WaveMode { NotOpen, Stopped, Playing };
+
+// The system's name for a mode.
+[[nodiscard]] inline QString WaveModeName(WaveMode mode) {
+    switch (mode) {
+        case WaveMode::NotOpen:
+            return QStringLiteral("not open");
+        case WaveMode::Stopped:
+            return QStringLiteral("stopped");
+        case WaveMode::Playing:
+            return QStringLiteral("playing");
+    }
+    return {};
+}
+
+// What an open takes effect with; `notify` is read again at each play.
+struct WaveSettings {
+    bool notify = false;  // raise Done when a play ends by itself
+    bool shareable = false;
+    QString deviceType;  // only "WaveAudio" plays
+    QString fileName;
+};
+
+// The wave playback device the player drives: give it its settings, then carry
+// out a command. A play started with `notify` set raises Done on the window
+// thread when it ends by itself; Close stops a play without raising it.
 class WaveDevice : public QObject {
     Q_OBJECT
 
   public:
-    static constexpr int kModeNotOpen = 524;
-    static constexpr int kModeStopped = 525;
-    static constexpr int kModePlaying = 526;
+    void setSettings(WaveSettings settings) { settings_ = std::move(settings); }
+    void setNotify(bool notify) { settings_.notify = notify; }
+    [[nodiscard]] const WaveSettings& settings() const { return settings_; }
 
-    bool Notify = false;
-    bool Shareable = false;
-    QString DeviceType;
-    QString FileName;
-
-    // "open", "Play" or "close", carried out at once. What went wrong, in
-    // words for the user, when the command failed; "close" never fails.
-    [[nodiscard]] virtual std::optional<QString> Command(const QString& word) = 0;
-    [[nodiscard]] virtual int Mode() const = 0;
+    // Carried out at once. What went wrong, in words for the user, when the
+    // command failed; Close never fails.
+    [[nodiscard]] virtual std::optional<QString> Command(WaveCommand command) = 0;
+    [[nodiscard]] virtual WaveMode Mode() const = 0;
 
   signals:
     void Done();
+
+  private:
+    WaveSettings settings_;
 };
 
 }  // namespace tambrelox

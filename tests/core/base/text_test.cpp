@@ -1,6 +1,9 @@
 #include "core/base/text.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <array>
 
 #include "core/project/chosen_file.h"
 
@@ -14,6 +17,28 @@ TEST(Text, Windows1252DecodesEveryByte) {
     EXPECT_EQ(Windows1252ToUtf8(std::string_view("\x81\x8D", 2)), "\u0081\u008D");
     EXPECT_EQ(Windows1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
     EXPECT_EQ(Windows1252ToUtf8(std::string(3000, '\xFF')).size(), 6000U);
+}
+
+TEST(Text, Windows1252AgreesWithTheSystemDecoderWhereThatDefinesTheByte) {
+    iconv_t system = iconv_open("UTF-8", "WINDOWS-1252");
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's documented failure value
+    ASSERT_NE(system, reinterpret_cast<iconv_t>(-1));
+    int compared = 0;
+    for (int value = 0; value < 256; ++value) {
+        char byte = static_cast<char>(value);
+        char* in = &byte;
+        std::size_t inLeft = 1;
+        std::array<char, 8> decoded{};
+        char* out = decoded.data();
+        std::size_t outLeft = decoded.size();
+        if (iconv(system, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) continue;
+        EXPECT_EQ(Windows1252ToUtf8(std::string_view(&byte, 1)),
+                  std::string(decoded.data(), decoded.size() - outLeft))
+            << value;
+        ++compared;
+    }
+    iconv_close(system);
+    EXPECT_EQ(compared, 256 - 5) << "all but the five undefined bytes";
 }
 
 TEST(Text, CaseAndCharacterCounts) {

@@ -106,15 +106,15 @@ class DamagedProjects {
             const ByteView block = project.block(clip.entry);
             const int bits = project.entries[clip.entry].waveBits;
             if (!played_.insert(WaveFingerprint(block, bits)).second) continue;
-            ASSERT_TRUE(temps_.writeClip(project, clip.entry));
-            const auto written = ReadWholeFile(temps_.clipPath(), kLargestWaveFile);
-            ASSERT_TRUE(written);
-            EXPECT_TRUE(std::equal(written->begin(), written->end(), block.bytes().begin(),
-                                   block.bytes().end()));
+            ASSERT_TRUE(temps_.writeClip(project, clip.entry).ok());
+            const auto written = ReadWholeFile(temps_.clipPath());
+            ASSERT_TRUE(written.ok());
+            EXPECT_TRUE(std::equal(written.value().begin(), written.value().end(),
+                                   block.bytes().begin(), block.bytes().end()));
             (void)ReadPcmWave(block);
             // What the player builds from the clip file just read back.
-            if (const auto repeat = BuildRepeatWave(block, bits)) {
-                EXPECT_LE(repeat->size(), block.size() + kRepeatBudgetTwoBytes);
+            if (const auto repeat = BuildRepeatWave(block, bits); repeat.ok()) {
+                EXPECT_LE(repeat.value().size(), block.size() + kRepeatBudgetTwoBytes);
             }
         }
     }

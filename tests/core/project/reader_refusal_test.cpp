@@ -3,8 +3,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
+#include "core/base/file_bytes.h"
 #include "core/project/spj_reader.h"
+#include "player_fixtures.h"
 #include "test_files.h"
 
 namespace tambrelox {
@@ -114,6 +117,18 @@ TEST(ReaderRefuses, FilesThatCannotBeRead) {
               "Cannot continue.");
     const auto folder = ReadProjectFile(std::filesystem::temp_directory_path().string(), "tmp");
     EXPECT_EQ(folder.refusal().message, "Problem reading tmp: it is not a file. Cannot continue.");
+    EXPECT_EQ(folder.refusal().kind, RefusalKind::NotAFile);
+
+    const testkit::ScratchFolder scratch;
+    const auto huge = scratch.path() / "huge.spj";
+    std::ofstream{huge};
+    std::filesystem::resize_file(huge, kLargestFileRead + 1);
+    const auto tooLarge = ReadProjectFile(huge.string(), "huge.spj");
+    EXPECT_EQ(tooLarge.refusal().message,
+              "Problem reading huge.spj: the file is far too large to be a sound project. Cannot "
+              "continue.");
+    EXPECT_EQ(tooLarge.refusal().kind, RefusalKind::TooLarge);
+    EXPECT_FALSE(tooLarge.refusal().authorShown);
 }
 
 }  // namespace

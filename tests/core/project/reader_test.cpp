@@ -54,6 +54,8 @@ TEST(Reader, FourthByteOfAnyEntryFieldMarksTheFileCorrupt) {
         const auto outcome = Read(bytes);
         ASSERT_FALSE(outcome.ok()) << "entry field " << field + 1;
         EXPECT_EQ(outcome.refusal().message, CorruptionMessage("test.spj"));
+        EXPECT_EQ(outcome.refusal().kind, RefusalKind::NotAProject);
+        EXPECT_EQ(outcome.refusal().place, (Place{Place::In::DirectoryEntry, 1}));
         EXPECT_EQ(CutAtNul(outcome.refusal().authorShown.value()), "Head");
     }
 }
@@ -109,9 +111,12 @@ TEST(ProgramCodeWalk, EndInstructionAsTheLastTwoBytesEndsNormally) {
 }
 
 TEST(ProgramCodeWalk, RunningPastTheBlockIsCorruption) {
-    // A block ending in a 2-byte instruction that is not the end.
-    EXPECT_EQ(Read(ProjectWithCode(ProgramCode().Plain(10).Bytes())).refusal().message,
-              CorruptionMessage("test.spj"));
+    // A block ending in a 2-byte instruction that is not the end: the walk stops just past it.
+    const SpjBuilder unended = ProjectWithCode(ProgramCode().Plain(10).Bytes());
+    const auto refused = Read(unended);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.refusal().message, CorruptionMessage("test.spj"));
+    EXPECT_EQ(refused.refusal().place, (Place{Place::In::FileOffset, unended.BlockOffset(0) + 2}));
     // A 4-byte instruction that straddles the end, even with an end instruction after the block.
     auto bytes = ProjectWithCode(ProgramCode().Plain(10).Plain(224).End().Bytes()).Build();
     PutField(bytes, SpjBuilder::RecordOffset(0) + 20, 5);

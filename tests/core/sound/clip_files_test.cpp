@@ -28,7 +28,7 @@ TEST(WriteClipWave, CopiesTheBlockByteForByteWithNothingAdded) {
     const ScratchFolder folder;
     const auto project = ProjectWithAwkwardBytes();
     const auto path = folder.path() / "clip.wav";
-    ASSERT_TRUE(WriteClipWave(*project, 0, path));
+    ASSERT_TRUE(WriteClipWave(*project, 0, path).ok());
     const auto written = FileBytes(path);
     EXPECT_EQ(written, BlockBytes(*project, 0));
     EXPECT_EQ(written.back(), 10);
@@ -39,8 +39,11 @@ TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
     const ScratchFolder folder;
     const auto target = folder.path() / "elsewhere";
     std::filesystem::create_symlink(target, folder.path() / "TempSound.wav");
-    EXPECT_FALSE(
-        WriteWholeFile(folder.path() / "TempSound.wav", std::vector<std::uint8_t>{1, 2, 3}));
+    const auto link = folder.path() / "TempSound.wav";
+    const auto written = WriteWholeFile(link, std::vector<std::uint8_t>{1, 2, 3});
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.refusal().kind, RefusalKind::CannotWrite);
+    EXPECT_EQ(written.refusal().message, "cannot write " + link.string());
     EXPECT_FALSE(std::filesystem::exists(target));
 }
 
@@ -57,12 +60,12 @@ TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
         ASSERT_EQ(::stat(folder.c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 0777U, 0700U) << "nobody else can plant or read files there";
 
-        ASSERT_TRUE(temps.writeClip(*project, 0));
+        ASSERT_TRUE(temps.writeClip(*project, 0).ok());
         EXPECT_EQ(temps.clipPath(), folder / "TempSound.wav");
         EXPECT_EQ(FileBytes(temps.clipPath()), BlockBytes(*project, 0));
-        ASSERT_TRUE(temps.buildRepeat(16));
+        ASSERT_TRUE(temps.buildRepeat(16).ok());
         EXPECT_EQ(temps.repeatPath(), folder / "TempSound.wav2");
-        EXPECT_EQ(FileBytes(temps.repeatPath()), *BuildRepeatWave(project->block(0), 16));
+        EXPECT_EQ(FileBytes(temps.repeatPath()), BuildRepeatWave(project->block(0), 16).value());
 
         temps.DeleteTempWaves();
         EXPECT_FALSE(std::filesystem::exists(temps.clipPath()));
@@ -76,16 +79,23 @@ TEST(TempWaves, FailsEveryWriteWhereNoFolderCanBeMade) {
     const TempWaves temps("/nonexistent-parent");
     EXPECT_EQ(temps.folder(), "/nonexistent-parent")
         << "the message names where the files should have gone";
-    EXPECT_FALSE(temps.writeClip(*project, 0));
-    EXPECT_FALSE(temps.buildRepeat(8));
+    for (const Outcome<void>& write : {temps.writeClip(*project, 0), temps.buildRepeat(8)}) {
+        ASSERT_FALSE(write.ok());
+        EXPECT_EQ(write.refusal().kind, RefusalKind::CannotWrite);
+    }
 }
 
 TEST(TempWaves, RepeatFailsWithoutAClipFileOrWithAHeaderItCannotUse) {
     const ScratchFolder parent;
     const TempWaves temps(parent.path());
-    EXPECT_FALSE(temps.buildRepeat(8)) << "no clip written yet";
-    ASSERT_TRUE(WriteWholeFile(temps.clipPath(), std::vector<std::uint8_t>(100, 'x')));
-    EXPECT_FALSE(temps.buildRepeat(8));
+    const auto unwritten = temps.buildRepeat(8);
+    ASSERT_FALSE(unwritten.ok());
+    EXPECT_EQ(unwritten.refusal().kind, RefusalKind::CannotOpen) << "no clip written yet";
+    ASSERT_TRUE(WriteWholeFile(temps.clipPath(), std::vector<std::uint8_t>(100, 'x')).ok());
+    const auto headerless = temps.buildRepeat(8);
+    ASSERT_FALSE(headerless.ok());
+    EXPECT_EQ(headerless.refusal().kind, RefusalKind::BadWave);
+    EXPECT_FALSE(std::filesystem::exists(temps.repeatPath()));
 }
 
 TEST(ClipFormatText, NamesTheThreeDepthsAndNothingElse) {

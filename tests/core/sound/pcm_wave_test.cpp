@@ -53,8 +53,8 @@ Bytes Fmt(std::uint16_t channels, std::uint16_t bits) {
 
 std::optional<Pcm16Sound> Sound(const Bytes& bytes) {
     auto wave = ReadPcmWave(ByteView(bytes));
-    if (auto* sound = std::get_if<Pcm16Sound>(&wave)) return std::move(*sound);
-    return std::nullopt;
+    if (!wave.ok()) return std::nullopt;
+    return std::move(wave).value();
 }
 
 TEST(ReadPcmWave, ReadsTheClipsTheFixtureMakesAtEveryDepth) {
@@ -87,8 +87,9 @@ TEST(ReadPcmWave, PlaysWhatThereIsOfADataChunkCutShort) {
 TEST(ReadPcmWave, NamesWhatIsWrongWithFilesItCannotPlay) {
     const auto reason = [](const Bytes& bytes) {
         const auto wave = ReadPcmWave(ByteView(bytes));
-        const auto* problem = std::get_if<WaveProblem>(&wave);
-        return problem ? problem->reason : std::string("played");
+        if (wave.ok()) return std::string("played");
+        EXPECT_EQ(wave.refusal().kind, RefusalKind::BadWave);
+        return wave.refusal().message;
     };
     EXPECT_EQ(reason({'R', 'I', 'F', 'F'}), "it is not a wave file");
     EXPECT_EQ(reason(Riff({Chunk("data", {1, 2})})), "the wave file has no sound data");

@@ -16,8 +16,21 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The repeat wave, or nothing where it is refused as the player reports it.
 std::optional<Bytes> Repeat(const Bytes& wave, int bits) {
-    return BuildRepeatWave(ByteView(wave), bits);
+    auto repeat = BuildRepeatWave(ByteView(wave), bits);
+    if (repeat.ok()) return std::move(repeat).value();
+    EXPECT_EQ(repeat.refusal().kind, RefusalKind::BadWave);
+    EXPECT_EQ(repeat.refusal().message, "Problem reading Wavefile");
+    return std::nullopt;
+}
+
+// The offset a refusal names, where it names one.
+std::optional<std::uint64_t> RefusedAt(const Bytes& wave) {
+    const auto repeat = BuildRepeatWave(ByteView(wave), 8);
+    if (repeat.ok() || !repeat.refusal().place) return std::nullopt;
+    EXPECT_EQ(repeat.refusal().place->in, Place::In::FileOffset);
+    return repeat.refusal().place->at;
 }
 
 std::uint32_t LE32(const Bytes& bytes, std::size_t at) {
@@ -112,6 +125,7 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     Bytes high = good;
     high[43] = 1;
     EXPECT_FALSE(Repeat(high, 8)) << "high length byte";
+    EXPECT_EQ(RefusedAt(high), 40U) << "the length field";
 
     Bytes empty = Counting8Bit(0);
     EXPECT_FALSE(Repeat(empty, 8)) << "no sample data";
@@ -125,6 +139,7 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     Bytes noTa = good;
     Put(noTa, 38, "tx");
     EXPECT_FALSE(Repeat(noTa, 8)) << "\"ta\" missing";
+    EXPECT_EQ(RefusedAt(noTa), 36U) << "the \"da\" the scan found";
 }
 
 // Every sample of a wave file as libsndfile reads it.

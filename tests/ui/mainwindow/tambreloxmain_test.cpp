@@ -44,7 +44,7 @@ class TambreloxMainTest : public ::testing::Test {
     QString Write(const QString& relativePath, const std::vector<std::uint8_t>& bytes) {
         const QString path = folder.filePath(relativePath);
         QDir().mkpath(QFileInfo(path).path());
-        EXPECT_TRUE(WriteWholeFile(path.toStdString(), bytes));
+        EXPECT_TRUE(WriteWholeFile(path.toStdString(), bytes).ok());
         return path;
     }
 

@@ -13,14 +13,15 @@ namespace {
 TEST(NoSoundServer, OpenReportsNoSoundDevice) {
     const testkit::ScratchFolder folder;
     const auto path = folder.path() / "clip.wav";
-    ASSERT_TRUE(WriteWholeFile(path, fixture::MakeWave(fixture::Tone(440, 0.1), 8).bytes));
+    ASSERT_TRUE(WriteWholeFile(path, fixture::MakeWave(fixture::Tone(440, 0.1), 8).bytes).ok());
     AudioSinkDevice device;
-    device.DeviceType = "WaveAudio";
-    device.FileName = QString::fromStdString(path.string());
-    EXPECT_EQ(device.Command("open"), "The sound clip cannot be played: no sound device.");
-    EXPECT_EQ(device.Mode(), WaveDevice::kModeNotOpen);
-    EXPECT_EQ(device.Command("Play"), "The sound device is not open.");
-    EXPECT_EQ(device.Command("close"), std::nullopt);
+    device.setSettings(
+        {.deviceType = "WaveAudio", .fileName = QString::fromStdString(path.string())});
+    EXPECT_EQ(device.Command(WaveCommand::Open),
+              "The sound clip cannot be played: no sound device.");
+    EXPECT_EQ(device.Mode(), WaveMode::NotOpen);
+    EXPECT_EQ(device.Command(WaveCommand::Play), "The sound device is not open.");
+    EXPECT_EQ(device.Command(WaveCommand::Close), std::nullopt);
 }
 
 }  // namespace

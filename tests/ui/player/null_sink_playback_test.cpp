@@ -61,18 +61,18 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
     for (const int bits : {8, 12, 16}) {
         const auto wave = fixture::MakeWave(fixture::Tone(300.0 + 100 * bits, 0.4), bits);
         const auto path = folder.path() / ("clip" + std::to_string(bits) + ".wav");
-        ASSERT_TRUE(WriteWholeFile(path, wave.bytes));
-        played.push_back(std::get<Pcm16Sound>(ReadPcmWave(ByteView(wave.bytes))).samples);
+        ASSERT_TRUE(WriteWholeFile(path, wave.bytes).ok());
+        played.push_back(ReadPcmWave(ByteView(wave.bytes)).value().samples);
 
-        device.DeviceType = "WaveAudio";
-        device.FileName = QString::fromStdString(path.string());
-        ASSERT_EQ(device.Command("open"), std::nullopt) << bits;
-        device.Notify = true;
-        ASSERT_EQ(device.Command("Play"), std::nullopt) << bits;
-        EXPECT_EQ(device.Mode(), WaveDevice::kModePlaying);
+        device.setSettings(
+            {.deviceType = "WaveAudio", .fileName = QString::fromStdString(path.string())});
+        ASSERT_EQ(device.Command(WaveCommand::Open), std::nullopt) << bits;
+        device.setNotify(true);
+        ASSERT_EQ(device.Command(WaveCommand::Play), std::nullopt) << bits;
+        EXPECT_EQ(device.Mode(), WaveMode::Playing);
         ASSERT_TRUE(done.wait(5000)) << bits << "-bit play never ended";
-        EXPECT_EQ(device.Mode(), WaveDevice::kModeStopped);
-        (void)device.Command("close");
+        EXPECT_EQ(device.Mode(), WaveMode::Stopped);
+        (void)device.Command(WaveCommand::Close);
     }
     QTest::qWait(300);  // the monitor's last samples are still on their way
     recorder.kill();

@@ -23,30 +23,35 @@ using testkit::ReadClips;
 using testkit::ScratchFolder;
 using Messages = std::vector<QString>;
 
-// A device that remembers every command with the properties it was given.
+// A device that remembers every command with the settings it was given.
 class FakeDevice : public WaveDevice {
   public:
     struct Call {
         QString word;
-        bool notify;
-        bool shareable;
-        QString deviceType;
-        QString fileName;
+        WaveSettings settings;
     };
 
-    std::optional<QString> Command(const QString& word) override {
-        calls.push_back({word, Notify, Shareable, DeviceType, FileName});
-        if (word == "open" && openProblem) return openProblem;
-        if (word == "open") mode = kModeStopped;
-        if (word == "Play") mode = kModePlaying;
-        if (word == "close") mode = kModeNotOpen;
+    std::optional<QString> Command(WaveCommand command) override {
+        calls.push_back({WaveCommandWord(command), settings()});
+        switch (command) {
+            case WaveCommand::Open:
+                if (openProblem) return openProblem;
+                mode = WaveMode::Stopped;
+                break;
+            case WaveCommand::Play:
+                mode = WaveMode::Playing;
+                break;
+            case WaveCommand::Close:
+                mode = WaveMode::NotOpen;
+                break;
+        }
         return std::nullopt;
     }
-    int Mode() const override { return mode; }
+    WaveMode Mode() const override { return mode; }
 
     // The play ends by itself.
     void finish() {
-        mode = kModeStopped;
+        mode = WaveMode::Stopped;
         emit Done();
     }
     QStringList words() const {
@@ -57,7 +62,7 @@ class FakeDevice : public WaveDevice {
 
     std::vector<Call> calls;
     std::optional<QString> openProblem;
-    int mode = kModeNotOpen;
+    WaveMode mode = WaveMode::NotOpen;
 };
 
 fixture::WaveClip SilentClip(std::size_t bytes, int bits) {
@@ -97,7 +102,7 @@ class SoundTestWindow : public ::testing::Test {
     void select(int line) const { Child<QListWidget>(*window, "SoundList")->setCurrentRow(line); }
     void click(const char* name) const { Child<QPushButton>(*window, name)->click(); }
     std::filesystem::path tempFolder() const {
-        return std::filesystem::path(device->FileName.toStdString()).parent_path();
+        return std::filesystem::path(device->settings().fileName.toStdString()).parent_path();
     }
 
     SessionState state;
@@ -133,7 +138,7 @@ TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndNothingSelected) {
 TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
     select(0);
     click("cmdPlay");
-    const std::filesystem::path clipFile = device->calls.back().fileName.toStdString();
+    const std::filesystem::path clipFile = device->calls.back().settings.fileName.toStdString();
     EXPECT_EQ(clipFile.filename(), "TempSound.wav");
     EXPECT_EQ(FileBytes(clipFile), BlockBytes(*state.project, 0));
     EXPECT_EQ(text("lblPlayLen"), "Play Time: 0.5 sec");
@@ -168,11 +173,11 @@ TEST_F(SoundTestWindow, PlayOnceOpensTheDeviceInOrderAndDoneClosesIt) {
     click("cmdPlay");
     EXPECT_TRUE(shown("RedNote"));
     ASSERT_EQ(device->words(), QStringList({"close", "open", "Play"}));
-    const auto& open = device->calls[1];
+    const WaveSettings& open = device->calls[1].settings;
     EXPECT_FALSE(open.notify);
     EXPECT_FALSE(open.shareable);
     EXPECT_EQ(open.deviceType, "WaveAudio");
-    EXPECT_TRUE(device->calls[2].notify);
+    EXPECT_TRUE(device->calls[2].settings.notify);
 
     click("cmdPlay");  // again while playing: closed first, then opened afresh
     EXPECT_EQ(device->words().mid(3), QStringList({"close", "open", "Play"}));
@@ -189,9 +194,9 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     EXPECT_TRUE(shown("cmdStop"));
     EXPECT_FALSE(shown("cmdrepeat"));
     EXPECT_TRUE(shown("RedNote"));
-    const std::filesystem::path repeatFile = device->calls.back().fileName.toStdString();
+    const std::filesystem::path repeatFile = device->calls.back().settings.fileName.toStdString();
     EXPECT_EQ(repeatFile.filename(), "TempSound.wav2");
-    EXPECT_EQ(FileBytes(repeatFile), *BuildRepeatWave(state.project->block(4), 16));
+    EXPECT_EQ(FileBytes(repeatFile), BuildRepeatWave(state.project->block(4), 16).value());
 
     select(0);  // a selection while repeating leaves the stop button in its place
     EXPECT_TRUE(shown("cmdStop"));
@@ -201,7 +206,7 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
         if (stopped) click("cmdrepeat");
         stopped ? click("cmdStop") : device->finish();
         EXPECT_EQ(device->words().last(), "close") << stopped;
-        EXPECT_EQ(device->Mode(), WaveDevice::kModeNotOpen) << stopped;
+        EXPECT_EQ(WaveModeName(device->Mode()), "not open") << stopped;
         EXPECT_FALSE(shown("cmdStop")) << stopped;
         EXPECT_TRUE(shown("cmdrepeat")) << stopped;
         EXPECT_FALSE(shown("RedNote")) << stopped;

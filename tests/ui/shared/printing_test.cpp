@@ -20,6 +20,7 @@
 #include "core/report/text_pages.h"
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
+#include "outcome_text.h"
 #include "pdf_text.h"
 #include "ui/mainwindow/summary_printing.h"
 #include "ui/shared/printout.h"
@@ -27,6 +28,7 @@
 namespace tambrelox {
 namespace {
 
+using testkit::OutcomeText;
 using testkit::PdfText;
 using testkit::RunTool;
 
@@ -225,27 +227,31 @@ TEST_F(Printing, OnlyAConfirmedDialogPrintsAndNothingIsEverSaid) {
 
 TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
     const std::string spj = home_.filePath("Demo.SPJ").toStdString();
-    ASSERT_TRUE(WriteWholeFile(spj, fixture::BuildDemoProject()));
+    ASSERT_TRUE(WriteWholeFile(spj, fixture::BuildDemoProject()).ok());
     const QString pdf = home_.filePath("out.pdf");
-    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, pdf), "");
+    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, pdf)), "done");
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Components in SPJ: " + home_.path().toLower() + "/demo.spj"));
     EXPECT_TRUE(text.contains("TOTAL WHOLE PROJECT"));
 
-    ASSERT_EQ(PrintFileToPdf(HeadlessReport::CVs, spj, pdf), "");
+    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::CVs, spj, pdf)), "done");
     EXPECT_TRUE(PdfText(pdf).contains("Master Volumne"));
-    ASSERT_EQ(PrintFileToPdf(HeadlessReport::Text, spj, pdf), "");
+    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Text, spj, pdf)), "done");
     EXPECT_TRUE(PdfText(pdf).contains("Author: Jane Hobbyist"));
 
     std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
-    EXPECT_NE(PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(),
-                             home_.filePath("bad.pdf")),
-              "");
+    EXPECT_EQ(
+        OutcomeText(PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(),
+                                   home_.filePath("bad.pdf"))),
+        "Problem reading bad.spj: the file is too short to hold a directory. Cannot "
+        "continue.");
     EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
-    EXPECT_NE(
-        PrintFileToPdf(HeadlessReport::Summary, spj, home_.filePath("no-such-folder/out.pdf")), "");
-    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj)),
-              "Will not print over the project itself");
+    const QString noFolder = home_.filePath("no-such-folder/out.pdf");
+    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, noFolder)),
+              "Cannot write " + noFolder.toStdString());
+    EXPECT_EQ(
+        OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj))),
+        "Will not print over the project itself");
 }
 
 }  // namespace

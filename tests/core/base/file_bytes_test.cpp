@@ -1,0 +1,57 @@
+#include "core/base/file_bytes.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "player_fixtures.h"
+
+namespace tambrelox {
+namespace {
+
+using testkit::ScratchFolder;
+using Bytes = std::vector<std::uint8_t>;
+
+RefusalKind KindOf(const Outcome<Bytes>& read) {
+    EXPECT_FALSE(read.ok());
+    return read.ok() ? RefusalKind::CannotRead : read.refusal().kind;
+}
+
+TEST(ReadWholeFile, ReadsEveryByteUpToTheLimit) {
+    const ScratchFolder folder;
+    const auto path = folder.path() / "bytes";
+    const Bytes awkward{0, 13, 10, 26, 255, 0};
+    ASSERT_TRUE(WriteWholeFile(path, awkward).ok());
+    EXPECT_EQ(ReadWholeFile(path).value(), awkward);
+
+    ASSERT_TRUE(WriteWholeFile(path, {}).ok());
+    EXPECT_EQ(ReadWholeFile(path).value(), Bytes{});
+
+    std::filesystem::resize_file(path, kLargestFileRead);  // sparse: no disk used
+    const auto largest = ReadWholeFile(path);
+    ASSERT_TRUE(largest.ok());
+    EXPECT_EQ(largest.value().size(), kLargestFileRead);
+    std::filesystem::resize_file(path, kLargestFileRead + 1);
+    EXPECT_EQ(KindOf(ReadWholeFile(path)), RefusalKind::TooLarge);
+}
+
+TEST(ReadWholeFile, RefusesWhatIsNotARegularFileWithoutWaitingOnIt) {
+    const ScratchFolder folder;
+    EXPECT_EQ(KindOf(ReadWholeFile(folder.path())), RefusalKind::NotAFile);
+    EXPECT_EQ(KindOf(ReadWholeFile("/dev/zero")), RefusalKind::NotAFile) << "it never ends";
+    // A pipe with no writer would hold a blocking open forever.
+    const auto pipe = folder.path() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto fromPipe = ReadWholeFile(pipe);
+    EXPECT_EQ(KindOf(fromPipe), RefusalKind::NotAFile);
+    EXPECT_EQ(fromPipe.refusal().message, "it is not a file");
+}
+
+TEST(ReadWholeFile, SaysWhyAFileCannotBeOpened) {
+    const auto missing = ReadWholeFile("/nonexistent/x.wav");
+    EXPECT_EQ(KindOf(missing), RefusalKind::CannotOpen);
+    EXPECT_EQ(missing.refusal().message, "the file cannot be opened (No such file or directory)");
+    EXPECT_FALSE(missing.refusal().place);
+}
+
+}  // namespace
+}  // namespace tambrelox
