@@ -19,7 +19,7 @@ std::optional<HeadlessReport> HeadlessReportNamed(const QString& name) {
 }
 
 std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                           const QString& pdfPath) {
+                           const QString& pdfPath, const NumberFormat& format) {
     const ChosenFile file = ChosenFromArgument(spjPath);
     if (IsSameFile(pdfPath.toStdString(), file.realPath))
         return "Will not print over the project itself";
@@ -30,8 +30,7 @@ std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
         PrintToPdf(pdfPath, QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
             switch (report) {
                 case HeadlessReport::Summary:
-                    PrintProjectSummary(printer, file, project, NumberFormat::FromUserLocale(),
-                                        PrintedNow());
+                    PrintProjectSummary(printer, file, project, format, PrintedNow());
                     break;
                 case HeadlessReport::CVs:
                     PrintProjectCVs(printer, file, project, PrintedNow());

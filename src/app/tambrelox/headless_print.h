@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/base/number_format.h"
+
 namespace tambrelox {
 
 // The printouts the program can make without a window.
@@ -14,9 +16,9 @@ enum class HeadlessReport { Summary, CVs, Text };
 [[nodiscard]] std::optional<HeadlessReport> HeadlessReportNamed(const QString& name);
 
 // Reads the project at `spjPath` and prints `report` of it into the PDF file
-// `pdfPath`, exactly as the windows would print it. Returns what went wrong,
-// worded for the user, or the empty text.
+// `pdfPath`, exactly as the windows would print it with numbers in `format`.
+// Returns what went wrong, worded for the user, or the empty text.
 [[nodiscard]] std::string PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                                         const QString& pdfPath);
+                                         const QString& pdfPath, const NumberFormat& format);
 
 }  // namespace tambrelox

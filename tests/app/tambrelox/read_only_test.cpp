@@ -174,7 +174,7 @@ TEST_F(ReadOnlyProject, LoadingShowingPrintingAndPlayingLeaveTheFileUntouched) {
     }
     for (const auto report : {HeadlessReport::Summary, HeadlessReport::CVs, HeadlessReport::Text}) {
         const QString pdf = folder.filePath(QStringLiteral("headless.pdf"));
-        EXPECT_EQ(PrintFileToPdf(report, spj.toStdString(), pdf), "");
+        EXPECT_EQ(PrintFileToPdf(report, spj.toStdString(), pdf, NumberFormat{}), "");
     }
 
     EXPECT_TRUE(StateOf(spj) == before) << "the project file has changed";

@@ -122,8 +122,7 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
 
     GridModel expected;
     PrepareSummaryGrid(expected);
-    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), NumberFormat::FromUserLocale(),
-                    expected);
+    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), session.numberFormat, expected);
     const QAbstractItemModel& model = *Grid()->model();
     ASSERT_EQ(model.rowCount(), 2 + 8);  // two clips, then the totals and counts
     ASSERT_EQ(model.rowCount(), expected.Rows() - 1);

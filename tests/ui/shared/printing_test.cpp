@@ -65,8 +65,13 @@ GridModel LongGrid(int rows) {
     GridModel grid;
     PrepareSummaryGrid(grid);
     for (int row = 1; row <= rows; ++row) {
-        grid.AddItem(" " + std::to_string(row) + "\t clip " + std::to_string(row) +
-                     ".wav\t8\t8\t1,000\t.5\t1,024");
+        grid.AddRow({{" " + std::to_string(row)},
+                     {" clip " + std::to_string(row) + ".wav"},
+                     {"8"},
+                     {"8"},
+                     {"1,000", 1000},
+                     {".5", 0.5},
+                     {"1,024", 1024}});
     }
     return grid;
 }
@@ -227,24 +232,25 @@ TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
     const std::string spj = home_.filePath("Demo.SPJ").toStdString();
     ASSERT_TRUE(WriteWholeFile(spj, fixture::BuildDemoProject()));
     const QString pdf = home_.filePath("out.pdf");
-    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, pdf), "");
+    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, pdf, {}), "");
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Components in SPJ: " + home_.path().toLower() + "/demo.spj"));
     EXPECT_TRUE(text.contains("TOTAL WHOLE PROJECT"));
 
-    ASSERT_EQ(PrintFileToPdf(HeadlessReport::CVs, spj, pdf), "");
+    ASSERT_EQ(PrintFileToPdf(HeadlessReport::CVs, spj, pdf, {}), "");
     EXPECT_TRUE(PdfText(pdf).contains("Master Volumne"));
-    ASSERT_EQ(PrintFileToPdf(HeadlessReport::Text, spj, pdf), "");
+    ASSERT_EQ(PrintFileToPdf(HeadlessReport::Text, spj, pdf, {}), "");
     EXPECT_TRUE(PdfText(pdf).contains("Author: Jane Hobbyist"));
 
     std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
     EXPECT_NE(PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(),
-                             home_.filePath("bad.pdf")),
+                             home_.filePath("bad.pdf"), {}),
               "");
     EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
     EXPECT_NE(
-        PrintFileToPdf(HeadlessReport::Summary, spj, home_.filePath("no-such-folder/out.pdf")), "");
-    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj)),
+        PrintFileToPdf(HeadlessReport::Summary, spj, home_.filePath("no-such-folder/out.pdf"), {}),
+        "");
+    EXPECT_EQ(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj), {}),
               "Will not print over the project itself");
 }
 
