@@ -148,6 +148,15 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
     EXPECT_EQ(session.SPJAuthor, "Test Maker");
 }
 
+// The grid writes numbers in the format the session was given at start.
+TEST_F(TambreloxMainTest, NumbersAreShownInTheSessionsFormat) {
+    session.numberFormat = {".", ","};
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    const QAbstractItemModel& model = *Grid()->model();
+    EXPECT_EQ(model.data(model.index(0, 4)).toString(), "5.556");
+    EXPECT_EQ(model.data(model.index(0, 5)).toString(), ",25");
+}
+
 TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {
     Choose(Write("good.spj", fixture::MinimalProject().Build()));
     ASSERT_EQ(ProjectButtons(), kAllEnabled);
