@@ -149,6 +149,22 @@ TEST(SummaryPrintout, ZerosAndFillersPrintAsTheGridShowsThem) {
     EXPECT_EQ(std::vector<std::string>(clipLines,
                                        clipLines + static_cast<std::ptrdiff_t>(expected.size())),
               expected);
+
+    // A decimal comma stands alone in the same way.
+    const NumberFormat german{".", ","};
+    GridModel germanGrid;
+    PrepareSummaryGrid(germanGrid);
+    FillSummaryGrid(project.value(), german, germanGrid);
+    TextPages germanPages;
+    ColumnPrinter printer(germanPages);
+    PrintSummaryReport(printer, germanGrid, {"/p/demo.spj", "Jane", kPrintedAt}, german);
+    const auto& germanPage = germanPages.pages().front();
+    EXPECT_EQ(
+        germanPage[6],
+        "            1     silent.wav                   8     8       154           ,           ");
+    EXPECT_EQ(
+        germanPage[7],
+        "            2     half.wav                     8     8       154        ,500      5.632");
 }
 
 TEST(SummaryPrintout, LongTitleAndOwnerLinesStartInColumnOne) {
