@@ -51,13 +51,12 @@ void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& 
         rows.push_back(std::move(cells));
     }
     nlohmann::ordered_json clips = nlohmann::ordered_json::array();
-    for (const ClipSummary& clip : summary.clips) {
-        const DirectoryEntry& entry = project.entries[clip.entry];
-        clips.push_back({{"handle", entry.handle},
-                         {"name", Windows1252ToUtf8(entry.name)},
-                         {"bits", entry.waveBits},
+    for (const SummaryClipRow& clip : SummaryClipRows(project)) {
+        clips.push_back({{"handle", clip.handle},
+                         {"name", clip.name},
+                         {"bits", clip.bits},
                          {"dl", clip.dlDepth ? nlohmann::ordered_json(*clip.dlDepth) : nullptr},
-                         {"fileSize", entry.length},
+                         {"fileSize", clip.fileSize},
                          {"playSeconds", clip.playSeconds},
                          {"flashSize", static_cast<std::uint64_t>(clip.flashSize)}});
     }

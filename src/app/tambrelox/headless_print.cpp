@@ -19,7 +19,7 @@ std::optional<HeadlessReport> HeadlessReportNamed(const QString& name) {
 }
 
 Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                             const QString& pdfPath) {
+                             const QString& pdfPath, const NumberFormat& format) {
     const ChosenFile file = ChosenFromArgument(spjPath);
     if (IsSameFile(pdfPath.toStdString(), file.realPath)) {
         return Refusal{RefusalKind::CannotWrite, "Will not print over the project itself"};
@@ -31,8 +31,7 @@ Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
         PrintToPdf(pdfPath, QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
             switch (report) {
                 case HeadlessReport::Summary:
-                    PrintProjectSummary(printer, file, project, NumberFormat::FromUserLocale(),
-                                        PrintedNow());
+                    PrintProjectSummary(printer, file, project, format, PrintedNow());
                     break;
                 case HeadlessReport::CVs:
                     PrintProjectCVs(printer, file, project, PrintedNow());

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/base/number_format.h"
 #include "core/base/outcome.h"
 
 namespace tambrelox {
@@ -16,9 +17,10 @@ enum class HeadlessReport { Summary, CVs, Text };
 [[nodiscard]] std::optional<HeadlessReport> HeadlessReportNamed(const QString& name);
 
 // Reads the project at `spjPath` and prints `report` of it into the PDF file
-// `pdfPath`, exactly as the windows would print it. Refused, worded for the
-// user, when the project cannot be read or the PDF file not written.
+// `pdfPath`, exactly as the windows would print it with numbers in `format`.
+// Refused, worded for the user, when the project cannot be read or the PDF
+// file not written.
 [[nodiscard]] Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                                           const QString& pdfPath);
+                                           const QString& pdfPath, const NumberFormat& format);
 
 }  // namespace tambrelox

@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
                                  QStringLiteral("[file]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
+    const NumberFormat numberFormat = NumberFormat::FromUserLocale();
     if (files.size() > 1) {
         std::cerr << "tambrelox: give at most one file\n";
         return kUsageError;
@@ -72,8 +73,8 @@ int main(int argc, char** argv) {
             std::cerr << "tambrelox: use --print summary|cvs|text --pdf OUT.pdf FILE.spj\n";
             return kUsageError;
         }
-        const auto printed =
-            PrintFileToPdf(*report, files.front().toStdString(), parser.value(pdfOption));
+        const auto printed = PrintFileToPdf(*report, files.front().toStdString(),
+                                            parser.value(pdfOption), numberFormat);
         if (printed.ok()) return 0;
         std::cerr << printed.refusal().message << '\n';
         return kPrintFailed;
@@ -82,6 +83,7 @@ int main(int argc, char** argv) {
     // Declared before the windows, so it still stands while they are destroyed.
     QuitOnSignals quitOnSignals;
     SessionState session;
+    session.numberFormat = numberFormat;
     QtUserDialogs dialogs;
     TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "core/base/locale_handle.h"
-#include "core/base/text.h"
 
 namespace tambrelox {
 namespace {
@@ -44,10 +43,6 @@ Thousandths SplitThousandths(double value) {
                     value < 0 && !zero};
     if (out.whole == "0") out.whole.clear();
     return out;
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 }  // namespace
@@ -87,39 +82,6 @@ std::string FormatUpToThreeDecimals(double value, const NumberFormat& format) {
 std::string FormatThreeDecimals(double value, const NumberFormat& format) {
     const Thousandths parts = SplitThousandths(value);
     return (parts.negative ? "-" : "") + parts.whole + format.decimalPoint + parts.fraction;
-}
-
-std::optional<double> ParseShownNumber(std::string_view text, const NumberFormat& format) {
-    text = TrimSpaces(text);
-    std::string plain;  // sign, digits and '.', as from_chars reads them
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-        if (text[0] == '-') plain += '-';
-        text.remove_prefix(1);
-    }
-    bool digitSeen = false;
-    bool pointSeen = false;
-    while (!text.empty()) {
-        if (IsDigit(text[0])) {
-            plain += text[0];
-            digitSeen = true;
-            text.remove_prefix(1);
-        } else if (!pointSeen && text.starts_with(format.decimalPoint)) {
-            plain += '.';
-            pointSeen = true;
-            text.remove_prefix(format.decimalPoint.size());
-        } else if (!pointSeen && digitSeen && text.starts_with(format.thousandsSeparator) &&
-                   text.size() > format.thousandsSeparator.size() &&
-                   IsDigit(text[format.thousandsSeparator.size()])) {
-            text.remove_prefix(format.thousandsSeparator.size());
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digitSeen) return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;
-    return value;
 }
 
 }  // namespace tambrelox

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace tambrelox {
 
@@ -12,6 +10,7 @@ struct NumberFormat {
     std::string decimalPoint = ".";
 
     // The user's locale, falling back to comma and point where it defines none.
+    // Read once by each program at start and handed down from there.
     [[nodiscard]] static NumberFormat FromUserLocale();
 };
 
@@ -30,11 +29,5 @@ struct NumberFormat {
 
 // "###.##0": exactly three decimals, no separators, no leading zero (0.5 -> ".500").
 [[nodiscard]] std::string FormatThreeDecimals(double value, const NumberFormat& format);
-
-// Reads a number the way the masks above show it: spaces around it, an
-// optional sign, digits with thousands separators between them and an
-// optional decimal part. Anything else is not a number.
-[[nodiscard]] std::optional<double> ParseShownNumber(std::string_view text,
-                                                     const NumberFormat& format);
 
 }  // namespace tambrelox

@@ -20,8 +20,6 @@ std::string BinaryDigits(std::uint8_t value) {
 }
 
 void PrepareCVGrid(GridModel& grid) {
-    grid.Clear();
-    grid.SetRow(0);
     grid.SetRows(1);
     grid.SetCols(static_cast<int>(kCVColumnTwips.size()));
     for (std::size_t c = 0; c < kCVColumnTwips.size(); ++c)
@@ -37,8 +35,11 @@ void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) 
         // The reader refuses a project whose CV values run past the end of the file.
         const auto value = file.u8(block + kCVStride * n);
         if (!value) return;
-        grid.AddItem("CV " + std::to_string(cv) + '\t' + names[n] + '\t' + HexDigits(*value) +
-                     '\t' + std::to_string(*value) + " \t" + BinaryDigits(*value));
+        grid.AddRow({{"CV " + std::to_string(cv)},
+                     {names[n]},
+                     {HexDigits(*value)},
+                     {std::to_string(*value) + " ", *value},
+                     {BinaryDigits(*value)}});
     }
 }
 

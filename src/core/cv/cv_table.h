@@ -22,9 +22,6 @@ inline constexpr int kDec = 3;
 inline constexpr int kBinary = 4;
 }  // namespace cv_column
 
-// The Hex cell of a CV whose value is zero.
-inline constexpr std::string_view kZeroHex = "00";
-
 // Eight "0"/"1" characters, most significant bit first.
 [[nodiscard]] std::string BinaryDigits(std::uint8_t value);
 
@@ -32,7 +29,7 @@ inline constexpr std::string_view kZeroHex = "00";
 void PrepareCVGrid(GridModel& grid);
 
 // Adds one row for each CV 1 to 255: label, name, hex, decimal (with a
-// trailing space) and binary.
+// trailing space, its cell carrying the value) and binary.
 void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid);
 
 }  // namespace tambrelox

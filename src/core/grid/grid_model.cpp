@@ -1,32 +1,12 @@
 #include "core/grid/grid_model.h"
 
-#include <algorithm>
-#include <charconv>
 #include <stdexcept>
 
 namespace tambrelox {
-namespace {
-
-// The number a cell starts with, as a numeric sort reads it, whatever the
-// locale; text that is not a number sorts as 0.
-double LeadingNumber(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    double value = 0;
-    if (first != std::string::npos)
-        std::from_chars(text.data() + first, text.data() + text.size(), value);
-    return value;
-}
-
-}  // namespace
-
-void GridModel::Clear() {
-    for (auto& row : cells_) std::fill(row.begin(), row.end(), std::string());
-}
 
 void GridModel::SetRows(int rows) {
     if (rows < 1) throw std::out_of_range("a grid keeps its heading row");
-    cells_.resize(static_cast<std::size_t>(rows), std::vector<std::string>(widths_.size()));
-    row_ = std::min(row_, rows - 1);
+    cells_.resize(static_cast<std::size_t>(rows), std::vector<GridCell>(widths_.size()));
 }
 
 void GridModel::SetCols(int cols) {
@@ -35,7 +15,6 @@ void GridModel::SetCols(int cols) {
     for (auto& row : cells_) row.resize(count);
     widths_.resize(count, 0);
     alignments_.resize(count, GridAlignment::Default);
-    col_ = std::min(col_, cols - 1);
 }
 
 void GridModel::SetFormatString(std::string_view format) {
@@ -53,38 +32,22 @@ void GridModel::SetFormatString(std::string_view format) {
             heading.remove_prefix(1);
             alignments_[c] = GridAlignment::Centre;
         }
-        cells_[0][c] = std::string(heading);
+        cells_[0][c] = {std::string(heading)};
     }
 }
 
-void GridModel::AddItem(std::string_view cells) {
-    std::vector<std::string> row(widths_.size());
-    std::size_t c = 0;
-    for (std::size_t from = 0; c < row.size(); ++c) {
-        const auto tab = cells.find('\t', from);
-        row[c] = cells.substr(from, tab == std::string_view::npos ? tab : tab - from);
-        if (tab == std::string_view::npos) break;
-        from = tab + 1;
-    }
-    cells_.push_back(std::move(row));
-}
-
-void GridModel::SetRow(int row) {
-    row_ = static_cast<int>(RowIndex(row));
-}
-void GridModel::SetCol(int col) {
-    col_ = static_cast<int>(ColumnIndex(col));
+void GridModel::AddRow(std::vector<GridCell> cells) {
+    if (cells.size() > widths_.size()) throw std::out_of_range("more cells than grid columns");
+    cells.resize(widths_.size());
+    cells_.push_back(std::move(cells));
 }
 
 const std::string& GridModel::Cell(int row, int col) const {
-    return cells_[RowIndex(row)][ColumnIndex(col)];
+    return At(row, col).text;
 }
 
-void GridModel::Sort(GridSort /*order: numeric ascending is the only one*/) {
-    const auto col = static_cast<std::size_t>(col_);
-    std::stable_sort(cells_.begin() + 1, cells_.end(), [col](const auto& a, const auto& b) {
-        return LeadingNumber(a[col]) < LeadingNumber(b[col]);
-    });
+std::optional<double> GridModel::Number(int row, int col) const {
+    return At(row, col).number;
 }
 
 void GridModel::SetColWidth(int col, int twips) {
@@ -99,6 +62,10 @@ void GridModel::SetColAlignment(int col, GridAlignment alignment) {
 }
 GridAlignment GridModel::ColAlignment(int col) const {
     return alignments_[ColumnIndex(col)];
+}
+
+const GridCell& GridModel::At(int row, int col) const {
+    return cells_[RowIndex(row)][ColumnIndex(col)];
 }
 
 std::size_t GridModel::ColumnIndex(int col) const {

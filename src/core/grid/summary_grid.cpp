@@ -1,61 +1,103 @@
 #include "core/grid/summary_grid.h"
 
-#include <initializer_list>
-#include <string>
+#include <algorithm>
 
 #include "core/base/text.h"
 
 namespace tambrelox {
 namespace {
 
-std::string Joined(std::initializer_list<std::string_view> cells) {
-    std::string row;
-    const char* separator = "";
-    for (const std::string_view cell : cells) {
-        row.append(separator).append(cell);
-        separator = "\t";
-    }
-    return row;
+// A whole number of bytes. Zero shows as nothing, which is no number, so it
+// prints as nothing too.
+GridCell BytesCell(double bytes, const NumberFormat& format) {
+    std::string text = FormatGroupedWhole(bytes, format);
+    if (text.empty()) return {};
+    return {std::move(text), bytes};
+}
+
+// Zero seconds show as the bare decimal point, which is no number either.
+GridCell SecondsCell(double seconds, const NumberFormat& format) {
+    std::string text = FormatUpToThreeDecimals(seconds, format);
+    if (text == format.decimalPoint) return {std::move(text)};
+    return {std::move(text), seconds};
 }
 
 }  // namespace
 
+std::vector<SummaryClipRow> SummaryClipRows(const Project& project) {
+    std::vector<SummaryClipRow> rows;
+    rows.reserve(project.summary.clips.size());
+    for (const ClipSummary& clip : project.summary.clips) {
+        const DirectoryEntry& entry = project.entries[clip.entry];
+        rows.push_back({.handle = entry.handle,
+                        .name = Windows1252ToUtf8(entry.name),
+                        .bits = entry.waveBits,
+                        .dlDepth = clip.dlDepth,
+                        .fileSize = entry.length,
+                        .playSeconds = clip.playSeconds,
+                        .flashSize = clip.flashSize});
+    }
+    return rows;
+}
+
 void PrepareSummaryGrid(GridModel& grid) {
-    grid.Clear();
-    grid.SetRow(0);
     grid.SetRows(1);
     grid.SetFormatString(kSummaryGridFormat);
 }
 
 void FillSummaryGrid(const Project& project, const NumberFormat& format, GridModel& grid) {
-    const ProjectSummary& summary = project.summary;
-    for (const ClipSummary& clip : summary.clips) {
-        const DirectoryEntry& entry = project.entries[clip.entry];
-        grid.AddItem(
-            Joined({" " + std::to_string(entry.handle),  // the sign position of a positive number
-                    " " + Windows1252ToUtf8(entry.name), std::to_string(entry.waveBits),
-                    clip.dlDepth ? std::to_string(*clip.dlDepth) : "",
-                    FormatGroupedWhole(entry.length, format),
-                    FormatUpToThreeDecimals(clip.playSeconds, format),
-                    FormatGroupedWhole(clip.flashSize, format)}));
+    std::vector<SummaryClipRow> clips = SummaryClipRows(project);
+    std::ranges::stable_sort(clips, {}, &SummaryClipRow::handle);
+    for (const SummaryClipRow& clip : clips) {
+        grid.AddRow({{" " + std::to_string(clip.handle)},  // the sign position of a positive number
+                     {" " + clip.name},
+                     {std::to_string(clip.bits)},
+                     {clip.dlDepth ? std::to_string(*clip.dlDepth) : ""},
+                     BytesCell(clip.fileSize, format),
+                     SecondsCell(clip.playSeconds, format),
+                     BytesCell(clip.flashSize, format)});
     }
-    grid.SetCol(0);
-    grid.Sort(GridSort::NumericAscending);
 
-    const std::string clipCount = summary.clips.empty() ? "" : std::to_string(summary.clips.size());
-    grid.AddItem(" ");
-    grid.AddItem(Joined({"", " TOTAL SOUND CLIP DATA ", "  ", "  ", " ", " ",
-                         FormatGroupedWhole(summary.flashTotal, format)}));
-    grid.AddItem(Joined({"", " PROGRAM CODE ", "  ", "  ", "  ", " ",
-                         FormatGroupedWhole(summary.codeSize, format)}));
-    grid.AddItem(Joined({"", " TOTAL WHOLE PROJECT", "  ", "  ", "  ", " ",
-                         FormatGroupedWhole(summary.projectTotal, format)}));
-    grid.AddItem(" ");
-    grid.AddItem(Joined({"  ", " SOUND CLIP COUNT", clipCount, "  ", "  ", "  ", "  "}));
-    grid.AddItem(Joined(
-        {"  ", " PROJECT VOICES", std::to_string(summary.voiceCount), "  ", "  ", "  ", "  "}));
-    grid.AddItem(Joined(
-        {"  ", " PROJECT SCHEMES", std::to_string(summary.schemeCount), "  ", "  ", "  ", "  "}));
+    const ProjectSummary& summary = project.summary;
+    const std::string clipCount = clips.empty() ? "" : std::to_string(clips.size());
+    grid.AddRow({{" "}});
+    grid.AddRow({{""},
+                 {" TOTAL SOUND CLIP DATA "},
+                 {"  "},
+                 {"  "},
+                 {" "},
+                 {" "},
+                 BytesCell(summary.flashTotal, format)});
+    grid.AddRow({{""},
+                 {" PROGRAM CODE "},
+                 {"  "},
+                 {"  "},
+                 {"  "},
+                 {" "},
+                 BytesCell(summary.codeSize, format)});
+    grid.AddRow({{""},
+                 {" TOTAL WHOLE PROJECT"},
+                 {"  "},
+                 {"  "},
+                 {"  "},
+                 {" "},
+                 BytesCell(summary.projectTotal, format)});
+    grid.AddRow({{" "}});
+    grid.AddRow({{"  "}, {" SOUND CLIP COUNT"}, {clipCount}, {"  "}, {"  "}, {"  "}, {"  "}});
+    grid.AddRow({{"  "},
+                 {" PROJECT VOICES"},
+                 {std::to_string(summary.voiceCount)},
+                 {"  "},
+                 {"  "},
+                 {"  "},
+                 {"  "}});
+    grid.AddRow({{"  "},
+                 {" PROJECT SCHEMES"},
+                 {std::to_string(summary.schemeCount)},
+                 {"  "},
+                 {"  "},
+                 {"  "},
+                 {"  "}});
 }
 
 }  // namespace tambrelox

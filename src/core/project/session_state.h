@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/base/number_format.h"
 #include "core/project/project.h"
 
 namespace tambrelox {
@@ -15,6 +16,8 @@ struct SessionState {
     std::string SPJAuthor;    // Windows-1252, as the reader found it
     // The project shown; empty before the first good load and after a refused one.
     std::shared_ptr<const Project> project;
+    // Taken from the user's locale once, at start; every window shows numbers with it.
+    NumberFormat numberFormat;
 
     // Whether each secondary window is open: true from its opening until the
     // window is gone.

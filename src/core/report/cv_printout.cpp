@@ -27,7 +27,7 @@ void PrintCVReport(ColumnPrinter& printer, const GridModel& grid, const ReportSo
     const auto columns =
         std::min<std::size_t>(static_cast<std::size_t>(grid.Cols()), kColumnStart.size());
     for (int row = 1; row < grid.Rows(); ++row) {
-        if (grid.Cell(row, cv_column::kHex) == kZeroHex) continue;
+        if (grid.Number(row, cv_column::kDec) == 0) continue;
         for (std::size_t col = 0; col < columns; ++col) {
             printer.PrintAt(kColumnStart[col], TrimSpaces(grid.Cell(row, static_cast<int>(col))),
                             LineEnd::Stay);

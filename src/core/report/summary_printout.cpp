@@ -31,24 +31,26 @@ constexpr std::array<CellRule, 7> kCellRules = {{{13, Mask::Trimmed},
                                                  {68, Mask::ThreeDecimals},
                                                  {79, Mask::Whole}}};
 
-// A cell that is not a number passes the numeric masks unchanged.
-std::string NumberCell(std::string_view cell, Mask mask, const NumberFormat& format) {
-    const std::optional<double> number = ParseShownNumber(cell, format);
-    if (!number) return RightAligned(cell, kNumberWidth);
+// A cell that shows no number (an empty size, a bare decimal point, a filler)
+// prints its text as it stands.
+std::string NumberCell(std::string_view text, std::optional<double> number, Mask mask,
+                       const NumberFormat& format) {
+    if (!number) return RightAligned(text, kNumberWidth);
     return RightAligned(mask == Mask::Whole ? FormatGroupedWholeOrZero(*number, format)
                                             : FormatThreeDecimals(*number, format),
                         kNumberWidth);
 }
 
-std::string PrintedCell(std::string_view cell, Mask mask, const NumberFormat& format) {
+std::string PrintedCell(std::string_view text, std::optional<double> number, Mask mask,
+                        const NumberFormat& format) {
     switch (mask) {
         case Mask::Trimmed:
-            return std::string(TrimSpaces(cell));
+            return std::string(TrimSpaces(text));
         case Mask::Name:
-            return std::string(Utf8Prefix(TrimSpaces(cell), kNameCharacters));
+            return std::string(Utf8Prefix(TrimSpaces(text), kNameCharacters));
         case Mask::Whole:
         case Mask::ThreeDecimals:
-            return NumberCell(cell, mask, format);
+            return NumberCell(text, number, mask, format);
     }
     return {};
 }
@@ -70,8 +72,10 @@ void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const Rep
     for (int row = 1; row < grid.Rows(); ++row) {
         for (std::size_t col = 0; col < columns; ++col) {
             const CellRule& rule = kCellRules[col];
-            const std::string& cell = grid.Cell(row, static_cast<int>(col));
-            printer.PrintAt(rule.column, PrintedCell(cell, rule.mask, format), LineEnd::Stay);
+            const int c = static_cast<int>(col);
+            printer.PrintAt(rule.column,
+                            PrintedCell(grid.Cell(row, c), grid.Number(row, c), rule.mask, format),
+                            LineEnd::Stay);
         }
         printer.Print("");
         frame.LinePrinted();

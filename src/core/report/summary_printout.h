@@ -17,8 +17,9 @@ inline constexpr std::string_view kSummaryDashes =
     "          ------  -------------------------  ----  ----  ---------  ---------- ---------";
 
 // Prints the main window's clip grid, every row below its heading as shown,
-// totals included, in the report frame, and ends the document. `format` is
-// the one the grid's numbers were written with.
+// totals included, in the report frame, and ends the document. Sizes and play
+// seconds print from the values their cells carry; `format` is the one the
+// grid's numbers were written with.
 void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const ReportSource& source,
                         const NumberFormat& format);
 

@@ -8,11 +8,11 @@ namespace tambrelox {
 
 void PrintSummaryWithDialog(QWidget* parent, const GridModel& grid, const SessionState& state,
                             UserDialogs& dialogs) {
-    const NumberFormat format = NumberFormat::FromUserLocale();
     PrintWithDialog(
         parent, dialogs, QString::fromStdString(state.SPJFileName), [&](ColumnPrinter& printer) {
             const std::string printedAt = PrintedNow();
-            PrintSummaryReport(printer, grid, {state.SPJPath, state.SPJAuthor, printedAt}, format);
+            PrintSummaryReport(printer, grid, {state.SPJPath, state.SPJAuthor, printedAt},
+                               state.numberFormat);
         });
 }
 

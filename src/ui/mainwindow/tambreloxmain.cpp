@@ -40,7 +40,6 @@ constexpr auto kProjectSuffix = "spj";
 
 constexpr qreal kWindowFontPoints = 8.25;
 constexpr qreal kControlFontPoints = 12;
-constexpr int kGridColumns = 7;
 constexpr int kFileNameColumn = 1;
 constexpr int kFileNameTwips = 3300;
 constexpr int kSizeColumnTwips = 900;  // File Size, Play Sec and FlashSize*
@@ -110,7 +109,6 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, Opened
     : QWidget(parent),
       session_(session),
       dialogs_(dialogs),
-      numberFormat_(NumberFormat::FromUserLocale()),
       cvShow_(session.CVShowing, std::move(windows.cvValues)),
       spjText_(session.TextShowing, std::move(windows.descriptiveText)),
       soundTest_(session.SoundShowing, std::move(windows.player)) {
@@ -249,14 +247,12 @@ void TambreloxMain::Form_Load() {
     Label1->hide();
     Label2->hide();
 
-    grid_.Clear();
-    grid_.SetCols(kGridColumns);
-    grid_.SetRows(1);
+    // Set up once; each load only replaces the rows.
+    PrepareSummaryGrid(grid_);
     grid_.SetColWidth(kFileNameColumn, kFileNameTwips);
-    for (int col = kFirstSizeColumn; col < kGridColumns; ++col)
+    for (int col = kFirstSizeColumn; col < grid_.Cols(); ++col)
         grid_.SetColWidth(col, kSizeColumnTwips);
     grid_.SetColAlignment(kFileNameColumn, GridAlignment::Centre);
-    grid_.SetFormatString(kSummaryGridFormat);
     RefreshGrid();
     // Wide enough to show every column without scrolling sideways.
     WavefileGrid->setMinimumWidth(WavefileGrid->horizontalHeader()->length() +
@@ -320,7 +316,7 @@ void TambreloxMain::LoadSPJ(const std::string& realPath) {
     Label1->hide();
     Label2->hide();
     for (QLabel* caption : {Label16, Label10, Label14}) caption->show();
-    PrepareSummaryGrid(grid_);
+    grid_.SetRows(1);  // the rows of the project shown before
     RefreshGrid();
 
     auto outcome = ReadProjectFile(realPath, session_.SPJFileName);
@@ -341,7 +337,7 @@ void TambreloxMain::ShowRefusal(const Refusal& refusal) {
 void TambreloxMain::ShowProject(std::shared_ptr<const Project> project) {
     session_.SPJAuthor = project->author;
     lblAuthor->setText(AuthorText(project->author));
-    FillSummaryGrid(*project, numberFormat_, grid_);
+    FillSummaryGrid(*project, session_.numberFormat, grid_);
     RefreshGrid();
     Label2->setText(FromUtf8(project->summary.requirement));
     session_.project = std::move(project);

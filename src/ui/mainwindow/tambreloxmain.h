@@ -6,7 +6,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "core/base/number_format.h"
 #include "core/grid/grid_model.h"
 #include "core/project/session_state.h"
 #include "ui/shared/secondary_window.h"
@@ -69,7 +68,6 @@ class TambreloxMain : public QWidget {
 
     SessionState& session_;
     UserDialogs& dialogs_;
-    const NumberFormat numberFormat_;
     GridModel grid_;
     // Where the next open-file dialog starts: the chosen file's real folder,
     // whose letter case SPJFolder does not keep.

@@ -54,8 +54,7 @@ SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<
       state_(state),
       dialogs_(dialogs),
       MMControl1(std::move(device)),
-      project_(state.project),
-      numberFormat_(NumberFormat::FromUserLocale()) {
+      project_(state.project) {
     setObjectName("SoundTest");
     buildControls();
     connect(SoundList, &QListWidget::currentRowChanged, this, &SoundTest::SoundList_Click);
@@ -148,7 +147,8 @@ void SoundTest::SoundList_Click(int line) {
         return;
     }
     K = clip.entry;
-    lblPlayLen->setText(QString::fromStdString(PlayTimeText(clip.playSeconds, numberFormat_)));
+    lblPlayLen->setText(
+        QString::fromStdString(PlayTimeText(clip.playSeconds, state_.numberFormat)));
     if (clip.playSeconds > kLongestPlayOnSmallDecoders) lblSizeNote->show();
     if (const auto format = ClipFormatText(entry.waveBits)) {
         fmtlabel->setText(

@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 
-#include "core/base/number_format.h"
 #include "core/project/session_state.h"
 #include "core/sound/temp_waves.h"
 #include "ui/shared/user_dialogs.h"
@@ -56,7 +55,6 @@ class SoundTest : public QWidget {
     std::unique_ptr<WaveDevice> MMControl1;
     std::shared_ptr<const Project> project_;  // the project the list was filled from
     TempWaves temps_;
-    NumberFormat numberFormat_;
     std::optional<std::size_t> K;  // directory entry of the clip in the clip file
     bool repeatWaiting_ = false;
 

@@ -174,7 +174,7 @@ TEST_F(ReadOnlyProject, LoadingShowingPrintingAndPlayingLeaveTheFileUntouched) {
     }
     for (const auto report : {HeadlessReport::Summary, HeadlessReport::CVs, HeadlessReport::Text}) {
         const QString pdf = folder.filePath(QStringLiteral("headless.pdf"));
-        EXPECT_TRUE(PrintFileToPdf(report, spj.toStdString(), pdf).ok());
+        EXPECT_TRUE(PrintFileToPdf(report, spj.toStdString(), pdf, {}).ok());
     }
 
     EXPECT_TRUE(StateOf(spj) == before) << "the project file has changed";

@@ -42,21 +42,6 @@ TEST(NumberMasks, PrintedMasksAlwaysShowDigits) {
     EXPECT_EQ(FormatThreeDecimals(-0.25, NumberFormat{".", ","}), "-,250");
 }
 
-TEST(NumberMasks, ShownNumbersReadBack) {
-    const NumberFormat english;
-    EXPECT_EQ(ParseShownNumber(" 1,200,000 ", english), 1200000.0);
-    EXPECT_EQ(ParseShownNumber(".5", english), 0.5);
-    EXPECT_EQ(ParseShownNumber("2.", english), 2.0);
-    EXPECT_EQ(ParseShownNumber("-12", english), -12.0);
-    EXPECT_EQ(ParseShownNumber("1.234,5", NumberFormat{".", ","}), 1234.5);
-    EXPECT_EQ(ParseShownNumber("1\u202F234", NumberFormat{"\u202F", ","}), 1234.0);
-    for (const char* text :
-         {"", " ", ".", "-", "1,", ",1", "1.2.3", "1.2,3", "12a", "n/a", "1e5"}) {
-        EXPECT_EQ(ParseShownNumber(text, english), std::nullopt) << text;
-    }
-    EXPECT_EQ(ParseShownNumber(std::string(400, '9'), english), std::nullopt);  // out of range
-}
-
 TEST(NumberMasks, RoundHalfEven) {
     EXPECT_EQ(RoundHalfEven(0.5, 0), 0);
     EXPECT_EQ(RoundHalfEven(1.5, 0), 2);

@@ -35,7 +35,7 @@ TEST(BuildCVRows, OneRowPerCVWithItsNameAndValueInEveryBase) {
     CVNames names;
     LoadCVNames(project.value(), names);
     GridModel grid;
-    grid.AddItem("left over");
+    grid.AddRow({{"left over"}});
     PrepareCVGrid(grid);
     BuildCVRows(project.value(), names, grid);
 

@@ -5,58 +5,45 @@
 namespace tambrelox {
 namespace {
 
-TEST(GridModel, AddItemFillsCellsFromTabsAfterTheHeading) {
+TEST(GridModel, AddRowFillsCellsAfterTheHeading) {
     GridModel grid;
     grid.SetFormatString("^A|B|C");
     EXPECT_EQ(grid.Cols(), 3);
     EXPECT_EQ(grid.Cell(0, 0), "A");
     EXPECT_EQ(grid.ColAlignment(0), GridAlignment::Centre);
     EXPECT_EQ(grid.ColAlignment(1), GridAlignment::Default);
-    grid.AddItem("one");
-    grid.AddItem("x\t\ty\tignored");
+    grid.AddRow({{"one"}});
+    grid.AddRow({{"x"}, {""}, {"1,024", 1024}});
     ASSERT_EQ(grid.Rows(), 3);
     EXPECT_EQ(grid.Cell(1, 0), "one");
     EXPECT_EQ(grid.Cell(1, 1), "");
-    EXPECT_EQ(grid.Cell(2, 1), "");
-    EXPECT_EQ(grid.Cell(2, 2), "y");
+    EXPECT_EQ(grid.Number(1, 2), std::nullopt);
+    EXPECT_EQ(grid.Cell(2, 2), "1,024");
+    EXPECT_EQ(grid.Number(2, 2), 1024);
+    EXPECT_THROW(grid.AddRow({{"a"}, {"b"}, {"c"}, {"d"}}), std::out_of_range);
+    EXPECT_EQ(grid.Rows(), 3);
 }
 
-TEST(GridModel, ClearAndOneRowLeaveOnlyTheHeadingPlace) {
+TEST(GridModel, OneRowLeavesOnlyTheHeading) {
     GridModel grid;
     grid.SetFormatString("A|B");
-    grid.AddItem("1\t2");
-    grid.Clear();
-    EXPECT_EQ(grid.Rows(), 2);
-    EXPECT_EQ(grid.Cell(1, 0), "");
-    EXPECT_EQ(grid.Cell(0, 0), "");
+    grid.AddRow({{"1"}, {"2"}});
     grid.SetRows(1);
-    grid.AddItem("first");
+    EXPECT_EQ(grid.Rows(), 1);
+    EXPECT_EQ(grid.Cell(0, 1), "B");
+    grid.AddRow({{"first"}});
     EXPECT_EQ(grid.Cell(1, 0), "first");
+    EXPECT_THROW(grid.SetRows(0), std::out_of_range);
 }
 
-TEST(GridModel, NumericSortMovesWholeRowsAndKeepsTiesInOrder) {
-    GridModel grid;
-    grid.SetFormatString("H|N");
-    for (const char* row : {" 12\ttwelve", " 3\tthree", " 7\tseven", " 3\tthree again"})
-        grid.AddItem(row);
-    grid.SetCol(0);
-    grid.Sort(GridSort::NumericAscending);
-    EXPECT_EQ(grid.Cell(1, 1), "three");
-    EXPECT_EQ(grid.Cell(2, 1), "three again");
-    EXPECT_EQ(grid.Cell(3, 1), "seven");
-    EXPECT_EQ(grid.Cell(4, 1), "twelve");
-    EXPECT_EQ(grid.Cell(0, 0), "H");
-}
-
-TEST(GridModel, CurrentCellIsCheckedAgainstTheTable) {
+TEST(GridModel, CellsAreCheckedAgainstTheTable) {
     GridModel grid;
     grid.SetFormatString("A|B");
-    grid.AddItem("a\tb");
-    grid.SetRow(1);
-    grid.SetCol(1);
-    EXPECT_EQ(grid.Text(), "b");
-    EXPECT_THROW(grid.SetRow(2), std::out_of_range);
-    EXPECT_THROW(grid.SetCol(-1), std::out_of_range);
+    grid.AddRow({{"a"}, {"b"}});
+    EXPECT_EQ(grid.Cell(1, 1), "b");
+    EXPECT_THROW((void)grid.Cell(2, 0), std::out_of_range);
+    EXPECT_THROW((void)grid.Number(0, -1), std::out_of_range);
+    EXPECT_THROW(grid.SetColWidth(2, 100), std::out_of_range);
 }
 
 }  // namespace

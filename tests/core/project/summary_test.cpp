@@ -107,6 +107,22 @@ TEST(Summary, ClipsInHandleOrderThenTotalsRows) {
     EXPECT_EQ(rows[11], (Row{"  ", " PROJECT SCHEMES", "0", "  ", "  ", "  ", "  "}));
 }
 
+TEST(Summary, EqualHandlesKeepTheirDirectoryOrder) {
+    // Enough clips that a sort which is not stable does reorder them.
+    SpjBuilder builder;
+    for (int k = 0; k < 40; ++k) {
+        FixtureEntry clip = ClipEntry(k % 2 == 0 ? 2 : 1, 8, 256, 0);
+        clip.name = std::to_string(k);
+        builder.Entry(clip);
+    }
+    builder.Code(ProgramCode().End()).StartupCVs({}).Text("t");
+    const auto rows = GridRows(Read(builder).value());
+    for (int k = 0; k < 40; ++k) {
+        const int directoryIndex = k < 20 ? 2 * k + 1 : 2 * (k - 20);
+        EXPECT_EQ(rows[static_cast<std::size_t>(k) + 1][1], " " + std::to_string(directoryIndex));
+    }
+}
+
 TEST(Summary, NoClipsLeavesTheCountEmpty) {
     const auto rows = GridRows(Read(ProjectOf({})).value());
     EXPECT_EQ(rows[6][2], "");

@@ -6,6 +6,7 @@
 #include "core/grid/summary_grid.h"
 #include "core/report/report_frame.h"
 #include "core/report/text_pages.h"
+#include "test_files.h"
 
 namespace tambrelox {
 namespace {
@@ -16,7 +17,13 @@ GridModel GridWithRows(int rows) {
     GridModel grid;
     PrepareSummaryGrid(grid);
     for (int row = 1; row <= rows; ++row) {
-        grid.AddItem(" " + std::to_string(row) + "\t clip.wav\t16\t8\t2,048\t.5\t2,048");
+        grid.AddRow({{" " + std::to_string(row)},
+                     {" clip.wav"},
+                     {"16"},
+                     {"8"},
+                     {"2,048", 2048},
+                     {".5", 0.5},
+                     {"2,048", 2048}});
     }
     return grid;
 }
@@ -80,8 +87,14 @@ TEST(SummaryPrintout, HeaderLinesStandAtTheirColumns) {
 TEST(SummaryPrintout, CellsGoThroughTheirMasksAndStandRightAligned) {
     GridModel grid;
     PrepareSummaryGrid(grid);
-    grid.AddItem(" 7\t ÄBCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\t16\t8\t1200000\t.5\t1,024.5");
-    grid.AddItem("  \t TOTAL \t  \t  \tn/a\t12.3456\t");
+    grid.AddRow({{" 7"},
+                 {" ÄBCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"},
+                 {"16"},
+                 {"8"},
+                 {"1200000", 1200000},
+                 {".5", 0.5},
+                 {"1,024.5", 1024.5}});
+    grid.AddRow({{"  "}, {" TOTAL "}, {"  "}, {"  "}, {"n/a"}, {"12.3456", 12.3456}, {""}});
     const auto page = Printed(grid).front();
     const std::string& clip = page[6];
     EXPECT_EQ(ColumnOf(clip, "7"), 13U);
@@ -96,6 +109,62 @@ TEST(SummaryPrintout, CellsGoThroughTheirMasksAndStandRightAligned) {
     EXPECT_EQ(ColumnOf(total, "n/a"), 62U);  // not a number: right-aligned as it stands
     EXPECT_EQ(ColumnOf(total, "12.346"), 71U);
     EXPECT_EQ(Utf8Length(total), 87U);  // the empty last cell still fills its nine columns
+}
+
+// Zeros the grid shows as nothing or as a bare decimal point print that way
+// too, not as "0" or ".000", and the totals' filler cells print as blanks.
+TEST(SummaryPrintout, ZerosAndFillersPrintAsTheGridShowsThem) {
+    const auto wave = fixture::MakeWave(fixture::Tone(440, 0.01), 8).bytes;  // 154 bytes
+    fixture::SpjBuilder builder;
+    // The empty block takes its wave header from the block after it.
+    builder.Entry({1, 3, {}, 0, 0, "empty.wav"})
+        .Entry({1, 2, wave, 5513, 0, "half.wav"})
+        .Entry({1, 1, wave, 0, 0, "  silent.wav  "})
+        .Entry({1, 4, wave, 11025, 1, "A name far longer than its twenty-nine columns.wav"})
+        .Code(fixture::ProgramCode().Voice(1).End())
+        .StartupCVs({})
+        .Text("t");
+    const auto project = testkit::Read(builder);
+    ASSERT_TRUE(project.ok());
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    FillSummaryGrid(project.value(), NumberFormat{}, grid);
+    const auto page = Printed(grid).front();
+    const std::vector<std::string> expected = {
+        "            1     silent.wav                   8     8       154           .           ",
+        "            2     half.wav                     8     8       154        .500      5,632",
+        "            3     empty.wav                    8     8                     .           ",
+        "            4     A name far longer than its tw8     12      154       1.500     16,640",
+        std::string(87, ' '),
+        "                  TOTAL SOUND CLIP DATA                                          22,272",
+        "                  PROGRAM CODE                                                      256",
+        "                  TOTAL WHOLE PROJECT                                            22,528",
+        std::string(87, ' '),
+        "                  SOUND CLIP COUNT             4                                       ",
+        "                  PROJECT VOICES               1                                       ",
+        "                  PROJECT SCHEMES              0                                       ",
+    };
+    ASSERT_GE(page.size(), 6 + expected.size());
+    const auto clipLines = page.begin() + 6;
+    EXPECT_EQ(std::vector<std::string>(clipLines,
+                                       clipLines + static_cast<std::ptrdiff_t>(expected.size())),
+              expected);
+
+    // A decimal comma stands alone in the same way.
+    const NumberFormat german{".", ","};
+    GridModel germanGrid;
+    PrepareSummaryGrid(germanGrid);
+    FillSummaryGrid(project.value(), german, germanGrid);
+    TextPages germanPages;
+    ColumnPrinter printer(germanPages);
+    PrintSummaryReport(printer, germanGrid, {"/p/demo.spj", "Jane", kPrintedAt}, german);
+    const auto& germanPage = germanPages.pages().front();
+    EXPECT_EQ(
+        germanPage[6],
+        "            1     silent.wav                   8     8       154           ,           ");
+    EXPECT_EQ(
+        germanPage[7],
+        "            2     half.wav                     8     8       154        ,500      5.632");
 }
 
 TEST(SummaryPrintout, LongTitleAndOwnerLinesStartInColumnOne) {

@@ -122,8 +122,7 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
 
     GridModel expected;
     PrepareSummaryGrid(expected);
-    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), NumberFormat::FromUserLocale(),
-                    expected);
+    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), session.numberFormat, expected);
     const QAbstractItemModel& model = *Grid()->model();
     ASSERT_EQ(model.rowCount(), 2 + 8);  // two clips, then the totals and counts
     ASSERT_EQ(model.rowCount(), expected.Rows() - 1);
@@ -147,6 +146,15 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
     EXPECT_EQ(session.SPJFileName, "minimal.spj");
     EXPECT_EQ(session.SPJPath, folder.path().toLower().toStdString() + "/minimal.spj");
     EXPECT_EQ(session.SPJAuthor, "Test Maker");
+}
+
+// The grid writes numbers in the format the session was given at start.
+TEST_F(TambreloxMainTest, NumbersAreShownInTheSessionsFormat) {
+    session.numberFormat = {".", ","};
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    const QAbstractItemModel& model = *Grid()->model();
+    EXPECT_EQ(model.data(model.index(0, 4)).toString(), "5.556");
+    EXPECT_EQ(model.data(model.index(0, 5)).toString(), ",25");
 }
 
 TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {

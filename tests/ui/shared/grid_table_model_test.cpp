@@ -10,8 +10,8 @@ namespace {
 TEST(GridTableModel, ShowsTheHeadingAsHeaderAndCellsUnchanged) {
     GridModel grid;
     grid.SetFormatString("^CV|CV Name");
-    grid.AddItem("CV 1\tTwo-Digit Address");
-    grid.AddItem(" \t");
+    grid.AddRow({{"CV 1"}, {"Two-Digit Address"}});
+    grid.AddRow({{" "}});
     GridTableModel model(grid);
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
 
@@ -25,7 +25,7 @@ TEST(GridTableModel, ShowsTheHeadingAsHeaderAndCellsUnchanged) {
     EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_FALSE(model.data(model.index(5, 0)).isValid());
 
-    grid.AddItem("CV 2\tStart Voltage");
+    grid.AddRow({{"CV 2"}, {"Start Voltage"}});
     model.Refresh();
     EXPECT_EQ(model.rowCount(), 3);
 }

@@ -67,8 +67,13 @@ GridModel LongGrid(int rows) {
     GridModel grid;
     PrepareSummaryGrid(grid);
     for (int row = 1; row <= rows; ++row) {
-        grid.AddItem(" " + std::to_string(row) + "\t clip " + std::to_string(row) +
-                     ".wav\t8\t8\t1,000\t.5\t1,024");
+        grid.AddRow({{" " + std::to_string(row)},
+                     {" clip " + std::to_string(row) + ".wav"},
+                     {"8"},
+                     {"8"},
+                     {"1,000", 1000},
+                     {".5", 0.5},
+                     {"1,024", 1024}});
     }
     return grid;
 }
@@ -229,28 +234,28 @@ TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
     const std::string spj = home_.filePath("Demo.SPJ").toStdString();
     ASSERT_TRUE(WriteWholeFile(spj, fixture::BuildDemoProject()).ok());
     const QString pdf = home_.filePath("out.pdf");
-    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, pdf)), "done");
+    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, pdf, {})), "done");
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Components in SPJ: " + home_.path().toLower() + "/demo.spj"));
     EXPECT_TRUE(text.contains("TOTAL WHOLE PROJECT"));
 
-    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::CVs, spj, pdf)), "done");
+    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::CVs, spj, pdf, {})), "done");
     EXPECT_TRUE(PdfText(pdf).contains("Master Volumne"));
-    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Text, spj, pdf)), "done");
+    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Text, spj, pdf, {})), "done");
     EXPECT_TRUE(PdfText(pdf).contains("Author: Jane Hobbyist"));
 
     std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
     EXPECT_EQ(
         OutcomeText(PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(),
-                                   home_.filePath("bad.pdf"))),
+                                   home_.filePath("bad.pdf"), {})),
         "Problem reading bad.spj: the file is too short to hold a directory. Cannot "
         "continue.");
     EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
     const QString noFolder = home_.filePath("no-such-folder/out.pdf");
-    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, noFolder)),
+    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, noFolder, {})),
               "Cannot write " + noFolder.toStdString());
     EXPECT_EQ(
-        OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj))),
+        OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj), {})),
         "Will not print over the project itself");
 }
 
