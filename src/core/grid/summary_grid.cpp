@@ -22,6 +22,16 @@ GridCell SecondsCell(double seconds, const NumberFormat& format) {
     return {std::move(text), seconds};
 }
 
+// The filler cells are the blanks the grid has always shown in these rows.
+std::vector<GridCell> TotalRow(std::string label, std::string fileSizeFiller, GridCell bytes) {
+    return {{""},  {std::move(label)}, {"  "}, {"  "}, {std::move(fileSizeFiller)},
+            {" "}, std::move(bytes)};
+}
+
+std::vector<GridCell> CountRow(std::string label, std::string count) {
+    return {{"  "}, {std::move(label)}, {std::move(count)}, {"  "}, {"  "}, {"  "}, {"  "}};
+}
+
 }  // namespace
 
 std::vector<SummaryClipRow> SummaryClipRows(const Project& project) {
@@ -61,43 +71,13 @@ void FillSummaryGrid(const Project& project, const NumberFormat& format, GridMod
     const ProjectSummary& summary = project.summary;
     const std::string clipCount = clips.empty() ? "" : std::to_string(clips.size());
     grid.AddRow({{" "}});
-    grid.AddRow({{""},
-                 {" TOTAL SOUND CLIP DATA "},
-                 {"  "},
-                 {"  "},
-                 {" "},
-                 {" "},
-                 BytesCell(summary.flashTotal, format)});
-    grid.AddRow({{""},
-                 {" PROGRAM CODE "},
-                 {"  "},
-                 {"  "},
-                 {"  "},
-                 {" "},
-                 BytesCell(summary.codeSize, format)});
-    grid.AddRow({{""},
-                 {" TOTAL WHOLE PROJECT"},
-                 {"  "},
-                 {"  "},
-                 {"  "},
-                 {" "},
-                 BytesCell(summary.projectTotal, format)});
+    grid.AddRow(TotalRow(" TOTAL SOUND CLIP DATA ", " ", BytesCell(summary.flashTotal, format)));
+    grid.AddRow(TotalRow(" PROGRAM CODE ", "  ", BytesCell(summary.codeSize, format)));
+    grid.AddRow(TotalRow(" TOTAL WHOLE PROJECT", "  ", BytesCell(summary.projectTotal, format)));
     grid.AddRow({{" "}});
-    grid.AddRow({{"  "}, {" SOUND CLIP COUNT"}, {clipCount}, {"  "}, {"  "}, {"  "}, {"  "}});
-    grid.AddRow({{"  "},
-                 {" PROJECT VOICES"},
-                 {std::to_string(summary.voiceCount)},
-                 {"  "},
-                 {"  "},
-                 {"  "},
-                 {"  "}});
-    grid.AddRow({{"  "},
-                 {" PROJECT SCHEMES"},
-                 {std::to_string(summary.schemeCount)},
-                 {"  "},
-                 {"  "},
-                 {"  "},
-                 {"  "}});
+    grid.AddRow(CountRow(" SOUND CLIP COUNT", clipCount));
+    grid.AddRow(CountRow(" PROJECT VOICES", std::to_string(summary.voiceCount)));
+    grid.AddRow(CountRow(" PROJECT SCHEMES", std::to_string(summary.schemeCount)));
 }
 
 }  // namespace tambrelox
