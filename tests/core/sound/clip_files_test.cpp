@@ -31,7 +31,6 @@ TEST(WriteClipWave, CopiesTheBlockByteForByteWithNothingAdded) {
     ASSERT_TRUE(WriteClipWave(*project, 0, path).ok());
     const auto written = FileBytes(path);
     EXPECT_EQ(written, BlockBytes(*project, 0));
-    EXPECT_EQ(written.back(), 10);
     EXPECT_EQ(written.size(), 52U);
 }
 

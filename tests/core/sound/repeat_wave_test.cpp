@@ -4,7 +4,6 @@
 #include <sndfile.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
@@ -42,10 +41,6 @@ Bytes Counting8Bit(std::size_t n) {
     Bytes wave = fixture::MakeWave(std::vector<double>(n, 0.0), 8).bytes;
     for (std::size_t i = 0; i < n; ++i) wave[44 + i] = static_cast<std::uint8_t>(i * 7);
     return wave;
-}
-
-void Put(Bytes& bytes, std::size_t at, std::string_view text) {
-    std::memcpy(bytes.data() + at, text.data(), text.size());
 }
 
 // The same sound behind an 18-byte fmt chunk, so the data chunk starts at 38.
@@ -127,8 +122,7 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     EXPECT_FALSE(Repeat(high, 8)) << "high length byte";
     EXPECT_EQ(RefusedAt(high), 40U) << "the length field";
 
-    Bytes empty = Counting8Bit(0);
-    EXPECT_FALSE(Repeat(empty, 8)) << "no sample data";
+    EXPECT_FALSE(Repeat(Counting8Bit(0), 8)) << "no sample data";
 
     Bytes shortData = good;
     shortData.pop_back();
@@ -137,7 +131,7 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     EXPECT_FALSE(Repeat(Bytes(good.begin(), good.begin() + 39), 8)) << "file ends inside the scan";
 
     Bytes noTa = good;
-    Put(noTa, 38, "tx");
+    noTa[39] = 'x';  // "datx"
     EXPECT_FALSE(Repeat(noTa, 8)) << "\"ta\" missing";
     EXPECT_EQ(RefusedAt(noTa), 36U) << "the \"da\" the scan found";
 }
