@@ -20,6 +20,7 @@
 
 #include "app/tambrelox/desktop_windows.h"
 #include "app/tambrelox/headless_print.h"
+#include "core/base/file_bytes.h"
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
@@ -112,11 +113,7 @@ class ReadOnlyProject : public ::testing::Test {
   protected:
     void SetUp() override {
         spj = folder.filePath(QStringLiteral("demo.spj"));
-        const auto bytes = fixture::BuildDemoProject();
-        QFile file(spj);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        file.close();
+        ASSERT_TRUE(WriteWholeFile(spj.toStdString(), fixture::BuildDemoProject()).ok());
         // For anyone but root, a write would fail outright.
         ASSERT_TRUE(
             QFile::setPermissions(spj, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));

@@ -37,8 +37,8 @@ TEST(WriteClipWave, CopiesTheBlockByteForByteWithNothingAdded) {
 TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
     const ScratchFolder folder;
     const auto target = folder.path() / "elsewhere";
-    std::filesystem::create_symlink(target, folder.path() / "TempSound.wav");
     const auto link = folder.path() / "TempSound.wav";
+    std::filesystem::create_symlink(target, link);
     const auto written = WriteWholeFile(link, std::vector<std::uint8_t>{1, 2, 3});
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.refusal().kind, RefusalKind::CannotWrite);

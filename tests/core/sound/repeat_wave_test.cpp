@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 
+#include "core/base/file_bytes.h"
+#include "player_fixtures.h"
 #include "wave_synth.h"
 
 namespace tambrelox {
@@ -138,11 +137,9 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
 
 // Every sample of a wave file as libsndfile reads it.
 std::vector<short> ReadWithLibsndfile(const Bytes& wave, SF_INFO& info) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("repeat_wave_test-" + std::to_string(::getpid()) + ".wav");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(wave.data()),
-               static_cast<std::streamsize>(wave.size()));
+    const testkit::ScratchFolder folder;
+    const auto path = folder.path() / "wave.wav";
+    EXPECT_TRUE(WriteWholeFile(path, wave).ok());
     SNDFILE* sound = sf_open(path.c_str(), SFM_READ, &info);
     EXPECT_TRUE(sound) << sf_strerror(nullptr);
     std::vector<short> samples(sound ? static_cast<std::size_t>(info.frames) : 0);
@@ -150,7 +147,6 @@ std::vector<short> ReadWithLibsndfile(const Bytes& wave, SF_INFO& info) {
         EXPECT_EQ(sf_read_short(sound, samples.data(), info.frames), info.frames);
         sf_close(sound);
     }
-    std::filesystem::remove(path);
     return samples;
 }
 
