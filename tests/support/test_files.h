@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/grid/summary_grid.h"
 #include "core/project/spj_reader.h"
 #include "spj_builder.h"
 
@@ -33,6 +34,30 @@ inline fixture::SpjBuilder ProjectWithCode(const std::vector<std::uint8_t>& code
         .StartupCVs({})
         .Text("text");
     return builder;
+}
+
+// The summary grid as the main window fills it for `project`.
+inline GridModel SummaryGridOf(const Project& project, const NumberFormat& format = {}) {
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    FillSummaryGrid(project, format, grid);
+    return grid;
+}
+
+// A summary grid of `rows` alike clip rows, enough to fill pages.
+inline GridModel SummaryGridWithRows(int rows) {
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    for (int row = 1; row <= rows; ++row) {
+        grid.AddRow({{" " + std::to_string(row)},
+                     {" clip.wav"},
+                     {"16"},
+                     {"8"},
+                     {"2,048", 2048},
+                     {".5", 0.5},
+                     {"2,048", 2048}});
+    }
+    return grid;
 }
 
 }  // namespace tambrelox::testkit

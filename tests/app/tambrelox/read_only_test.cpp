@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 
 #include "app/tambrelox/desktop_windows.h"
 #include "app/tambrelox/headless_print.h"
+#include "core/base/file_bytes.h"
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
@@ -30,20 +32,18 @@ namespace {
 
 using testkit::Child;
 
-// What a change to the file would alter.
+// What a change to the file would alter, times in nanoseconds.
 struct FileState {
     QByteArray bytes;
     mode_t mode = 0;
-    timespec modified{};
-    timespec changed{};  // any change to the file's entry too: mode, owner, links
-
-    bool operator==(const FileState& other) const {
-        return bytes == other.bytes && mode == other.mode &&
-               modified.tv_sec == other.modified.tv_sec &&
-               modified.tv_nsec == other.modified.tv_nsec &&
-               changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
-    }
+    std::int64_t modified = 0;
+    std::int64_t changed = 0;  // any change to the file's entry too: mode, owner, links
+    bool operator==(const FileState&) const = default;
 };
+
+std::int64_t Nanoseconds(const timespec& time) {
+    return std::int64_t{time.tv_sec} * 1'000'000'000 + time.tv_nsec;
+}
 
 FileState StateOf(const QString& path) {
     FileState state;
@@ -53,8 +53,8 @@ FileState StateOf(const QString& path) {
     struct stat status {};
     EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
     state.mode = status.st_mode;
-    state.modified = status.st_mtim;
-    state.changed = status.st_ctim;
+    state.modified = Nanoseconds(status.st_mtim);
+    state.changed = Nanoseconds(status.st_ctim);
     return state;
 }
 
@@ -113,11 +113,7 @@ class ReadOnlyProject : public ::testing::Test {
   protected:
     void SetUp() override {
         spj = folder.filePath(QStringLiteral("demo.spj"));
-        const auto bytes = fixture::BuildDemoProject();
-        QFile file(spj);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-        file.close();
+        ASSERT_TRUE(WriteWholeFile(spj.toStdString(), fixture::BuildDemoProject()).ok());
         // For anyone but root, a write would fail outright.
         ASSERT_TRUE(
             QFile::setPermissions(spj, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));

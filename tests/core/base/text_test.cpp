@@ -44,7 +44,6 @@ TEST(Text, Windows1252AgreesWithTheSystemDecoderWhereThatDefinesTheByte) {
 TEST(Text, CaseAndCharacterCounts) {
     EXPECT_EQ(Utf8Lower("/Home/Ö/MyLoco.SPJ"), "/home/ö/myloco.spj");
     EXPECT_EQ(Utf8Upper("größe.spj"), "GRÖßE.SPJ");
-    EXPECT_EQ(Utf8Upper("myloco.spj"), "MYLOCO.SPJ");
     EXPECT_EQ(Utf8Lower("bad\xFFx"), "bad\xFFx");
     EXPECT_EQ(Utf8Length("Zürich"), 6U);
     EXPECT_EQ(Utf8Prefix("Zürich", 2), "Zü");

@@ -5,7 +5,7 @@
 namespace tambrelox {
 namespace {
 
-TEST(GridModel, AddRowFillsCellsAfterTheHeading) {
+TEST(GridModel, AddRowFillsCellsAfterTheHeadingAndEveryCellIsChecked) {
     GridModel grid;
     grid.SetFormatString("^A|B|C");
     EXPECT_EQ(grid.Cols(), 3);
@@ -22,6 +22,9 @@ TEST(GridModel, AddRowFillsCellsAfterTheHeading) {
     EXPECT_EQ(grid.Number(2, 2), 1024);
     EXPECT_THROW(grid.AddRow({{"a"}, {"b"}, {"c"}, {"d"}}), std::out_of_range);
     EXPECT_EQ(grid.Rows(), 3);
+    EXPECT_THROW((void)grid.Cell(3, 0), std::out_of_range);
+    EXPECT_THROW((void)grid.Number(0, -1), std::out_of_range);
+    EXPECT_THROW(grid.SetColWidth(3, 100), std::out_of_range);
 }
 
 TEST(GridModel, OneRowLeavesOnlyTheHeading) {
@@ -34,16 +37,6 @@ TEST(GridModel, OneRowLeavesOnlyTheHeading) {
     grid.AddRow({{"first"}});
     EXPECT_EQ(grid.Cell(1, 0), "first");
     EXPECT_THROW(grid.SetRows(0), std::out_of_range);
-}
-
-TEST(GridModel, CellsAreCheckedAgainstTheTable) {
-    GridModel grid;
-    grid.SetFormatString("A|B");
-    grid.AddRow({{"a"}, {"b"}});
-    EXPECT_EQ(grid.Cell(1, 1), "b");
-    EXPECT_THROW((void)grid.Cell(2, 0), std::out_of_range);
-    EXPECT_THROW((void)grid.Number(0, -1), std::out_of_range);
-    EXPECT_THROW(grid.SetColWidth(2, 100), std::out_of_range);
 }
 
 }  // namespace

@@ -39,12 +39,6 @@ TEST(AuthorFromHeader, PossessiveVostrelleAndNothing) {
     EXPECT_EQ(AuthorFromHeaderText(std::string(66, 'x') + "AUTHOR"), "");
 }
 
-TEST(AuthorFromText, SkipsThePossessiveOnceAndTakesTheNextTag) {
-    const std::string text = "Author's notes\r\nline\r\nAuthor:\tJane Doe\r\nmore text";
-    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    EXPECT_EQ(AuthorFromDescriptiveText(ByteView(bytes), 0), "Jane Doe");
-}
-
 TEST(AuthorFromText, WindowIsAThousandBytesAndMayRunToTheFileEnd) {
     std::string text(990, '.');
     text += "AUTHOR: Far Away";  // the name runs past the window that starts at 0

@@ -88,19 +88,18 @@ TEST(Reader, LastEntryOfATypeWins) {
 }
 
 TEST(Reader, TextAuthorOverridesHeaderAuthor) {
-    SpjBuilder builder;
-    builder.HeaderText("AUTHOR: Header Name")
-        .Code(ProgramCode().End())
-        .StartupCVs({})
-        .Text("Author's notes\r\nsome lines\r\nAuthor:\tJane Doe\r\nmore");
-    EXPECT_EQ(Read(builder).value().author, "Jane Doe");
-
-    SpjBuilder withoutTextAuthor;
-    withoutTextAuthor.HeaderText("AUTHOR: Header Name")
-        .Code(ProgramCode().End())
-        .StartupCVs({})
-        .Text("none");
-    EXPECT_EQ(CutAtNul(Read(withoutTextAuthor).value().author), "Header Name");
+    const auto authorWithText = [](const std::string& text) {
+        SpjBuilder builder;
+        builder.HeaderText("AUTHOR: Header Name")
+            .Code(ProgramCode().End())
+            .StartupCVs({})
+            .Text(text);
+        return Read(builder).value().author;
+    };
+    // The possessive is passed over once; the tag after it names the author.
+    EXPECT_EQ(authorWithText("Author's notes\r\nsome lines\r\nAuthor:\tJane Doe\r\nmore"),
+              "Jane Doe");
+    EXPECT_EQ(CutAtNul(authorWithText("none")), "Header Name");  // the header keeps its NULs
 }
 
 TEST(ProgramCodeWalk, EndInstructionAsTheLastTwoBytesEndsNormally) {

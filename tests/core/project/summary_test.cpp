@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/grid/summary_grid.h"
 #include "test_files.h"
 
 namespace tambrelox {
@@ -30,11 +29,11 @@ SpjBuilder ProjectOf(std::initializer_list<FixtureEntry> clips, int voices = 3) 
     return builder;
 }
 
-std::vector<std::vector<std::string>> GridRows(const Project& project) {
-    GridModel grid;
-    PrepareSummaryGrid(grid);
-    FillSummaryGrid(project, NumberFormat{}, grid);
-    std::vector<std::vector<std::string>> rows;
+using Row = std::vector<std::string>;
+
+std::vector<Row> GridRows(const Project& project) {
+    const GridModel grid = testkit::SummaryGridOf(project);
+    std::vector<Row> rows;
     for (int r = 0; r < grid.Rows(); ++r) {
         rows.emplace_back();
         for (int c = 0; c < grid.Cols(); ++c) rows.back().push_back(grid.Cell(r, c));
@@ -58,29 +57,20 @@ TEST(Summary, RescalesEveryDepthPair) {
 }
 
 TEST(Summary, ClipRowsShowTheSizeAtTheDownloadDepth) {
-    const auto project =
-        Read(ProjectOf({ClipEntry(1, 16, 22050, 0), ClipEntry(2, 8, 1000, 1)})).value();
-    const auto rows = GridRows(project);
-    EXPECT_EQ(rows[1][0], " 1");
-    EXPECT_EQ(rows[1][1], " c.wav");
-    EXPECT_EQ(rows[1][2], "16");
-    EXPECT_EQ(rows[1][3], "8");
-    EXPECT_EQ(rows[1][5], "1.");
-    EXPECT_EQ(rows[1][6], "11,264");
-    EXPECT_EQ(rows[2][3], "12");
-    EXPECT_EQ(rows[2][5], ".136");
-    EXPECT_EQ(rows[2][6], "1,536");
+    const auto rows =
+        GridRows(Read(ProjectOf({ClipEntry(1, 16, 22050, 0), ClipEntry(2, 8, 1000, 1)})).value());
+    EXPECT_EQ(rows[1], (Row{" 1", " c.wav", "16", "8", "264", "1.", "11,264"}));
+    EXPECT_EQ(rows[2], (Row{" 2", " c.wav", "8", "12", "154", ".136", "1,536"}));
 }
 
 TEST(Summary, UnknownDLCodeCarriesTheDepthBefore) {
-    const auto project = Read(ProjectOf({ClipEntry(1, 8, 1000, 3), ClipEntry(2, 8, 1000, 2),
-                                         ClipEntry(3, 8, 1000, 9)}))
-                             .value();
-    const auto rows = GridRows(project);
-    EXPECT_EQ(rows[1][3], "");  // nothing to carry yet: the size stays
-    EXPECT_EQ(rows[1][6], "1,024");
-    EXPECT_EQ(rows[3][3], "16");  // carried from the clip before, and rescaled to it
-    EXPECT_EQ(rows[3][6], "2,048");
+    const auto rows = GridRows(Read(ProjectOf({ClipEntry(1, 8, 1000, 3), ClipEntry(2, 8, 1000, 2),
+                                               ClipEntry(3, 8, 1000, 9)}))
+                                   .value());
+    // Nothing to carry yet: the size stays.
+    EXPECT_EQ(rows[1], (Row{" 1", " c.wav", "8", "", "154", ".091", "1,024"}));
+    // Carried from the clip before, and rescaled to it.
+    EXPECT_EQ(rows[3], (Row{" 3", " c.wav", "8", "16", "154", ".181", "2,048"}));
 }
 
 TEST(Summary, ClipsInHandleOrderThenTotalsRows) {
@@ -89,14 +79,13 @@ TEST(Summary, ClipsInHandleOrderThenTotalsRows) {
             .value();
     const auto rows = GridRows(project);
     ASSERT_EQ(rows.size(), 12U);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"Handle", "  Wave File Name   ", "Bits", "DL",
-                                                 " File Size ", " Play Sec ", " FlashSize* "}));
+    EXPECT_EQ(rows[0], (Row{"Handle", "  Wave File Name   ", "Bits", "DL", " File Size ",
+                            " Play Sec ", " FlashSize* "}));
     EXPECT_EQ(rows[1][0], " 3");
     EXPECT_EQ(rows[2][0], " 7");
     EXPECT_EQ(rows[2][5], ".");  // zero seconds
     EXPECT_EQ(rows[2][6], "");   // zero bytes
     EXPECT_EQ(rows[3][0], " 12");
-    using Row = std::vector<std::string>;
     EXPECT_EQ(rows[4], (Row{" ", "", "", "", "", "", ""}));
     EXPECT_EQ(rows[5], (Row{"", " TOTAL SOUND CLIP DATA ", "  ", "  ", " ", " ", "768"}));
     EXPECT_EQ(rows[6], (Row{"", " PROGRAM CODE ", "  ", "  ", "  ", " ", "256"}));

@@ -13,26 +13,14 @@ namespace {
 
 constexpr std::string_view kPrintedAt = "01/02/24   13:04:05";
 
-GridModel GridWithRows(int rows) {
-    GridModel grid;
-    PrepareSummaryGrid(grid);
-    for (int row = 1; row <= rows; ++row) {
-        grid.AddRow({{" " + std::to_string(row)},
-                     {" clip.wav"},
-                     {"16"},
-                     {"8"},
-                     {"2,048", 2048},
-                     {".5", 0.5},
-                     {"2,048", 2048}});
-    }
-    return grid;
-}
+using testkit::SummaryGridWithRows;
 
 std::vector<TextPages::Page> Printed(const GridModel& grid, std::string_view path = "/p/demo.spj",
-                                     std::string_view author = "Jane") {
+                                     std::string_view author = "Jane",
+                                     const NumberFormat& format = {}) {
     TextPages pages;
     ColumnPrinter printer(pages);
-    PrintSummaryReport(printer, grid, {path, author, kPrintedAt}, NumberFormat{});
+    PrintSummaryReport(printer, grid, {path, author, kPrintedAt}, format);
     EXPECT_TRUE(pages.ended());
     return pages.pages();
 }
@@ -52,13 +40,15 @@ class SummaryPageRules : public ::testing::TestWithParam<PageRule> {};
 
 // 64 rows fill a page; the three closing lines need a new page after 60 rows on one.
 TEST_P(SummaryPageRules, EveryPageHasAHeaderAndTheClosingBlockFits) {
-    const auto pages = Printed(GridWithRows(GetParam().rows));
+    const auto pages = Printed(SummaryGridWithRows(GetParam().rows));
     std::vector<std::size_t> lineCounts;
     for (const auto& page : pages) {
         lineCounts.push_back(page.size());
         ASSERT_GE(page.size(), 6U);
         EXPECT_EQ(page[0], "");
         EXPECT_EQ(page[1], std::string(34, ' ') + "Components in SPJ: /p/demo.spj");
+        EXPECT_EQ(page[3], std::string(10, ' ') + std::string(78, '='));
+        EXPECT_EQ(page[4], kSummaryHeading);
         EXPECT_EQ(page[5], kSummaryDashes);
     }
     EXPECT_EQ(lineCounts, GetParam().linesPerPage);
@@ -75,13 +65,12 @@ INSTANTIATE_TEST_SUITE_P(RowCounts, SummaryPageRules,
                                            PageRule{128, {70, 70, 9}}));
 
 TEST(SummaryPrintout, HeaderLinesStandAtTheirColumns) {
-    const auto page = Printed(GridWithRows(1), "/p/x.spj", std::string("Jane\0junk", 9)).front();
+    const auto page =
+        Printed(SummaryGridWithRows(1), "/p/x.spj", std::string("Jane\0junk", 9)).front();
     // "Components in SPJ: /p/x.spj" is 27 long: (100 - 27) / 2 = 36.5 goes to the even 36.
     EXPECT_EQ(ColumnOf(page[1], "Components"), 36U);
     // The owner ends at its first NUL: "Owner/Author: Jane" is 18 long, (100 - 18) / 2 = 41.
     EXPECT_EQ(page[2], std::string(40, ' ') + "Owner/Author: Jane");
-    EXPECT_EQ(page[3], std::string(10, ' ') + std::string(78, '='));
-    EXPECT_EQ(page[4], kSummaryHeading);
 }
 
 TEST(SummaryPrintout, CellsGoThroughTheirMasksAndStandRightAligned) {
@@ -126,10 +115,7 @@ TEST(SummaryPrintout, ZerosAndFillersPrintAsTheGridShowsThem) {
         .Text("t");
     const auto project = testkit::Read(builder);
     ASSERT_TRUE(project.ok());
-    GridModel grid;
-    PrepareSummaryGrid(grid);
-    FillSummaryGrid(project.value(), NumberFormat{}, grid);
-    const auto page = Printed(grid).front();
+    const auto page = Printed(testkit::SummaryGridOf(project.value())).front();
     const std::vector<std::string> expected = {
         "            1     silent.wav                   8     8       154           .           ",
         "            2     half.wav                     8     8       154        .500      5,632",
@@ -152,13 +138,9 @@ TEST(SummaryPrintout, ZerosAndFillersPrintAsTheGridShowsThem) {
 
     // A decimal comma stands alone in the same way.
     const NumberFormat german{".", ","};
-    GridModel germanGrid;
-    PrepareSummaryGrid(germanGrid);
-    FillSummaryGrid(project.value(), german, germanGrid);
-    TextPages germanPages;
-    ColumnPrinter printer(germanPages);
-    PrintSummaryReport(printer, germanGrid, {"/p/demo.spj", "Jane", kPrintedAt}, german);
-    const auto& germanPage = germanPages.pages().front();
+    const auto germanPage =
+        Printed(testkit::SummaryGridOf(project.value(), german), "/p/demo.spj", "Jane", german)
+            .front();
     EXPECT_EQ(
         germanPage[6],
         "            1     silent.wav                   8     8       154           ,           ");
@@ -172,13 +154,13 @@ TEST(SummaryPrintout, LongTitleAndOwnerLinesStartInColumnOne) {
         // 19 + 79 = 98 characters centre at (100 - 98) / 2 = 1; longer ones at 0 or less.
         const std::string path = "/" + std::string(78 + extra, 'p');
         const std::string author = std::string(84 + extra, 'a');  // "Owner/Author: " adds 14
-        const auto page = Printed(GridWithRows(1), path, author).front();
+        const auto page = Printed(SummaryGridWithRows(1), path, author).front();
         EXPECT_EQ(ColumnOf(page[1], "Components in SPJ: /ppp"), 1U) << extra;
         EXPECT_EQ(ColumnOf(page[2], "Owner/Author: aaa"), 1U) << extra;
     }
 }
 
-TEST(ReportFrame, SeparatorColumnIsTheReportsOwn) {
+TEST(ReportFrame, CentresTheTitleAndTheDecodedOwnerHalvesToEven) {
     TextPages pages;
     ColumnPrinter printer(pages);
     ReportFrame frame(printer, {.reportTitleLine = "Non-Zero Startup CV values in SPJ: /x.spj",
@@ -187,17 +169,16 @@ TEST(ReportFrame, SeparatorColumnIsTheReportsOwn) {
                                 .printDashes = "dashes",
                                 .separatorColumn = 10});
     frame.PrintPageHeader();
-    EXPECT_EQ(frame.state().PrintLineCount, 5);
-    EXPECT_EQ(frame.state().AuthorLine, "Owner/Author: Zoë");
-    EXPECT_EQ(frame.state().AuthorTab, 42);  // (100 - 17) / 2 = 41.5 goes to the even 42
-    EXPECT_EQ(frame.state().ReportTitleTab, 30);
-    EXPECT_EQ(pages.pages().front()[3], std::string(9, ' ') + std::string(78, '='));
+    // 41 characters: (100 - 41) / 2 = 29.5 goes to the even 30.
+    EXPECT_EQ(pages.pages().front()[1],
+              std::string(29, ' ') + "Non-Zero Startup CV values in SPJ: /x.spj");
+    // 17 characters once decoded: (100 - 17) / 2 = 41.5 goes to the even 42.
+    EXPECT_EQ(pages.pages().front()[2], std::string(41, ' ') + "Owner/Author: Zo\u00EB");
 }
 
 TEST(ReportFrame, PrintedAtUsesTheShortDateAndTimeFormats) {
     std::tm when{};
-    when.tm_year = 124;
-    when.tm_mon = 0;
+    when.tm_year = 124;  // 2024
     when.tm_mday = 2;
     when.tm_hour = 13;
     when.tm_min = 4;

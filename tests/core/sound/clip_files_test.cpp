@@ -31,15 +31,14 @@ TEST(WriteClipWave, CopiesTheBlockByteForByteWithNothingAdded) {
     ASSERT_TRUE(WriteClipWave(*project, 0, path).ok());
     const auto written = FileBytes(path);
     EXPECT_EQ(written, BlockBytes(*project, 0));
-    EXPECT_EQ(written.back(), 10);
     EXPECT_EQ(written.size(), 52U);
 }
 
 TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
     const ScratchFolder folder;
     const auto target = folder.path() / "elsewhere";
-    std::filesystem::create_symlink(target, folder.path() / "TempSound.wav");
     const auto link = folder.path() / "TempSound.wav";
+    std::filesystem::create_symlink(target, link);
     const auto written = WriteWholeFile(link, std::vector<std::uint8_t>{1, 2, 3});
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.refusal().kind, RefusalKind::CannotWrite);

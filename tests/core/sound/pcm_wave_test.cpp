@@ -16,17 +16,12 @@ Samples Widen(const Bytes& data, int bits) {
     return WidenTo16Bits(ByteView(data), bits);
 }
 
-TEST(WidenTo16Bits, EightBitSamplesAreUnsignedAroundOneHundredTwentyEight) {
+TEST(WidenTo16Bits, EveryDepthComesOutSignedAroundZero) {
+    // 8 bits are unsigned around 128.
     EXPECT_EQ(Widen({0, 127, 128, 129, 255}, 8), (Samples{-32768, -256, 0, 256, 32512}));
-}
-
-TEST(WidenTo16Bits, TwelveBitSamplesDropTheirPaddingBits) {
-    // Little-endian containers, the sample in the high twelve bits; junk below must not sound.
+    // 12 bits stand in the high bits of little-endian pairs; junk below must not sound.
     EXPECT_EQ(Widen({0x30, 0x12, 0x3F, 0x12, 0x0F, 0x80, 0xF0, 0xFF}, 12),
               (Samples{0x1230, 0x1230, -32768, -16}));
-}
-
-TEST(WidenTo16Bits, SixteenBitSamplesAreLittleEndianAndSigned) {
     EXPECT_EQ(Widen({0x34, 0x12, 0xFF, 0xFF, 0x00, 0x80, 0x01}, 16), (Samples{0x1234, -1, -32768}))
         << "a trailing half sample is dropped";
 }

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <unistd.h>
 
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 
+#include "core/base/file_bytes.h"
+#include "player_fixtures.h"
 #include "wave_synth.h"
 
 namespace tambrelox {
@@ -42,10 +40,6 @@ Bytes Counting8Bit(std::size_t n) {
     Bytes wave = fixture::MakeWave(std::vector<double>(n, 0.0), 8).bytes;
     for (std::size_t i = 0; i < n; ++i) wave[44 + i] = static_cast<std::uint8_t>(i * 7);
     return wave;
-}
-
-void Put(Bytes& bytes, std::size_t at, std::string_view text) {
-    std::memcpy(bytes.data() + at, text.data(), text.size());
 }
 
 // The same sound behind an 18-byte fmt chunk, so the data chunk starts at 38.
@@ -127,8 +121,7 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     EXPECT_FALSE(Repeat(high, 8)) << "high length byte";
     EXPECT_EQ(RefusedAt(high), 40U) << "the length field";
 
-    Bytes empty = Counting8Bit(0);
-    EXPECT_FALSE(Repeat(empty, 8)) << "no sample data";
+    EXPECT_FALSE(Repeat(Counting8Bit(0), 8)) << "no sample data";
 
     Bytes shortData = good;
     shortData.pop_back();
@@ -137,18 +130,16 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     EXPECT_FALSE(Repeat(Bytes(good.begin(), good.begin() + 39), 8)) << "file ends inside the scan";
 
     Bytes noTa = good;
-    Put(noTa, 38, "tx");
+    noTa[39] = 'x';  // "datx"
     EXPECT_FALSE(Repeat(noTa, 8)) << "\"ta\" missing";
     EXPECT_EQ(RefusedAt(noTa), 36U) << "the \"da\" the scan found";
 }
 
 // Every sample of a wave file as libsndfile reads it.
 std::vector<short> ReadWithLibsndfile(const Bytes& wave, SF_INFO& info) {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("repeat_wave_test-" + std::to_string(::getpid()) + ".wav");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(wave.data()),
-               static_cast<std::streamsize>(wave.size()));
+    const testkit::ScratchFolder folder;
+    const auto path = folder.path() / "wave.wav";
+    EXPECT_TRUE(WriteWholeFile(path, wave).ok());
     SNDFILE* sound = sf_open(path.c_str(), SFM_READ, &info);
     EXPECT_TRUE(sound) << sf_strerror(nullptr);
     std::vector<short> samples(sound ? static_cast<std::size_t>(info.frames) : 0);
@@ -156,7 +147,6 @@ std::vector<short> ReadWithLibsndfile(const Bytes& wave, SF_INFO& info) {
         EXPECT_EQ(sf_read_short(sound, samples.data(), info.frames), info.frames);
         sf_close(sound);
     }
-    std::filesystem::remove(path);
     return samples;
 }
 
