@@ -7,6 +7,7 @@
 #include "app/spjinfo/summary_output.h"
 #include "app/spjinfo/viewer_output.h"
 #include "core/base/title_line.h"
+#include "core/cv/cv_table.h"
 #include "core/project/chosen_file.h"
 #include "core/project/spj_reader.h"
 
@@ -14,6 +15,12 @@ namespace {
 
 constexpr int kRefused = 1;
 constexpr int kUsageError = 2;
+
+// Only these modes read the startup CV block; the others show a file whose block is cut short.
+bool ShowsStartupCVs(tambrelox::spjinfo::OutputMode mode) {
+    return mode == tambrelox::spjinfo::OutputMode::CVTable ||
+           mode == tambrelox::spjinfo::OutputMode::CVReport;
+}
 
 }  // namespace
 
@@ -41,14 +48,23 @@ int main(int argc, char** argv) {
     const auto StartReport = [&reportsWritten] {
         if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page
     };
+    const auto refuse = [&status](const Refusal& refusal) {
+        std::cout.flush();
+        std::cerr << refusal.message << '\n';
+        status = kRefused;
+    };
     for (const std::string& path : command.files) {
         const ChosenFile file = ChosenFromArgument(path);
         const auto outcome = ReadProjectFile(file.realPath, file.fileName);
         if (!outcome.ok()) {
-            std::cout.flush();
-            std::cerr << outcome.refusal().message << '\n';
-            status = kRefused;
+            refuse(outcome.refusal());
             continue;
+        }
+        if (ShowsStartupCVs(command.mode)) {
+            if (const auto cvs = CheckStartupCVs(outcome.value(), file.fileName); !cvs.ok()) {
+                refuse(cvs.refusal());
+                continue;
+            }
         }
         const auto complain = [&](const Outcome<void>& written) {
             if (written.ok()) return;

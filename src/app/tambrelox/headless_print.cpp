@@ -1,6 +1,7 @@
 #include "app/tambrelox/headless_print.h"
 
 #include "core/base/file_bytes.h"
+#include "core/cv/cv_table.h"
 #include "core/project/chosen_file.h"
 #include "core/project/spj_reader.h"
 #include "core/report/cv_printout.h"
@@ -27,6 +28,10 @@ Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
     const auto outcome = ReadProjectFile(file.realPath, file.fileName);
     if (!outcome.ok()) return outcome.refusal();
     const Project& project = outcome.value();
+    if (report == HeadlessReport::CVs) {
+        if (const auto cvs = CheckStartupCVs(project, file.fileName); !cvs.ok())
+            return cvs.refusal();
+    }
     const bool printed =
         PrintToPdf(pdfPath, QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
             switch (report) {

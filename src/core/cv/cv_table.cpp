@@ -3,6 +3,8 @@
 #include <bitset>
 #include <cstddef>
 
+#include "core/project/spj_reader.h"
+
 namespace tambrelox {
 namespace {
 
@@ -32,7 +34,7 @@ void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) 
     const std::uint64_t block = project.entries.at(project.cvEntry).offset;
     for (int cv = 1; cv <= kLastCV; ++cv) {
         const auto n = static_cast<std::size_t>(cv);
-        // The reader refuses a project whose CV values run past the end of the file.
+        // CheckStartupCVs refuses a block cut short before any view gets here.
         const auto value = file.u8(block + kCVStride * n);
         if (!value) return;
         grid.AddRow({{"CV " + std::to_string(cv)},
@@ -41,6 +43,17 @@ void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) 
                      {std::to_string(*value) + " ", *value},
                      {BinaryDigits(*value)}});
     }
+}
+
+Outcome<void> CheckStartupCVs(const Project& project, std::string_view fileName) {
+    const std::size_t entry = project.cvEntry;
+    const std::uint64_t firstCV = std::uint64_t{project.entries.at(entry).offset} + kCVStride;
+    if (project.bytes().contains(firstCV, kCVStride * (kLastCV - 1) + 1)) return {};
+    return Refusal{
+        RefusalKind::NotAProject,
+        ProblemMessage(fileName, "the startup CV values of directory record " +
+                                     std::to_string(entry + 1) + " reach past the end of the file"),
+        Place{Place::In::DirectoryEntry, entry}};
 }
 
 }  // namespace tambrelox

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/outcome.h"
 #include "core/cv/cv_names.h"
 #include "core/grid/grid_model.h"
 #include "core/project/project.h"
@@ -31,5 +32,11 @@ void PrepareCVGrid(GridModel& grid);
 // Adds one row for each CV 1 to 255: label, name, hex, decimal (with a
 // trailing space, its cell carrying the value) and binary.
 void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid);
+
+// Whether all 255 startup CV values lie inside the file. The reader lets a
+// project whose CV block is cut short through, so that its summary, text and
+// clips stay usable; the CV views ask here first and refuse it, naming
+// `fileName` and the directory record.
+[[nodiscard]] Outcome<void> CheckStartupCVs(const Project& project, std::string_view fileName);
 
 }  // namespace tambrelox

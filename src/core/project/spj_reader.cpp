@@ -13,18 +13,12 @@ namespace {
 
 using spj_limits::kRecordSize;
 
-std::string ProblemMessage(std::string_view fileName, const std::string& what) {
-    return "Problem reading " + std::string(fileName) + ": " + what + ". Cannot continue.";
-}
-
 constexpr std::uint64_t kFieldCount = 6;
 constexpr std::uint64_t kHeaderTextOffset = 56;
 constexpr std::uint64_t kTextLength = 72;  // header text and entry names
 constexpr std::uint64_t kDLCodeOffset = 28;
 constexpr std::uint64_t kWaveBitsOffset =
-    34;                                      // low byte of bits-per-sample in a 44-byte wave header
-constexpr std::uint64_t kFirstCVOffset = 2;  // CV n is the first byte of the 2-byte slot n
-constexpr std::uint64_t kCVBytesRead = 509;  // CV 1 at block offset 2 to CV 255 at 510
+    34;  // low byte of bits-per-sample in a 44-byte wave header
 
 // A 24-bit little-endian directory field whose fourth byte must be zero where tested.
 struct Field {
@@ -88,10 +82,6 @@ class DirectoryReader {
         if (auto author = AuthorFromDescriptiveText(file, text.offset)) {
             project_.author = std::move(*author);
             authorShown_ = project_.author;
-        }
-        if (!file.contains(std::uint64_t{project_.entries[*cvEntry].offset} + kFirstCVOffset,
-                           kCVBytesRead)) {
-            return BlockPastEnd(*cvEntry, "startup CV values");
         }
 
         const DirectoryEntry& code = project_.entries[*codeEntry];
@@ -180,6 +170,11 @@ class DirectoryReader {
 };
 
 }  // namespace
+
+std::string ProblemMessage(std::string_view fileName, std::string_view what) {
+    return "Problem reading " + std::string(fileName) + ": " + std::string(what) +
+           ". Cannot continue.";
+}
 
 std::string CorruptionMessage(std::string_view fileName) {
     return "Problem extracting Header Info from " + std::string(fileName) +

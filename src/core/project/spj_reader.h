@@ -16,11 +16,16 @@ inline constexpr std::uint64_t kMaxEntries = 201;  // directory entries 0 to 200
 inline constexpr int kMaxEntryType = 32767;        // an entry type is a 16-bit signed value
 }  // namespace spj_limits
 
+// The message for a file that cannot be read as a project, saying `what` is wrong with it.
+[[nodiscard]] std::string ProblemMessage(std::string_view fileName, std::string_view what);
+
 // The message for a file whose directory or program code does not hold together.
 [[nodiscard]] std::string CorruptionMessage(std::string_view fileName);
 
 // Turns a file's bytes into a project, or refuses them as not a project,
-// naming the directory entry or file offset at fault where there is one.
+// naming the directory entry or file offset at fault where there is one. The
+// startup CV values are not checked here: only the CV views need them (see
+// CheckStartupCVs).
 // `fileName` is the lower-case name the messages use.
 [[nodiscard]] Outcome<Project> ReadProject(std::vector<std::uint8_t> data,
                                            std::string_view fileName);

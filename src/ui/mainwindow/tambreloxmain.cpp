@@ -21,6 +21,7 @@
 
 #include "core/base/text.h"
 #include "core/base/title_line.h"
+#include "core/cv/cv_table.h"
 #include "core/grid/summary_grid.h"
 #include "core/project/chosen_file.h"
 #include "core/project/spj_reader.h"
@@ -295,6 +296,12 @@ void TambreloxMain::Command1_Click() {
 }
 
 void TambreloxMain::Command5_Click() {
+    if (!session_.project) return;
+    // Loading let a CV block cut short through for the other windows' sake.
+    if (const auto cvs = CheckStartupCVs(*session_.project, session_.SPJFileName); !cvs.ok()) {
+        dialogs_.Critical(this, FromUtf8(cvs.refusal().message));
+        return;
+    }
     cvShow_.Open();
 }
 

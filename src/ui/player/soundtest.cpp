@@ -15,6 +15,7 @@
 #include "core/sound/clip_file_name.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
+#include "ui/shared/program_picture.h"
 #include "ui/shared/widget_factory.h"
 
 namespace tambrelox {
@@ -82,11 +83,13 @@ void SoundTest::buildControls() {
     wavFile->setMinimumWidth(220);
     fmtlabel = MakeLabel(this, "fmtlabel");
     lblPlayLen = MakeLabel(this, "lblPlayLen");
+    // Its place is kept while hidden, so the window is sized for the whole
+    // note and nothing moves when a long clip shows it.
     lblSizeNote =
         MakeLabel(this, "lblSizeNote",
                   "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
                   "'Premium' decoders",
-                  {.colour = Qt::red});
+                  {.colour = Qt::red, .keepPlaceWhenHidden = true});
     lblSizeNote->setWordWrap(true);
     cmdPlay = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
     cmdrepeat = MakeButton(this, "cmdrepeat", "~10 Sec Repeat Play");
@@ -95,6 +98,8 @@ void SoundTest::buildControls() {
     cmdQuit = MakeButton(this, "cmdQuit", "Return to Menu", {.colour = Qt::red});
     RedNote = MakeLabel(this, "RedNote");
     RedNote->setPixmap(RedNotePicture());
+    Image1 = MakeLabel(this, "Image1");
+    Image1->setPixmap(ProgramPicture());
     Label1 = MakeLabel(this, "Label1", {}, {.colour = QColor(0, 0, 255)});
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -118,6 +123,7 @@ void SoundTest::buildControls() {
     layout->addWidget(cmdStop, 5, 1, 1, 2);
     layout->addWidget(cmdSave, 6, 1, 1, 2);
     layout->addWidget(lblSizeNote, 7, 1, 1, 2);
+    layout->addWidget(Image1, 8, 1, 1, 2, Qt::AlignCenter);
     layout->setRowStretch(8, 1);
     layout->addWidget(cmdQuit, 9, 1, 1, 2);
     layout->addWidget(Label1, 10, 0, 1, 3);
@@ -130,6 +136,10 @@ void SoundTest::Form_Load() {
             SoundList->addItem(FromWindows1252(project_->entries[clip.entry].name));
         }
     }
+    // Told outright that no line is current, the list does not make its first
+    // line current, and so pick a clip, when it takes the focus: the first
+    // arrow key or click picks one.
+    SoundList->setCurrentIndex({});
     setWindowTitle("Play Sound Clips from  " + QString::fromStdString(state_.SPJFileName));
     Label1->setText(
         QString::fromUtf8(kTitleLine.data(), static_cast<qsizetype>(kTitleLine.size())));

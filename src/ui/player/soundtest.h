@@ -71,6 +71,7 @@ class SoundTest : public QWidget {
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdQuit = nullptr;
     QLabel* RedNote = nullptr;
+    QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
 };
 

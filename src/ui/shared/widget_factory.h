@@ -15,7 +15,7 @@ namespace tambrelox {
 // How a control looks; what is left unset comes from its window.
 struct ControlLook {
     std::optional<QFont> font{};
-    std::optional<QColor> colour{};    // the text of a label, the face of a button
+    std::optional<QColor> colour{};    // the text of a label, the solid face of a button
     bool keepPlaceWhenHidden = false;  // so that nothing around it moves when it is hidden
 };
 

@@ -7,6 +7,7 @@
 
 #include "core/project/spj_reader.h"
 #include "spj_builder.h"
+#include "test_files.h"
 
 namespace tambrelox {
 namespace {
@@ -52,8 +53,8 @@ TEST(BuildCVRows, OneRowPerCVWithItsNameAndValueInEveryBase) {
 }
 
 TEST(BuildCVRows, StopsWhereTheFileEnds) {
-    // The reader refuses such a file; a project put together by hand must still not be read past
-    // its end.
+    // The views refuse such a file first; a project put together by hand must still not be read
+    // past its end.
     Project project;
     project.data.assign(20, 7);
     project.entries.push_back({3, 0, 10, 0, 0, 0, "CVS", 0});
@@ -62,6 +63,39 @@ TEST(BuildCVRows, StopsWhereTheFileEnds) {
     BuildCVRows(project, CVNames{}, grid);
     ASSERT_EQ(grid.Rows(), 5);  // CV 1 to 4 at offsets 12 to 18
     EXPECT_EQ(grid.Cell(4, cv_column::kHex), "07");
+}
+
+// A project ending in a startup CV block of `length` bytes.
+Outcome<Project> EndingInCVs(std::size_t length) {
+    fixture::SpjBuilder builder;
+    builder.Code(fixture::ProgramCode().End())
+        .Text("t")
+        .Entry({3, 0, std::vector<std::uint8_t>(length, 1), 512, 0, "CVS"});
+    return ReadProject(builder.Build(), "cut.spj");
+}
+
+TEST(CheckStartupCVs, ABlockCutShortLoadsButIsRefusedToTheCVViews) {
+    const auto whole = EndingInCVs(511);  // CV 255 is the block's byte 510
+    ASSERT_TRUE(whole.ok());
+    EXPECT_TRUE(CheckStartupCVs(whole.value(), "cut.spj").ok());
+
+    const auto cut = EndingInCVs(510);
+    ASSERT_TRUE(cut.ok()) << cut.refusal().message;
+    const auto refused = CheckStartupCVs(cut.value(), "cut.spj");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.refusal().message,
+              "Problem reading cut.spj: the startup CV values of directory record 3 reach past the "
+              "end of the file. Cannot continue.");
+    EXPECT_EQ(refused.refusal().place, (Place{Place::In::DirectoryEntry, 2}));
+    EXPECT_EQ(refused.refusal().kind, RefusalKind::NotAProject);
+
+    // A block starting past the end of the file altogether.
+    auto bytes = fixture::MinimalProject().Build();
+    testkit::PutField(bytes, fixture::SpjBuilder::RecordOffset(3) + 8,
+                      static_cast<std::uint32_t>(bytes.size() + 10));
+    const auto beyond = ReadProject(bytes, "beyond.spj");
+    ASSERT_TRUE(beyond.ok());
+    EXPECT_FALSE(CheckStartupCVs(beyond.value(), "beyond.spj").ok());
 }
 
 }  // namespace

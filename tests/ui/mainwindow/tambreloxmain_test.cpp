@@ -304,6 +304,36 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     EXPECT_TRUE(dialogs.information.empty());
 }
 
+// Only the CV window reads the startup CV block: a block cut short keeps the
+// rest of the project usable and refuses that window alone.
+TEST_F(TambreloxMainTest, ACVBlockCutShortShowsTheSummaryAndRefusesOnlyTheCVWindow) {
+    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
+    EXPECT_TRUE(dialogs.critical.empty());
+    EXPECT_TRUE(Shown("WavefileGrid"));
+    EXPECT_EQ(Grid()->model()->rowCount(), 2 + 8);
+    EXPECT_EQ(ProjectButtons(), kAllEnabled);
+
+    Button("Command5")->click();
+    EXPECT_EQ(dialogs.critical,
+              std::vector<QString>{"Problem reading cut.spj: the startup CV values of directory "
+                                   "record 6 reach past the end of the file. Cannot continue."});
+    EXPECT_TRUE(OpenWindows("CVShow").empty());
+    EXPECT_FALSE(session.CVShowing);
+
+    Button("Command7")->click();
+    Button("Command8")->click();
+    EXPECT_EQ(OpenWindows("SPJText").size(), 1U);
+    EXPECT_EQ(OpenWindows("SoundTest").size(), 1U);
+    EXPECT_EQ(dialogs.critical.size(), 1U);
+}
+
+TEST_F(TambreloxMainTest, GetAndQuitAreDrawnSolidGreenAndRed) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    testkit::ExpectSolidFace(*Button("Command2"), QColor(0, 192, 0), Qt::black);
+    testkit::ExpectSolidFace(*Button("Command3"), QColor(255, 0, 0), Qt::black);
+}
+
 TEST_F(TambreloxMainTest, ShortcutsOpenPrintAndQuit) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -2,15 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 
 #include "core/base/title_line.h"
 #include "core/sound/repeat_wave.h"
 #include "fake_user_dialogs.h"
 #include "player_fixtures.h"
+#include "qstring_printer.h"
+#include "ui/shared/program_picture.h"
 #include "widget_probe.h"
 
 namespace tambrelox {
@@ -111,28 +117,78 @@ class SoundTestWindow : public ::testing::Test {
     QPointer<SoundTest> window;
 };
 
-TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndNothingSelected) {
+// What nothing chosen looks like is checked where the window is activated, as
+// a user meets it (SoundTestOpening).
+TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndItsFixedTexts) {
     EXPECT_EQ(window->windowTitle(), "Play Sound Clips from  loco.spj");
     EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
     auto* list = Child<QListWidget>(*window, "SoundList");
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
     EXPECT_EQ(lines, QStringList({"short.wav", "edge.wav", "long.wav", "wide.wav", "odd.wav"}));
-    EXPECT_EQ(text("wavFile"), "- None -");
-    EXPECT_EQ(text("fmtlabel"), "");
-    EXPECT_EQ(text("lblPlayLen"), "");
     EXPECT_EQ(text("Label1").toStdString(), kTitleLine);
     EXPECT_EQ(text("lblSizeNote"),
               "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
               "'Premium' decoders");
     EXPECT_FALSE(shown("lblSizeNote"));
     EXPECT_FALSE(shown("RedNote"));
-    EXPECT_FALSE(enabled("cmdPlay"));
     EXPECT_TRUE(shown("cmdrepeat"));
-    EXPECT_FALSE(enabled("cmdrepeat"));
     EXPECT_FALSE(shown("cmdStop"));
-    EXPECT_FALSE(enabled("cmdSave"));
     EXPECT_EQ(Child<QPushButton>(*window, "cmdQuit")->text(), "Return to Menu");
+}
+
+// Every file written below `folder`.
+std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> files;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
+        if (item.is_regular_file()) files.push_back(item.path().filename());
+    }
+    return files;
+}
+
+// The window as the user meets it: activated, the keyboard in the list. Nothing
+// is chosen or written until the first Down arrow or click picks a clip.
+TEST(SoundTestOpening, NothingIsChosenOrWrittenUntilTheFirstDownArrowOrClick) {
+    using Pick = std::function<void(QListWidget&)>;
+    const std::pair<Pick, QString> picks[] = {
+        {[](QListWidget& list) { QTest::keyClick(&list, Qt::Key_Down); }, "short.wav"},
+        {[](QListWidget& list) {
+             QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                               list.visualItemRect(list.item(1)).center());
+         },
+         "edge.wav"},
+    };
+    for (const auto& [pick, picked] : picks) {
+        SCOPED_TRACE(picked.toStdString());
+        const ScratchFolder scratch;
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QByteArray::fromStdString(scratch.path().string()));
+        SessionState state;
+        state.project = PlayerProject();
+        testkit::FakeUserDialogs dialogs;
+        SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
+        saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+        auto* list = Child<QListWidget>(window, "SoundList");
+        EXPECT_EQ(QApplication::focusWidget(), list);
+        EXPECT_EQ(list->currentRow(), -1);
+        EXPECT_TRUE(list->selectedItems().isEmpty());
+        EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), "- None -");
+        EXPECT_EQ(Child<QLabel>(window, "fmtlabel")->text(), "");
+        EXPECT_EQ(Child<QLabel>(window, "lblPlayLen")->text(), "");
+        for (const char* button : {"cmdPlay", "cmdrepeat", "cmdSave"}) {
+            EXPECT_FALSE(Child(window, button)->isEnabled()) << button;
+        }
+        EXPECT_TRUE(FilesBelow(scratch.path()).empty());
+
+        pick(*list);
+        EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), picked);
+        EXPECT_TRUE(Child(window, "cmdPlay")->isEnabled() && Child(window, "cmdSave")->isEnabled());
+        EXPECT_EQ(FilesBelow(scratch.path()), std::vector<std::filesystem::path>{"TempSound.wav"});
+        EXPECT_TRUE(dialogs.critical.empty());
+    }
 }
 
 TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
@@ -156,6 +212,34 @@ TEST_F(SoundTestWindow, NoteShowsPastElevenPointEightSecondsAndStays) {
     EXPECT_TRUE(shown("lblSizeNote"));
     select(0);
     EXPECT_TRUE(shown("lblSizeNote"));
+}
+
+// The note keeps its place while hidden: the window opens tall enough for all
+// of it, wrapped, and nothing moves when a long clip shows it.
+TEST_F(SoundTestWindow, TheWholeSizeNoteFitsTheWindowAsItOpens) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QRect quitBefore = Child(*window, "cmdQuit")->geometry();
+    select(2);
+    QCoreApplication::sendPostedEvents();
+    auto* note = Child<QLabel>(*window, "lblSizeNote");
+    ASSERT_TRUE(note->isVisible());
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    const QRect area = note->contentsRect();
+    const QRect needed = note->fontMetrics().boundingRect(
+        QRect(area.topLeft(), QSize(area.width(), 10000)), Qt::TextWordWrap, note->text());
+    EXPECT_LE(needed.width(), area.width());
+    EXPECT_LE(needed.height(), area.height());
+    EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), quitBefore);
+}
+
+TEST_F(SoundTestWindow, ShowsTheProgramPictureAndASolidRedReturnButton) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    auto* picture = Child<QLabel>(*window, "Image1");
+    EXPECT_TRUE(picture->isVisible());
+    EXPECT_EQ(picture->pixmap().cacheKey(), ProgramPicture().cacheKey());
+    EXPECT_GE(picture->width(), 205);
+    EXPECT_GE(picture->height(), 205);
+    testkit::ExpectSolidFace(*Child(*window, "cmdQuit"), QColor(255, 0, 0), Qt::black);
 }
 
 TEST_F(SoundTestWindow, UnknownDepthKeepsTheFormatTextShownBefore) {
@@ -301,7 +385,6 @@ TEST(SoundTestAlone, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPla
 TEST_F(SoundTestWindow, Screenshot) {
     select(2);
     click("cmdrepeat");
-    window->resize(window->sizeHint());
     testkit::SaveScreenshot(*window, "soundtest.png");
 }
 
