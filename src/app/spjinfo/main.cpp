@@ -6,6 +6,7 @@
 #include "app/spjinfo/command_line.h"
 #include "app/spjinfo/summary_output.h"
 #include "app/spjinfo/viewer_output.h"
+#include "core/base/file_bytes.h"
 #include "core/base/title_line.h"
 #include "core/project/chosen_file.h"
 #include "core/project/spj_reader.h"
@@ -15,6 +16,14 @@ namespace {
 constexpr int kRefused = 1;
 constexpr int kUsageError = 2;
 
+// Standard output flushed; false, said on stderr, when it could not all be written.
+bool OutputWritten() {
+    const auto flushed = tambrelox::FlushOutput(std::cout);
+    if (flushed.ok()) return true;
+    std::cerr << "spjinfo: write error: " << flushed.refusal().message << '\n';
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -22,17 +31,17 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const auto parsed = spjinfo::ParseCommandLine({argv + 1, argv + argc});
     if (!parsed.ok()) {
-        std::cerr << "spjinfo: " << parsed.refusal().message << "\n\n" << spjinfo::UsageText();
+        std::cerr << "spjinfo: " << parsed.refusal().message << "\nTry 'spjinfo --help'.\n";
         return kUsageError;
     }
     const spjinfo::CommandLine& command = parsed.value();
     if (command.request == spjinfo::Request::Help) {
         std::cout << spjinfo::UsageText();
-        return 0;
+        return OutputWritten() ? 0 : kRefused;
     }
     if (command.request == spjinfo::Request::Version) {
         std::cout << "spjinfo " << kVersion << '\n';
-        return 0;
+        return OutputWritten() ? 0 : kRefused;
     }
 
     const NumberFormat format = NumberFormat::FromUserLocale();
@@ -42,20 +51,20 @@ int main(int argc, char** argv) {
         if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page
     };
     for (const std::string& path : command.files) {
+        // Output so far goes out before the message, which names the file as given.
+        const auto complain = [&](const Refusal& refusal) {
+            if (!OutputWritten()) return false;
+            std::cerr << "spjinfo: " << path << ": " << refusal.message << '\n';
+            status = kRefused;
+            return true;
+        };
         const ChosenFile file = ChosenFromArgument(path);
         const auto outcome = ReadProjectFile(file.realPath, file.fileName);
         if (!outcome.ok()) {
-            std::cout.flush();
-            std::cerr << outcome.refusal().message << '\n';
-            status = kRefused;
+            if (!complain(outcome.refusal())) return kRefused;
             continue;
         }
-        const auto complain = [&](const Outcome<void>& written) {
-            if (written.ok()) return;
-            std::cout.flush();
-            std::cerr << "spjinfo: " << written.refusal().message << '\n';
-            status = kRefused;
-        };
+        Outcome<void> written;
         switch (command.mode) {
             case spjinfo::OutputMode::Summary:
                 spjinfo::WriteSummaryText(std::cout, file, outcome.value(), format);
@@ -77,14 +86,19 @@ int main(int argc, char** argv) {
                 StartReport();
                 spjinfo::WriteCVReport(std::cout, file, outcome.value());
                 break;
+            case spjinfo::OutputMode::ClipList:
+                spjinfo::WriteClipList(std::cout, outcome.value(), format);
+                break;
             case spjinfo::OutputMode::ExtractClips:
-                complain(spjinfo::ExtractClips(std::cout, outcome.value(), command.extractFolder));
+                written = spjinfo::ExtractClips(std::cout, outcome.value(), command.extractFolder);
                 break;
             case spjinfo::OutputMode::RepeatWave:
-                complain(spjinfo::WriteRepeatWaveFile(outcome.value(), command.repeatLine,
-                                                      command.repeatOutput, file.realPath));
+                written =
+                    spjinfo::WriteRepeatWaveFile(std::cout, outcome.value(), command.repeatClip,
+                                                 command.repeatOutput, file.realPath);
                 break;
         }
+        if (!written.ok() && !complain(written.refusal())) return kRefused;
     }
-    return status;
+    return OutputWritten() ? status : kRefused;
 }

@@ -19,31 +19,36 @@ std::optional<HeadlessReport> HeadlessReportNamed(const QString& name) {
 }
 
 Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                             const QString& pdfPath, const NumberFormat& format) {
+                             const std::string& pdfPath, const NumberFormat& format,
+                             std::ostream& standardOutput) {
     const ChosenFile file = ChosenFromArgument(spjPath);
-    if (IsSameFile(pdfPath.toStdString(), file.realPath)) {
+    const bool toStandardOutput = pdfPath == kStandardOutput;
+    if (!toStandardOutput && IsSameFile(pdfPath, file.realPath)) {
         return Refusal{RefusalKind::CannotWrite, "Will not print over the project itself"};
     }
     const auto outcome = ReadProjectFile(file.realPath, file.fileName);
     if (!outcome.ok()) return outcome.refusal();
     const Project& project = outcome.value();
-    const bool printed =
-        PrintToPdf(pdfPath, QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
-            switch (report) {
-                case HeadlessReport::Summary:
-                    PrintProjectSummary(printer, file, project, format, PrintedNow());
-                    break;
-                case HeadlessReport::CVs:
-                    PrintProjectCVs(printer, file, project, PrintedNow());
-                    break;
-                case HeadlessReport::Text:
-                    PrintDescriptiveText(printer, project.descriptiveText());
-                    break;
-            }
-        });
-    if (!printed) {
-        return Refusal{RefusalKind::CannotWrite, "Cannot write " + pdfPath.toStdString()};
+    const auto pdf = PrintedPdf(QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
+        switch (report) {
+            case HeadlessReport::Summary:
+                PrintProjectSummary(printer, file, project, format, PrintedNow());
+                break;
+            case HeadlessReport::CVs:
+                PrintProjectCVs(printer, file, project, PrintedNow());
+                break;
+            case HeadlessReport::Text:
+                PrintDescriptiveText(printer, project.descriptiveText());
+                break;
+        }
+    });
+    if (!pdf.ok()) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot write " + pdfPath + ": " + pdf.refusal().message};
     }
+    if (!toStandardOutput) return WriteWholeFile(pdfPath, pdf.value());
+    standardOutput.write(reinterpret_cast<const char*>(pdf.value().data()),
+                         static_cast<std::streamsize>(pdf.value().size()));
     return {};
 }
 

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 namespace tambrelox {
@@ -68,19 +69,54 @@ Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& pa
 
 Outcome<void> WriteWholeFile(const std::filesystem::path& path,
                              std::span<const std::uint8_t> bytes) {
-    const Refusal cannot{RefusalKind::CannotWrite, "cannot write " + path.string()};
-    FileDescriptor file(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (!file.valid()) return cannot;
+    const auto cannot = [&path](int error) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot write " + path.string() + ": " + std::strerror(error)};
+    };
+    // A planted link is refused rather than replaced, so whoever planted it
+    // learns nothing was written.
+    struct stat target {};
+    const bool replacing = ::lstat(path.c_str(), &target) == 0;
+    if (replacing && S_ISLNK(target.st_mode)) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot write " + path.string() + ": it is a symbolic link"};
+    }
+    // Written beside the target and renamed over it only once complete, so a
+    // failure never leaves half a file or spoils the one that was there.
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::string temporary = (folder / ".tambrelox-XXXXXX").string();
+    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.valid()) return cannot(errno);
+    const auto abandon = [&](int error) {
+        ::unlink(temporary.c_str());
+        return cannot(error);
+    };
+    // A replaced file keeps its permissions; a new one gets what open() would give it.
+    mode_t mode = 0;
+    if (replacing) {
+        mode = target.st_mode & 07777;
+    } else {
+        mode = ::umask(0);
+        ::umask(mode);
+        mode = 0644 & ~mode;
+    }
+    if (::fchmod(file.get(), mode) != 0) return abandon(errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
         if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return cannot;
+        if (put <= 0) return abandon(put < 0 ? errno : EIO);
         done += static_cast<std::size_t>(put);
     }
-    if (!file.close()) return cannot;
+    if (::fsync(file.get()) != 0 || !file.close()) return abandon(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) return abandon(errno);
     return {};
+}
+
+Outcome<void> FlushOutput(std::ostream& out) {
+    if (out.flush()) return {};
+    // A stream stops writing at its first failure, so errno still holds its reason.
+    return Refusal{RefusalKind::CannotWrite, std::strerror(errno != 0 ? errno : EIO)};
 }
 
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

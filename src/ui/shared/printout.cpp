@@ -7,7 +7,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
+#include "core/base/file_bytes.h"
 #include "ui/shared/printer_pages.h"
 #include "ui/shared/user_dialogs.h"
 
@@ -31,6 +33,29 @@ bool PrintOn(QPrinter& printer, const Printout& printout) {
     return !columns.failed();
 }
 
+// Prints on `printer`, which writes a file, into a temporary file instead:
+// the bytes that file holds once the printout has ended.
+Outcome<std::vector<std::uint8_t>> PrintedFileBytes(QPrinter& printer, const Printout& printout) {
+    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("tambrelox-XXXXXX.pdf")));
+    if (!file.open()) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot make a temporary file: " + file.errorString().toStdString()};
+    }
+    printer.setOutputFileName(file.fileName());
+    if (!PrintOn(printer, printout)) {
+        return Refusal{RefusalKind::CannotWrite, "the printout could not be made"};
+    }
+    const QByteArray bytes = file.readAll();
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+// A printout into a file goes there whole or not at all.
+Outcome<void> PrintIntoFile(QPrinter& printer, const Printout& printout, const QString& path) {
+    const auto bytes = PrintedFileBytes(printer, printout);
+    if (!bytes.ok()) return bytes.refusal();
+    return WriteWholeFile(path.toStdString(), bytes.value());
+}
+
 }  // namespace
 
 void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& documentName,
@@ -44,15 +69,27 @@ void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& docum
     }
     PrepareReportPrinter(printer, documentName);
     if (!dialogs.SetUpPrinter(parent, printer)) return;
-    PrintOn(printer, printout);
+    const QString file = printer.outputFileName();
+    if (file.isEmpty()) {
+        PrintOn(printer, printout);
+    } else {
+        static_cast<void>(PrintIntoFile(printer, printout, file));  // silent, as a printer is
+    }
 }
 
-bool PrintToPdf(const QString& pdfPath, const QString& documentName, const Printout& printout) {
+Outcome<std::vector<std::uint8_t>> PrintedPdf(const QString& documentName,
+                                              const Printout& printout) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFileName(pdfPath);
-    printer.setOutputFormat(QPrinter::PdfFormat);  // whatever the file's suffix
+    printer.setOutputFormat(QPrinter::PdfFormat);
     PrepareReportPrinter(printer, documentName);
-    return PrintOn(printer, printout);
+    return PrintedFileBytes(printer, printout);
+}
+
+Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
+                         const Printout& printout) {
+    const auto bytes = PrintedPdf(documentName, printout);
+    if (!bytes.ok()) return bytes.refusal();
+    return WriteWholeFile(pdfPath.toStdString(), bytes.value());
 }
 
 QString ProposedPdfPath(const QString& documentName) {
