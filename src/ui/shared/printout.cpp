@@ -33,6 +33,23 @@ bool PrintOn(QPrinter& printer, const Printout& printout) {
     return !columns.failed();
 }
 
+// The PDF engine does not report a failed write, so a file is checked for
+// having come out whole: it ends with its trailer, and the offset the trailer
+// gives for the cross-reference table, counted by the engine as it wrote,
+// points at that table in the file.
+bool IsWholePdf(const QByteArray& pdf) {
+    static const QByteArray kStart("startxref\n");
+    static const QByteArray kEnd("\n%%EOF\n");
+    if (!pdf.endsWith(kEnd)) return false;
+    const qsizetype start = pdf.lastIndexOf(kStart);
+    if (start < 0) return false;
+    bool isNumber = false;
+    const qsizetype numberAt = start + kStart.size();
+    const qlonglong xref =
+        pdf.mid(numberAt, pdf.size() - kEnd.size() - numberAt).trimmed().toLongLong(&isNumber);
+    return isNumber && xref >= 0 && pdf.mid(xref, 5) == "xref\n";
+}
+
 // Prints on `printer`, which writes a file, into a temporary file instead:
 // the bytes that file holds once the printout has ended.
 Outcome<std::vector<std::uint8_t>> PrintedFileBytes(QPrinter& printer, const Printout& printout) {
@@ -46,6 +63,9 @@ Outcome<std::vector<std::uint8_t>> PrintedFileBytes(QPrinter& printer, const Pri
         return Refusal{RefusalKind::CannotWrite, "the printout could not be made"};
     }
     const QByteArray bytes = file.readAll();
+    if (!IsWholePdf(bytes)) {
+        return Refusal{RefusalKind::CannotWrite, "the printout could not be written whole"};
+    }
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
