@@ -13,6 +13,7 @@ void WriteRow(std::ostream& out, const std::vector<std::string_view>& cells) {
 
 void WriteGridRow(std::ostream& out, const GridModel& grid, int row) {
     std::vector<std::string_view> cells;
+    cells.reserve(static_cast<std::size_t>(grid.Cols()));
     for (int col = 0; col < grid.Cols(); ++col) cells.emplace_back(grid.Cell(row, col));
     WriteRow(out, cells);
 }

@@ -38,6 +38,13 @@ Refusal CannotRead(std::uint64_t offset) {
             Place{Place::In::FileOffset, offset}};
 }
 
+// What open() with 0644 gives a new file: mkstemp() makes its file private.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);  // the mask can only be read by setting it
+    ::umask(mask);
+    return 0644 & ~mask;
+}
+
 }  // namespace
 
 Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
@@ -73,8 +80,7 @@ Outcome<void> WriteWholeFile(const std::filesystem::path& path,
         return Refusal{RefusalKind::CannotWrite,
                        "cannot write " + path.string() + ": " + std::strerror(error)};
     };
-    // A planted link is refused rather than replaced, so whoever planted it
-    // learns nothing was written.
+    // A link in the file's place may have been planted there; neither follow nor replace it.
     struct stat target {};
     const bool replacing = ::lstat(path.c_str(), &target) == 0;
     if (replacing && S_ISLNK(target.st_mode)) {
@@ -91,15 +97,8 @@ Outcome<void> WriteWholeFile(const std::filesystem::path& path,
         ::unlink(temporary.c_str());
         return cannot(error);
     };
-    // A replaced file keeps its permissions; a new one gets what open() would give it.
-    mode_t mode = 0;
-    if (replacing) {
-        mode = target.st_mode & 07777;
-    } else {
-        mode = ::umask(0);
-        ::umask(mode);
-        mode = 0644 & ~mode;
-    }
+    // A replaced file keeps its permissions.
+    const mode_t mode = replacing ? target.st_mode & 07777 : NewFileMode();
     if (::fchmod(file.get(), mode) != 0) return abandon(errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
