@@ -29,7 +29,7 @@ Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
     const auto outcome = ReadProjectFile(file.realPath, file.fileName);
     if (!outcome.ok()) return outcome.refusal();
     const Project& project = outcome.value();
-    const auto pdf = PrintedPdf(QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
+    const Printout printout = [&](ColumnPrinter& printer) {
         switch (report) {
             case HeadlessReport::Summary:
                 PrintProjectSummary(printer, file, project, format, PrintedNow());
@@ -41,12 +41,13 @@ Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
                 PrintDescriptiveText(printer, project.descriptiveText());
                 break;
         }
-    });
-    if (!pdf.ok()) {
-        return Refusal{RefusalKind::CannotWrite,
-                       "cannot write " + pdfPath + ": " + pdf.refusal().message};
+    };
+    const QString documentName = QString::fromStdString(file.fileName);
+    if (!toStandardOutput) {
+        return PrintToPdf(QString::fromStdString(pdfPath), documentName, printout);
     }
-    if (!toStandardOutput) return WriteWholeFile(pdfPath, pdf.value());
+    const auto pdf = PrintedPdf(documentName, printout);
+    if (!pdf.ok()) return pdf.refusal();
     standardOutput.write(reinterpret_cast<const char*>(pdf.value().data()),
                          static_cast<std::streamsize>(pdf.value().size()));
     return {};

@@ -70,10 +70,12 @@ Outcome<std::vector<std::uint8_t>> PrintedFileBytes(QPrinter& printer, const Pri
 }
 
 // A printout into a file goes there whole or not at all.
-Outcome<void> PrintIntoFile(QPrinter& printer, const Printout& printout, const QString& path) {
-    const auto bytes = PrintedFileBytes(printer, printout);
-    if (!bytes.ok()) return bytes.refusal();
-    return WriteWholeFile(path.toStdString(), bytes.value());
+Outcome<void> WritePrinted(const Outcome<std::vector<std::uint8_t>>& printed, const QString& path) {
+    if (!printed.ok()) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot write " + path.toStdString() + ": " + printed.refusal().message};
+    }
+    return WriteWholeFile(path.toStdString(), printed.value());
 }
 
 }  // namespace
@@ -93,7 +95,7 @@ void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& docum
     if (file.isEmpty()) {
         PrintOn(printer, printout);
     } else {
-        static_cast<void>(PrintIntoFile(printer, printout, file));  // silent, as a printer is
+        static_cast<void>(WritePrinted(PrintedFileBytes(printer, printout), file));  // silent too
     }
 }
 
@@ -107,9 +109,7 @@ Outcome<std::vector<std::uint8_t>> PrintedPdf(const QString& documentName,
 
 Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
                          const Printout& printout) {
-    const auto bytes = PrintedPdf(documentName, printout);
-    if (!bytes.ok()) return bytes.refusal();
-    return WriteWholeFile(pdfPath.toStdString(), bytes.value());
+    return WritePrinted(PrintedPdf(documentName, printout), pdfPath);
 }
 
 QString ProposedPdfPath(const QString& documentName) {

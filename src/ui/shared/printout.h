@@ -30,7 +30,7 @@ void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& docum
                                                             const Printout& printout);
 
 // Prints into the PDF file `pdfPath`, replacing it, as WriteWholeFile writes:
-// whole or not at all. Refused, saying why, when it could not be written.
+// whole or not at all. Refused with "cannot write PATH: REASON".
 [[nodiscard]] Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
                                        const Printout& printout);
 
