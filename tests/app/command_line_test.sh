@@ -84,6 +84,7 @@ done <<'TABLE'
 SPJINFO|"$DEMO"
 SPJINFO|--json "$DEMO"
 SPJINFO|--cvs "$DEMO"
+SPJINFO|--cvs "$DEMO" "$DEMO" missing.spj
 SPJINFO|--text "$DEMO"
 SPJINFO|--report summary "$DEMO"
 SPJINFO|--report cvs "$DEMO"

@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
                 break;
         }
         if (!written.ok() && !complain(written.refusal())) return kRefused;
+        // Checked file by file, while errno still tells why a write failed.
+        if (!OutputWritten()) return kRefused;
     }
-    return OutputWritten() ? status : kRefused;
+    return status;
 }
