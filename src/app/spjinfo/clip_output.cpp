@@ -1,10 +1,14 @@
 #include "app/spjinfo/clip_output.h"
 
+#include <charconv>
+#include <optional>
 #include <set>
 #include <string>
 #include <system_error>
 
+#include "app/spjinfo/tab_separated.h"
 #include "core/base/file_bytes.h"
+#include "core/base/text.h"
 #include "core/sound/clip_file_name.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
@@ -36,7 +40,50 @@ std::string UniqueName(const std::filesystem::path& folder, const std::string& n
     return candidate;
 }
 
+// The clip's name as the player lists it.
+std::string ListedName(const Project& project, std::size_t line) {
+    return Windows1252ToUtf8(project.entries[project.summary.clips[line].entry].name);
+}
+
+std::optional<std::size_t> LineNumber(const std::string& text) {
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The line of the player's list `clip` stands for: digits are a line number,
+// anything else a name that must name exactly one clip.
+Outcome<std::size_t> PlayerLine(const Project& project, const std::string& clip) {
+    const std::size_t lines = project.summary.clips.size();
+    if (const std::optional<std::size_t> line = LineNumber(clip)) {
+        if (*line < lines) return *line;
+        return Refusal{RefusalKind::BadArgument, "there is no clip on line " + clip +
+                                                     "; the project has " + std::to_string(lines)};
+    }
+    std::optional<std::size_t> found;
+    for (std::size_t line = 0; line < lines; ++line) {
+        if (ListedName(project, line) != clip) continue;
+        if (found) {
+            return Refusal{RefusalKind::BadArgument,
+                           "more than one clip is named " + clip + "; give its line number"};
+        }
+        found = line;
+    }
+    if (!found) return Refusal{RefusalKind::BadArgument, "no clip is named " + clip};
+    return *found;
+}
+
 }  // namespace
+
+void WriteClipList(std::ostream& out, const Project& project, const NumberFormat& format) {
+    const auto& clips = project.summary.clips;
+    for (std::size_t line = 0; line < clips.size(); ++line) {
+        const int bits = project.entries[clips[line].entry].waveBits;
+        WriteRow(out, {std::to_string(line), ListedName(project, line), std::to_string(bits),
+                       PlaySecondsText(clips[line].playSeconds, format)});
+    }
+}
 
 Outcome<void> ExtractClips(std::ostream& out, const Project& project,
                            const std::filesystem::path& folder) {
@@ -58,22 +105,22 @@ Outcome<void> ExtractClips(std::ostream& out, const Project& project,
     return {};
 }
 
-Outcome<void> WriteRepeatWaveFile(const Project& project, std::size_t line,
-                                  const std::filesystem::path& output,
+Outcome<void> WriteRepeatWaveFile(std::ostream& standardOutput, const Project& project,
+                                  const std::string& clip, const std::string& output,
                                   const std::filesystem::path& projectPath) {
-    if (IsSameFile(output, projectPath)) {
+    const bool toStandardOutput = output == kStandardOutput;
+    if (!toStandardOutput && IsSameFile(output, projectPath)) {
         return Refusal{RefusalKind::CannotWrite, "will not write over the project itself"};
     }
-    const auto& clips = project.summary.clips;
-    if (line >= clips.size()) {
-        return Refusal{RefusalKind::BadArgument, "there is no clip on line " +
-                                                     std::to_string(line) + "; the project has " +
-                                                     std::to_string(clips.size())};
-    }
-    const std::size_t entry = clips[line].entry;
+    const auto line = PlayerLine(project, clip);
+    if (!line.ok()) return line.refusal();
+    const std::size_t entry = project.summary.clips[line.value()].entry;
     const auto wave = BuildRepeatWave(project.block(entry), project.entries[entry].waveBits);
     if (!wave.ok()) return wave.refusal();
-    return WriteWholeFile(output, wave.value());
+    if (!toStandardOutput) return WriteWholeFile(output, wave.value());
+    standardOutput.write(reinterpret_cast<const char*>(wave.value().data()),
+                         static_cast<std::streamsize>(wave.value().size()));
+    return {};
 }
 
 }  // namespace tambrelox::spjinfo

@@ -2,11 +2,18 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string>
 
+#include "core/base/number_format.h"
 #include "core/base/outcome.h"
 #include "core/project/project.h"
 
 namespace tambrelox::spjinfo {
+
+// The player's list, one TAB-separated line per clip in directory order: its
+// line number from 0, the name as the player shows it, the bits per sample and
+// the play time in seconds.
+void WriteClipList(std::ostream& out, const Project& project, const NumberFormat& format);
 
 // Writes every sound clip into `folder` (made if missing) under its name,
 // made safe and unique there; names each file written on `out`. Refused when
@@ -14,11 +21,13 @@ namespace tambrelox::spjinfo {
 [[nodiscard]] Outcome<void> ExtractClips(std::ostream& out, const Project& project,
                                          const std::filesystem::path& folder);
 
-// Writes the repeat play wave of the clip on list line `line` (directory
-// order, from 0) to `output`, which must not be the project's own file at
-// `projectPath`. Refused when it could not be.
-[[nodiscard]] Outcome<void> WriteRepeatWaveFile(const Project& project, std::size_t line,
-                                                const std::filesystem::path& output,
+// Writes the repeat play wave of `clip` (a line of the player's list or a
+// clip's name, see WriteClipList) to `output`, or to `standardOutput` when
+// `output` is "-". The output must not be the project's own file at
+// `projectPath`. Refused when it could not be written.
+[[nodiscard]] Outcome<void> WriteRepeatWaveFile(std::ostream& standardOutput,
+                                                const Project& project, const std::string& clip,
+                                                const std::string& output,
                                                 const std::filesystem::path& projectPath);
 
 }  // namespace tambrelox::spjinfo

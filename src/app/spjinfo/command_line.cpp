@@ -1,6 +1,7 @@
 #include "app/spjinfo/command_line.h"
 
-#include <charconv>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -8,8 +9,22 @@
 namespace tambrelox::spjinfo {
 namespace {
 
-constexpr std::string_view kReportOption = "--report";
-constexpr std::string_view kReportJoined = "--report=";
+// An option choosing what the run writes, with the values it takes.
+struct ModeOption {
+    std::string_view name;
+    OutputMode mode;
+    std::size_t values;
+    std::string_view needs;  // what its values are, for the message when they are missing
+};
+constexpr ModeOption kModeOptions[] = {
+    {"--json", OutputMode::Json, 0, ""},
+    {"--cvs", OutputMode::CVTable, 0, ""},
+    {"--text", OutputMode::DescriptiveText, 0, ""},
+    {"--clips", OutputMode::ClipList, 0, ""},
+    {"--report", OutputMode::SummaryReport, 1, "a report name"},
+    {"--extract", OutputMode::ExtractClips, 1, "a folder"},
+    {"--repeat", OutputMode::RepeatWave, 2, "a clip and an output file"},
+};
 
 struct ReportName {
     std::string_view name;
@@ -29,79 +44,79 @@ Refusal Misused(std::string what) {
     return {RefusalKind::BadArgument, std::move(what)};
 }
 
-std::optional<std::size_t> ParseLine(const std::string& text) {
-    std::size_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 Outcome<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine command;
+    // The mode option given and its values: another one is a conflict, the same one again is not.
+    std::optional<std::vector<std::string>> chosen;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        // The values an option takes; false when too few are left.
-        const auto takeValues = [&](std::size_t count) {
-            if (arguments.size() - i - 1 < count) return false;
-            i += count;
-            return true;
-        };
         if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
             command.files.push_back(argument);
-        } else if (argument == "--") {
-            optionsEnded = true;
-        } else if (argument == "--help" || argument == "-h") {
-            command.request = Request::Help;
-        } else if (argument == "--version") {
-            command.request = Request::Version;
-        } else if (argument == "--json") {
-            command.mode = OutputMode::Json;
-        } else if (argument == "--cvs") {
-            command.mode = OutputMode::CVTable;
-        } else if (argument == "--text") {
-            command.mode = OutputMode::DescriptiveText;
-        } else if (argument == kReportOption || argument.starts_with(kReportJoined)) {
-            const bool joined = argument != kReportOption;
-            if (!joined && ++i == arguments.size()) return Misused("--report needs a report name");
-            const std::string_view name =
-                joined ? std::string_view(argument).substr(kReportJoined.size()) : arguments[i];
-            const std::optional<OutputMode> mode = ReportMode(name);
-            if (!mode) return Misused("unknown report " + std::string(name));
-            command.mode = *mode;
-        } else if (argument == "--extract") {
-            if (!takeValues(1)) return Misused("--extract needs a folder");
-            command.mode = OutputMode::ExtractClips;
-            command.extractFolder = arguments[i];
-        } else if (argument == "--repeat") {
-            if (!takeValues(2)) return Misused("--repeat needs a line number and an output file");
-            const auto line = ParseLine(arguments[i - 1]);
-            if (!line)
-                return Misused("--repeat needs a line number from 0, not " + arguments[i - 1]);
-            command.mode = OutputMode::RepeatWave;
-            command.repeatLine = *line;
-            command.repeatOutput = arguments[i];
-        } else {
-            return Misused("unknown option " + argument);
+            continue;
         }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == "--help" || argument == "-h") {
+            command.request = Request::Help;
+            continue;
+        }
+        if (argument == "--version") {
+            command.request = Request::Version;
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const auto option = std::find_if(std::begin(kModeOptions), std::end(kModeOptions),
+                                         [&](const ModeOption& o) { return o.name == name; });
+        if (option == std::end(kModeOptions)) return Misused("unknown option " + argument);
+        std::vector<std::string> given{name};
+        if (equals != std::string::npos) {
+            if (option->values == 0) return Misused(name + " takes no value");
+            given.push_back(argument.substr(equals + 1));
+        }
+        while (given.size() <= option->values) {
+            if (++i == arguments.size()) {
+                return Misused(name + " needs " + std::string(option->needs));
+            }
+            given.push_back(arguments[i]);
+        }
+        if (chosen && *chosen != given) {
+            return Misused((*chosen)[0] + " and " + name + " cannot be given together");
+        }
+        command.mode = option->mode;
+        if (option->mode == OutputMode::SummaryReport) {
+            const std::optional<OutputMode> report = ReportMode(given[1]);
+            if (!report) return Misused("unknown report " + given[1]);
+            command.mode = *report;
+        } else if (option->mode == OutputMode::ExtractClips) {
+            command.extractFolder = given[1];
+        } else if (option->mode == OutputMode::RepeatWave) {
+            command.repeatClip = given[1];
+            command.repeatOutput = given[2];
+        }
+        chosen = std::move(given);
     }
-    if (command.request == Request::Run && command.files.empty()) {
-        return Misused("no SPJ file named");
-    }
-    const bool oneFileOnly =
-        command.mode == OutputMode::ExtractClips || command.mode == OutputMode::RepeatWave;
-    if (command.request == Request::Run && oneFileOnly && command.files.size() != 1) {
-        return Misused("--extract and --repeat take exactly one SPJ file");
+    if (command.request != Request::Run) return command;
+    if (command.files.empty()) return Misused("no SPJ file named");
+    const bool oneFileOnly = command.mode == OutputMode::ExtractClips ||
+                             command.mode == OutputMode::RepeatWave ||
+                             command.mode == OutputMode::ClipList;
+    if (oneFileOnly && command.files.size() != 1) {
+        return Misused((*chosen)[0] + " takes exactly one SPJ file");
     }
     return command;
 }
 
 std::string UsageText() {
     return "Usage: spjinfo [--json | --cvs | --text | --report summary|cvs] FILE...\n"
+           "       spjinfo --clips FILE\n"
            "       spjinfo --extract DIR FILE\n"
-           "       spjinfo --repeat N OUT FILE\n"
+           "       spjinfo --repeat CLIP OUT FILE\n"
            "Shows what is inside SFX sound project (.spj) files.\n"
            "\n"
            "  --json            one JSON object per file and line\n"
@@ -109,14 +124,31 @@ std::string UsageText() {
            "  --text            the descriptive text, byte for byte\n"
            "  --report summary  the printed summary as plain text, a form feed line between pages\n"
            "  --report cvs      the printed list of non-zero CVs, the same way\n"
-           "  --extract DIR     write every sound clip to DIR as a wave file under its name\n"
-           "  --repeat N OUT    write the ten-second repeat wave of clip N (0 is the first)\n"
-           "                    to OUT, as the player plays it\n"
-           "  --help            show this text\n"
+           "  --clips           the player's list: LINE, NAME, BITS and PLAY SECONDS, one\n"
+           "                    TAB-separated line per clip in directory order\n"
+           "  --extract DIR     write every sound clip to DIR as a wave file under its name;\n"
+           "                    a name already there gets \" (2)\", \" (3)\"\n"
+           "  --repeat CLIP OUT write the ten-second repeat wave of CLIP to OUT (replacing\n"
+           "                    it), as the player plays it. CLIP is a line number of the\n"
+           "                    player's list, which is in directory order from 0 (see\n"
+           "                    --clips), or a clip's name as the player lists it; a CLIP\n"
+           "                    of digits only is a line number. OUT - is standard output\n"
+           "  -h, --help        show this text\n"
            "  --version         show the version\n"
            "\n"
-           "Exit status: 0 when every file was shown, 1 when a file was refused, 2 on a usage "
-           "error.\n";
+           "Only one of the options above that choose the output may be given. An option's\n"
+           "value may follow it as the next argument or after '=' (--report=cvs).\n"
+           "\n"
+           "In the plain, --cvs and --clips outputs a TAB, carriage return or line feed\n"
+           "inside a cell is written as \\t, \\r or \\n and a backslash as \\\\; other cells\n"
+           "are written unchanged.\n"
+           "\n"
+           "Files are written whole or not at all: through a temporary file in the same\n"
+           "folder, renamed into place once complete.\n"
+           "\n"
+           "Errors go to standard error as 'spjinfo: FILE: MESSAGE', FILE as it was given.\n"
+           "Exit status: 0 when every file was shown, 1 when a file was refused or output\n"
+           "could not be written ('spjinfo: write error: REASON'), 2 on a usage error.\n";
 }
 
 }  // namespace tambrelox::spjinfo

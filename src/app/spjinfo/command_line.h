@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@ enum class OutputMode {
     DescriptiveText,
     SummaryReport,
     CVReport,
+    ClipList,
     ExtractClips,
     RepeatWave
 };
@@ -24,13 +24,13 @@ struct CommandLine {
     Request request = Request::Run;
     OutputMode mode = OutputMode::Summary;
     std::vector<std::string> files;
-    std::string extractFolder;   // --extract DIR
-    std::size_t repeatLine = 0;  // --repeat N OUT: the clip's line in the player's list
+    std::string extractFolder;  // --extract DIR
+    std::string repeatClip;     // --repeat CLIP OUT: a line of the player's list or a clip's name
     std::string repeatOutput;
 };
 
 // The command line the arguments (without the program's name) make up, or a
-// BadArgument refusal saying what is wrong with them.
+// BadArgument refusal saying in one line what is wrong with them.
 [[nodiscard]] Outcome<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments);
 
 [[nodiscard]] std::string UsageText();

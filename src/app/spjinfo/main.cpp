@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,6 +7,7 @@
 #include "app/spjinfo/command_line.h"
 #include "app/spjinfo/summary_output.h"
 #include "app/spjinfo/viewer_output.h"
+#include "core/base/file_bytes.h"
 #include "core/base/title_line.h"
 #include "core/cv/cv_table.h"
 #include "core/project/chosen_file.h"
@@ -22,24 +24,29 @@ bool ShowsStartupCVs(tambrelox::spjinfo::OutputMode mode) {
            mode == tambrelox::spjinfo::OutputMode::CVReport;
 }
 
-}  // namespace
+// Standard output flushed; false, said on stderr, when it could not all be written.
+bool OutputWritten() {
+    const auto flushed = tambrelox::FlushOutput(std::cout);
+    if (flushed.ok()) return true;
+    std::cerr << "spjinfo: write error: " << flushed.refusal().message << '\n';
+    return false;
+}
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     using namespace tambrelox;
-    std::ios::sync_with_stdio(false);
     const auto parsed = spjinfo::ParseCommandLine({argv + 1, argv + argc});
     if (!parsed.ok()) {
-        std::cerr << "spjinfo: " << parsed.refusal().message << "\n\n" << spjinfo::UsageText();
+        std::cerr << "spjinfo: " << parsed.refusal().message << "\nTry 'spjinfo --help'.\n";
         return kUsageError;
     }
     const spjinfo::CommandLine& command = parsed.value();
     if (command.request == spjinfo::Request::Help) {
         std::cout << spjinfo::UsageText();
-        return 0;
+        return OutputWritten() ? 0 : kRefused;
     }
     if (command.request == spjinfo::Request::Version) {
         std::cout << "spjinfo " << kVersion << '\n';
-        return 0;
+        return OutputWritten() ? 0 : kRefused;
     }
 
     const NumberFormat format = NumberFormat::FromUserLocale();
@@ -48,30 +55,27 @@ int main(int argc, char** argv) {
     const auto StartReport = [&reportsWritten] {
         if (reportsWritten++ > 0) std::cout << "\f\n";  // each report starts a page
     };
-    const auto refuse = [&status](const Refusal& refusal) {
-        std::cout.flush();
-        std::cerr << refusal.message << '\n';
-        status = kRefused;
-    };
     for (const std::string& path : command.files) {
+        // Output so far goes out before the message, which names the file as given.
+        const auto complain = [&](const Refusal& refusal) {
+            if (!OutputWritten()) return false;
+            std::cerr << "spjinfo: " << path << ": " << refusal.message << '\n';
+            status = kRefused;
+            return true;
+        };
         const ChosenFile file = ChosenFromArgument(path);
         const auto outcome = ReadProjectFile(file.realPath, file.fileName);
         if (!outcome.ok()) {
-            refuse(outcome.refusal());
+            if (!complain(outcome.refusal())) return kRefused;
             continue;
         }
         if (ShowsStartupCVs(command.mode)) {
             if (const auto cvs = CheckStartupCVs(outcome.value(), file.fileName); !cvs.ok()) {
-                refuse(cvs.refusal());
+                if (!complain(cvs.refusal())) return kRefused;
                 continue;
             }
         }
-        const auto complain = [&](const Outcome<void>& written) {
-            if (written.ok()) return;
-            std::cout.flush();
-            std::cerr << "spjinfo: " << written.refusal().message << '\n';
-            status = kRefused;
-        };
+        Outcome<void> written;
         switch (command.mode) {
             case spjinfo::OutputMode::Summary:
                 spjinfo::WriteSummaryText(std::cout, file, outcome.value(), format);
@@ -93,14 +97,37 @@ int main(int argc, char** argv) {
                 StartReport();
                 spjinfo::WriteCVReport(std::cout, file, outcome.value());
                 break;
+            case spjinfo::OutputMode::ClipList:
+                spjinfo::WriteClipList(std::cout, outcome.value(), format);
+                break;
             case spjinfo::OutputMode::ExtractClips:
-                complain(spjinfo::ExtractClips(std::cout, outcome.value(), command.extractFolder));
+                written = spjinfo::ExtractClips(std::cout, outcome.value(), command.extractFolder);
                 break;
             case spjinfo::OutputMode::RepeatWave:
-                complain(spjinfo::WriteRepeatWaveFile(outcome.value(), command.repeatLine,
-                                                      command.repeatOutput, file.realPath));
+                written =
+                    spjinfo::WriteRepeatWaveFile(std::cout, outcome.value(), command.repeatClip,
+                                                 command.repeatOutput, file.realPath);
                 break;
         }
+        if (!written.ok() && !complain(written.refusal())) return kRefused;
+        // Checked file by file, while errno still tells why a write failed.
+        if (!OutputWritten()) return kRefused;
     }
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    // Every expected failure is an Outcome; this is for the unexpected (no
+    // memory, a file system error from the library), so that it too ends with
+    // a message and a failure status rather than an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cout.flush();
+        std::cerr << "spjinfo: " << error.what() << '\n';
+        return kRefused;
+    }
 }

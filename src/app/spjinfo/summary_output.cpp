@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/spjinfo/tab_separated.h"
 #include "core/base/text.h"
 #include "core/grid/grid_model.h"
 #include "core/grid/summary_grid.h"
@@ -27,16 +28,12 @@ std::string ShownAuthor(const Project& project) {
 
 void WriteSummaryText(std::ostream& out, const ChosenFile& file, const Project& project,
                       const NumberFormat& format) {
-    out << "SPJ Filename:\t" << Utf8Upper(file.fileName) << '\n'
-        << "From Folder:\t" << file.folder << '\n'
-        << "Author/Owner:\t" << ShownAuthor(project) << '\n'
-        << "This SPJ will run in\t" << project.summary.requirement << '\n';
+    WriteRow(out, {"SPJ Filename:", Utf8Upper(file.fileName)});
+    WriteRow(out, {"From Folder:", file.folder});
+    WriteRow(out, {"Author/Owner:", ShownAuthor(project)});
+    WriteRow(out, {"This SPJ will run in", project.summary.requirement});
     const GridModel grid = SummaryGrid(project, format);
-    for (int row = 0; row < grid.Rows(); ++row) {
-        for (int col = 0; col < grid.Cols(); ++col)
-            out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
-        out << '\n';
-    }
+    for (int row = 0; row < grid.Rows(); ++row) WriteGridRow(out, grid, row);
     out << '\n';
 }
 

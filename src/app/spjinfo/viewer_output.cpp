@@ -1,5 +1,6 @@
 #include "app/spjinfo/viewer_output.h"
 
+#include "app/spjinfo/tab_separated.h"
 #include "core/cv/cv_table.h"
 #include "core/report/cv_printout.h"
 #include "core/report/report_frame.h"
@@ -13,11 +14,7 @@ void WriteCVTable(std::ostream& out, const Project& project) {
     GridModel grid;
     PrepareCVGrid(grid);
     BuildCVRows(project, names, grid);
-    for (int row = 1; row < grid.Rows(); ++row) {
-        for (int col = 0; col < grid.Cols(); ++col)
-            out << (col > 0 ? "\t" : "") << grid.Cell(row, col);
-        out << '\n';
-    }
+    for (int row = 1; row < grid.Rows(); ++row) WriteGridRow(out, grid, row);
 }
 
 void WriteDescriptiveText(std::ostream& out, const Project& project) {

@@ -20,9 +20,11 @@ std::optional<HeadlessReport> HeadlessReportNamed(const QString& name) {
 }
 
 Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                             const QString& pdfPath, const NumberFormat& format) {
+                             const std::string& pdfPath, const NumberFormat& format,
+                             std::ostream& standardOutput) {
     const ChosenFile file = ChosenFromArgument(spjPath);
-    if (IsSameFile(pdfPath.toStdString(), file.realPath)) {
+    const bool toStandardOutput = pdfPath == kStandardOutput;
+    if (!toStandardOutput && IsSameFile(pdfPath, file.realPath)) {
         return Refusal{RefusalKind::CannotWrite, "Will not print over the project itself"};
     }
     const auto outcome = ReadProjectFile(file.realPath, file.fileName);
@@ -32,23 +34,27 @@ Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
         if (const auto cvs = CheckStartupCVs(project, file.fileName); !cvs.ok())
             return cvs.refusal();
     }
-    const bool printed =
-        PrintToPdf(pdfPath, QString::fromStdString(file.fileName), [&](ColumnPrinter& printer) {
-            switch (report) {
-                case HeadlessReport::Summary:
-                    PrintProjectSummary(printer, file, project, format, PrintedNow());
-                    break;
-                case HeadlessReport::CVs:
-                    PrintProjectCVs(printer, file, project, PrintedNow());
-                    break;
-                case HeadlessReport::Text:
-                    PrintDescriptiveText(printer, project.descriptiveText());
-                    break;
-            }
-        });
-    if (!printed) {
-        return Refusal{RefusalKind::CannotWrite, "Cannot write " + pdfPath.toStdString()};
+    const Printout printout = [&](ColumnPrinter& printer) {
+        switch (report) {
+            case HeadlessReport::Summary:
+                PrintProjectSummary(printer, file, project, format, PrintedNow());
+                break;
+            case HeadlessReport::CVs:
+                PrintProjectCVs(printer, file, project, PrintedNow());
+                break;
+            case HeadlessReport::Text:
+                PrintDescriptiveText(printer, project.descriptiveText());
+                break;
+        }
+    };
+    const QString documentName = QString::fromStdString(file.fileName);
+    if (!toStandardOutput) {
+        return PrintToPdf(QString::fromStdString(pdfPath), documentName, printout);
     }
+    const auto pdf = PrintedPdf(documentName, printout);
+    if (!pdf.ok()) return pdf.refusal();
+    standardOutput.write(reinterpret_cast<const char*>(pdf.value().data()),
+                         static_cast<std::streamsize>(pdf.value().size()));
     return {};
 }
 

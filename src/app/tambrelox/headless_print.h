@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "core/base/number_format.h"
@@ -17,10 +18,12 @@ enum class HeadlessReport { Summary, CVs, Text };
 [[nodiscard]] std::optional<HeadlessReport> HeadlessReportNamed(const QString& name);
 
 // Reads the project at `spjPath` and prints `report` of it into the PDF file
-// `pdfPath`, exactly as the windows would print it with numbers in `format`.
-// Refused, worded for the user, when the project cannot be read or the PDF
-// file not written.
+// `pdfPath` (replacing it, whole or not at all), or onto `standardOutput` when
+// `pdfPath` is "-", exactly as the windows would print it with numbers in
+// `format`. Refused, worded for the user, when the project cannot be read or
+// the PDF file not written.
 [[nodiscard]] Outcome<void> PrintFileToPdf(HeadlessReport report, const std::string& spjPath,
-                                           const QString& pdfPath, const NumberFormat& format);
+                                           const std::string& pdfPath, const NumberFormat& format,
+                                           std::ostream& standardOutput);
 
 }  // namespace tambrelox

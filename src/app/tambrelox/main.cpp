@@ -1,13 +1,12 @@
-#include <algorithm>
 #include <iostream>
-#include <string_view>
 
 #include <QApplication>
-#include <QCommandLineParser>
 
+#include "app/tambrelox/command_line.h"
 #include "app/tambrelox/desktop_windows.h"
 #include "app/tambrelox/headless_print.h"
 #include "app/tambrelox/quit_on_signals.h"
+#include "core/base/file_bytes.h"
 #include "core/base/title_line.h"
 #include "core/project/session_state.h"
 #include "ui/mainwindow/tambreloxmain.h"
@@ -16,70 +15,62 @@
 
 namespace {
 
-constexpr int kPrintFailed = 1;
+constexpr int kFailed = 1;
 constexpr int kUsageError = 2;
 
-// A headless printout needs no screen: without a display, draw offscreen
-// rather than fail to start.
-void AllowHeadlessPrinting(int argc, char** argv) {
-    const bool printing = std::any_of(argv + 1, argv + argc, [](const char* argument) {
-        return std::string_view(argument).starts_with("--print");
-    });
-    if (printing && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+// Standard output flushed; false, said on stderr, when it could not all be written.
+bool OutputWritten() {
+    const auto flushed = tambrelox::FlushOutput(std::cout);
+    if (flushed.ok()) return true;
+    std::cerr << "tambrelox: write error: " << flushed.refusal().message << '\n';
+    return false;
+}
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace tambrelox;
-    AllowHeadlessPrinting(argc, argv);
+    // Before any application object: help, version and usage errors need no display.
+    const auto parsed = ParseDesktopCommandLine(Arguments(argc, argv));
+    if (!parsed.ok()) {
+        std::cerr << "tambrelox: " << parsed.refusal().message << "\nTry 'tambrelox --help'.\n";
+        return kUsageError;
+    }
+    const DesktopCommandLine& command = parsed.value();
+    if (command.request == DesktopRequest::Help) {
+        std::cout << DesktopUsageText();
+        return OutputWritten() ? 0 : kFailed;
+    }
+    if (command.request == DesktopRequest::Version) {
+        std::cout << "tambrelox " << kVersion << '\n';
+        return OutputWritten() ? 0 : kFailed;
+    }
+    const NumberFormat numberFormat = NumberFormat::FromUserLocale();
+
+    if (command.printout) {
+        // A printout needs no screen, and must not fail for want of one.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QApplication app(argc, argv);
+        const std::string spj = command.file->toStdString();
+        const auto printed = PrintFileToPdf(*command.printout, spj, command.pdf.toStdString(),
+                                            numberFormat, std::cout);
+        if (!OutputWritten()) return kFailed;
+        if (printed.ok()) return 0;
+        std::cerr << "tambrelox: " << spj << ": " << printed.refusal().message << '\n';
+        return kFailed;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tambrelox"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), kVersion.size()));
     QApplication::setDesktopFileName(QStringLiteral("tambrelox"));
     QApplication::setWindowIcon(ProgramIcon());
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Shows what is inside an SPJ sound project."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption printOption(
-        QStringLiteral("print"),
-        QStringLiteral("Print a report of the file without a window: summary, cvs or text."),
-        QStringLiteral("report"));
-    const QCommandLineOption pdfOption(QStringLiteral("pdf"),
-                                       QStringLiteral("With --print: the PDF file to print into."),
-                                       QStringLiteral("file"));
-    parser.addOption(printOption);
-    parser.addOption(pdfOption);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("Sound project (.spj) to open at start."),
-                                 QStringLiteral("[file]"));
-    parser.process(app);
-    const QStringList files = parser.positionalArguments();
-    const NumberFormat numberFormat = NumberFormat::FromUserLocale();
-    if (files.size() > 1) {
-        std::cerr << "tambrelox: give at most one file\n";
-        return kUsageError;
-    }
-
-    if (parser.isSet(printOption)) {
-        const auto report = HeadlessReportNamed(parser.value(printOption));
-        if (!report || !parser.isSet(pdfOption) || files.size() != 1) {
-            std::cerr << "tambrelox: use --print summary|cvs|text --pdf OUT.pdf FILE.spj\n";
-            return kUsageError;
-        }
-        const auto printed = PrintFileToPdf(*report, files.front().toStdString(),
-                                            parser.value(pdfOption), numberFormat);
-        if (printed.ok()) return 0;
-        std::cerr << printed.refusal().message << '\n';
-        return kPrintFailed;
-    }
-
     // Declared before the windows, so it still stands while they are destroyed.
     QuitOnSignals quitOnSignals;
     SessionState session;
@@ -87,6 +78,6 @@ int main(int argc, char** argv) {
     QtUserDialogs dialogs;
     TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
-    if (!files.isEmpty()) window.OpenProject(files.front());
+    if (command.file) window.OpenProject(*command.file);
     return QApplication::exec();
 }

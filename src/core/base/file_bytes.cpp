@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 namespace tambrelox {
@@ -35,6 +36,13 @@ class FileDescriptor {
 Refusal CannotRead(std::uint64_t offset) {
     return {RefusalKind::CannotRead, "the file cannot be read",
             Place{Place::In::FileOffset, offset}};
+}
+
+// What open() with 0644 gives a new file: mkstemp() makes its file private.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);  // the mask can only be read by setting it
+    ::umask(mask);
+    return 0644 & ~mask;
 }
 
 }  // namespace
@@ -68,19 +76,46 @@ Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& pa
 
 Outcome<void> WriteWholeFile(const std::filesystem::path& path,
                              std::span<const std::uint8_t> bytes) {
-    const Refusal cannot{RefusalKind::CannotWrite, "cannot write " + path.string()};
-    FileDescriptor file(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (!file.valid()) return cannot;
+    const auto cannot = [&path](int error) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot write " + path.string() + ": " + std::strerror(error)};
+    };
+    // A link in the file's place may have been planted there; neither follow nor replace it.
+    struct stat target {};
+    const bool replacing = ::lstat(path.c_str(), &target) == 0;
+    if (replacing && S_ISLNK(target.st_mode)) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot write " + path.string() + ": it is a symbolic link"};
+    }
+    // Written beside the target and renamed over it only once complete, so a
+    // failure never leaves half a file or spoils the one that was there.
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::string temporary = (folder / ".tambrelox-XXXXXX").string();
+    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.valid()) return cannot(errno);
+    const auto abandon = [&](int error) {
+        ::unlink(temporary.c_str());
+        return cannot(error);
+    };
+    // A replaced file keeps its permissions.
+    const mode_t mode = replacing ? target.st_mode & 07777 : NewFileMode();
+    if (::fchmod(file.get(), mode) != 0) return abandon(errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
         if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return cannot;
+        if (put <= 0) return abandon(put < 0 ? errno : EIO);
         done += static_cast<std::size_t>(put);
     }
-    if (!file.close()) return cannot;
+    if (::fsync(file.get()) != 0 || !file.close()) return abandon(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) return abandon(errno);
     return {};
+}
+
+Outcome<void> FlushOutput(std::ostream& out) {
+    if (out.flush()) return {};
+    // A stream stops writing at its first failure, so errno still holds its reason.
+    return Refusal{RefusalKind::CannotWrite, std::strerror(errno != 0 ? errno : EIO)};
 }
 
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "core/base/outcome.h"
@@ -19,11 +21,19 @@ inline constexpr std::uint64_t kLargestFileRead = std::uint64_t{64} * 1024 * 102
 // it stopped at.
 [[nodiscard]] Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path);
 
-// Creates or truncates `path` and writes `bytes` to it unchanged. A symbolic
-// link in place of the file is refused rather than followed, so a planted link
-// cannot send the bytes elsewhere. The refusal reads "cannot write PATH".
+// What a command line names an output file to mean standard output.
+inline constexpr std::string_view kStandardOutput = "-";
+
+// Creates or replaces `path` with `bytes` unchanged, through a temporary file
+// in the same folder that is synced and renamed into place: a failure leaves
+// any file that was there untouched and no partial one. A symbolic link in
+// place of the file is refused. The refusal reads "cannot write PATH: REASON".
 [[nodiscard]] Outcome<void> WriteWholeFile(const std::filesystem::path& path,
                                            std::span<const std::uint8_t> bytes);
+
+// Flushes `out` (standard output); refused, with the system's reason as the
+// whole message, when anything written to it since it was opened failed.
+[[nodiscard]] Outcome<void> FlushOutput(std::ostream& out);
 
 // True when both paths name one existing file: output must never land on the
 // project it was made from.

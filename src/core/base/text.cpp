@@ -158,4 +158,28 @@ std::string RightAligned(std::string_view text, std::size_t width) {
     return out.append(text);
 }
 
+std::string EscapedCell(std::string_view text) {
+    std::string cell;
+    cell.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '\t':
+                cell += "\\t";
+                break;
+            case '\r':
+                cell += "\\r";
+                break;
+            case '\n':
+                cell += "\\n";
+                break;
+            case '\\':
+                cell += "\\\\";
+                break;
+            default:
+                cell += c;
+        }
+    }
+    return cell;
+}
+
 }  // namespace tambrelox

@@ -22,12 +22,16 @@ std::optional<std::string_view> ClipFormatText(int waveBits) {
     }
 }
 
-std::string PlayTimeText(double seconds, const NumberFormat& format) {
+std::string PlaySecondsText(double seconds, const NumberFormat& format) {
     std::string number = FormatUpToThreeDecimals(seconds, format);  // "2.", ".5", "11.803"
     const std::string& point = format.decimalPoint;
     if (number.ends_with(point)) number.resize(number.size() - point.size());
     if (number.empty() || number.starts_with(point)) number = "0" + number;
-    return "Play Time: " + number + " sec";
+    return number;
+}
+
+std::string PlayTimeText(double seconds, const NumberFormat& format) {
+    return "Play Time: " + PlaySecondsText(seconds, format) + " sec";
 }
 
 }  // namespace tambrelox

@@ -20,8 +20,10 @@ namespace tambrelox {
 // "8 bit, Mono 11 khz" and the like; nothing for a depth clips do not come in.
 [[nodiscard]] std::optional<std::string_view> ClipFormatText(int waveBits);
 
-// "Play Time: 2.5 sec": the seconds in plain decimals, no trailing zeros, no
-// thousands separator.
+// "2.5": the seconds in plain decimals, no trailing zeros, no thousands separator.
+[[nodiscard]] std::string PlaySecondsText(double seconds, const NumberFormat& format);
+
+// "Play Time: 2.5 sec", the seconds as PlaySecondsText writes them.
 [[nodiscard]] std::string PlayTimeText(double seconds, const NumberFormat& format);
 
 }  // namespace tambrelox

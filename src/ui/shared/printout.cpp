@@ -7,7 +7,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
+#include "core/base/file_bytes.h"
 #include "ui/shared/printer_pages.h"
 #include "ui/shared/user_dialogs.h"
 
@@ -31,6 +33,51 @@ bool PrintOn(QPrinter& printer, const Printout& printout) {
     return !columns.failed();
 }
 
+// The PDF engine does not report a failed write, so a file is checked for
+// having come out whole: it ends with its trailer, and the offset the trailer
+// gives for the cross-reference table, counted by the engine as it wrote,
+// points at that table in the file.
+bool IsWholePdf(const QByteArray& pdf) {
+    static const QByteArray kStart("startxref\n");
+    static const QByteArray kEnd("\n%%EOF\n");
+    if (!pdf.endsWith(kEnd)) return false;
+    const qsizetype start = pdf.lastIndexOf(kStart);
+    if (start < 0) return false;
+    bool isNumber = false;
+    const qsizetype numberAt = start + kStart.size();
+    const qlonglong xref =
+        pdf.mid(numberAt, pdf.size() - kEnd.size() - numberAt).trimmed().toLongLong(&isNumber);
+    return isNumber && xref >= 0 && pdf.mid(xref, 5) == "xref\n";
+}
+
+// Prints on `printer`, which writes a file, into a temporary file instead:
+// the bytes that file holds once the printout has ended.
+Outcome<std::vector<std::uint8_t>> PrintedFileBytes(QPrinter& printer, const Printout& printout) {
+    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("tambrelox-XXXXXX.pdf")));
+    if (!file.open()) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot make a temporary file: " + file.errorString().toStdString()};
+    }
+    printer.setOutputFileName(file.fileName());
+    if (!PrintOn(printer, printout)) {
+        return Refusal{RefusalKind::CannotWrite, "the printout could not be made"};
+    }
+    const QByteArray bytes = file.readAll();
+    if (!IsWholePdf(bytes)) {
+        return Refusal{RefusalKind::CannotWrite, "the printout could not be written whole"};
+    }
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+// A printout into a file goes there whole or not at all.
+Outcome<void> WritePrinted(const Outcome<std::vector<std::uint8_t>>& printed, const QString& path) {
+    if (!printed.ok()) {
+        return Refusal{RefusalKind::CannotWrite,
+                       "cannot write " + path.toStdString() + ": " + printed.refusal().message};
+    }
+    return WriteWholeFile(path.toStdString(), printed.value());
+}
+
 }  // namespace
 
 void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& documentName,
@@ -44,15 +91,25 @@ void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& docum
     }
     PrepareReportPrinter(printer, documentName);
     if (!dialogs.SetUpPrinter(parent, printer)) return;
-    PrintOn(printer, printout);
+    const QString file = printer.outputFileName();
+    if (file.isEmpty()) {
+        PrintOn(printer, printout);
+    } else {
+        static_cast<void>(WritePrinted(PrintedFileBytes(printer, printout), file));  // silent too
+    }
 }
 
-bool PrintToPdf(const QString& pdfPath, const QString& documentName, const Printout& printout) {
+Outcome<std::vector<std::uint8_t>> PrintedPdf(const QString& documentName,
+                                              const Printout& printout) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFileName(pdfPath);
-    printer.setOutputFormat(QPrinter::PdfFormat);  // whatever the file's suffix
+    printer.setOutputFormat(QPrinter::PdfFormat);
     PrepareReportPrinter(printer, documentName);
-    return PrintOn(printer, printout);
+    return PrintedFileBytes(printer, printout);
+}
+
+Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
+                         const Printout& printout) {
+    return WritePrinted(PrintedPdf(documentName, printout), pdfPath);
 }
 
 QString ProposedPdfPath(const QString& documentName) {

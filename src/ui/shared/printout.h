@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
+#include "core/base/outcome.h"
 #include "core/report/column_printer.h"
 
 class QWidget;
@@ -17,13 +20,19 @@ using Printout = std::function<void(ColumnPrinter&)>;
 
 // Offers the print dialog for the document `documentName` (a project file's
 // name) and prints on the printer chosen. Cancelling, and any failure of the
-// printer, end the printout without a word.
+// printer, end the printout without a word; a file chosen instead of a printer
+// is written whole or not at all.
 void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& documentName,
                      const Printout& printout);
 
-// Prints straight into a PDF file; false when it could not be written.
-[[nodiscard]] bool PrintToPdf(const QString& pdfPath, const QString& documentName,
-                              const Printout& printout);
+// The PDF file's bytes the printout makes.
+[[nodiscard]] Outcome<std::vector<std::uint8_t>> PrintedPdf(const QString& documentName,
+                                                            const Printout& printout);
+
+// Prints into the PDF file `pdfPath`, replacing it, as WriteWholeFile writes:
+// whole or not at all. Refused with "cannot write PATH: REASON".
+[[nodiscard]] Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
+                                       const Printout& printout);
 
 // "name.spj" becomes "name.pdf" in the user's documents folder, or home when there is none.
 [[nodiscard]] QString ProposedPdfPath(const QString& documentName);

@@ -7,7 +7,7 @@ check() { if ! eval "$2"; then echo "FAILED: $1"; fail=1; fi; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-"$WRITE_SPJ" "$tmp/cut.spj" || { echo "FAILED: the fixture cannot be written"; exit 1; }
+"$MAKE_TEST_SPJ" cvs-cut-short "$tmp/cut.spj" || { echo "FAILED: the fixture cannot be written"; exit 1; }
 message="Problem reading cut.spj: the startup CV values of directory record 6 reach past the end of the file. Cannot continue."
 
 out=$("$SPJINFO" "$tmp/cut.spj" 2>"$tmp/err"); status=$?
@@ -22,19 +22,19 @@ done
 
 "$SPJINFO" --cvs "$tmp/cut.spj" "$DEMO" >"$tmp/out" 2>"$tmp/err"; status=$?
 check "--cvs exits 1" '[ $status -eq 1 ]'
-check "--cvs says why on stderr" '[ "$(cat "$tmp/err")" = "$message" ]'
+check "--cvs says why on stderr" '[ "$(cat "$tmp/err")" = "spjinfo: $tmp/cut.spj: $message" ]'
 check "--cvs still lists the other file" '[ $(wc -l <"$tmp/out") -eq 255 ]'
 
 "$SPJINFO" --report cvs "$tmp/cut.spj" "$DEMO" >"$tmp/out" 2>"$tmp/err"; status=$?
 check "--report cvs exits 1" '[ $status -eq 1 ]'
-check "--report cvs says why on stderr" '[ "$(cat "$tmp/err")" = "$message" ]'
+check "--report cvs says why on stderr" '[ "$(cat "$tmp/err")" = "spjinfo: $tmp/cut.spj: $message" ]'
 check "--report cvs prints the other file alone" '[ $(grep -c "Non-Zero Startup CV values in SPJ: " "$tmp/out") -eq 1 ] && grep -q "demo.spj$" "$tmp/out"'
 check "--report cvs starts no empty page" '! grep -qx $'"'"'\f'"'"' "$tmp/out"'
 
 if [ -n "${TAMBRELOX:-}" ]; then
   "$TAMBRELOX" --print cvs --pdf "$tmp/cvs.pdf" "$tmp/cut.spj" 2>"$tmp/err"; status=$?
   check "print cvs exits 1" '[ $status -eq 1 ]'
-  check "print cvs says why" 'grep -Fqx "$message" "$tmp/err"'
+  check "print cvs says why" 'grep -Fqx "tambrelox: $tmp/cut.spj: $message" "$tmp/err"'
   check "print cvs leaves no PDF" '[ ! -e "$tmp/cvs.pdf" ]'
   "$TAMBRELOX" --print summary --pdf "$tmp/summary.pdf" "$tmp/cut.spj"; status=$?
   check "print summary exits 0 with a PDF" '[ $status -eq 0 ] && [ -s "$tmp/summary.pdf" ]'

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -170,7 +171,8 @@ TEST_F(ReadOnlyProject, LoadingShowingPrintingAndPlayingLeaveTheFileUntouched) {
     }
     for (const auto report : {HeadlessReport::Summary, HeadlessReport::CVs, HeadlessReport::Text}) {
         const QString pdf = folder.filePath(QStringLiteral("headless.pdf"));
-        EXPECT_TRUE(PrintFileToPdf(report, spj.toStdString(), pdf, {}).ok());
+        EXPECT_TRUE(
+            PrintFileToPdf(report, spj.toStdString(), pdf.toStdString(), {}, std::cout).ok());
     }
 
     EXPECT_TRUE(StateOf(spj) == before) << "the project file has changed";

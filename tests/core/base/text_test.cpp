@@ -4,6 +4,8 @@
 #include <iconv.h>
 
 #include <array>
+#include <string_view>
+#include <utility>
 
 #include "core/project/chosen_file.h"
 
@@ -56,6 +58,19 @@ TEST(Text, TrimmingAndRightAlignment) {
     EXPECT_EQ(RightAligned(".500", 9), "     .500");
     EXPECT_EQ(RightAligned("Zoë", 5), "  Zoë");
     EXPECT_EQ(RightAligned("1234567890", 9), "1234567890");
+}
+
+TEST(Text, EscapedCellKeepsEveryRowOnOneLine) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", ""},
+        {"Whistle Volume", "Whistle Volume"},
+        {"Line\nFeed", "Line\\nFeed"},
+        {"a\tb\r\n", "a\\tb\\r\\n"},
+        {"back\\slash", "back\\\\slash"},
+        {"\\n", "\\\\n"},  // a backslash before an n stays told apart from a line feed
+        {"caf\xc3\xa9", "caf\xc3\xa9"},
+    };
+    for (const auto& [text, cell] : cases) EXPECT_EQ(EscapedCell(text), cell) << text;
 }
 
 TEST(ChosenFile, SplitsAtTheLastSlashAndLowersForDisplay) {

@@ -42,7 +42,8 @@ TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
     const auto written = WriteWholeFile(link, std::vector<std::uint8_t>{1, 2, 3});
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.refusal().kind, RefusalKind::CannotWrite);
-    EXPECT_EQ(written.refusal().message, "cannot write " + link.string());
+    EXPECT_EQ(written.refusal().message,
+              "cannot write " + link.string() + ": it is a symbolic link");
     EXPECT_FALSE(std::filesystem::exists(target));
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <iostream>
 #include <tuple>
 
 #include "app/tambrelox/headless_print.h"
@@ -117,7 +118,7 @@ const PlacedWord& Find(const std::vector<PlacedWord>& words, std::string_view te
 // Prints `grid` to a PDF and checks that every word stands on the page, line
 // and column the text printer puts it on, in fixed-pitch 10-point type.
 void ExpectPdfMatchesText(const GridModel& grid, const QString& pdf) {
-    ASSERT_TRUE(PrintToPdf(pdf, "demo.spj", SummaryOf(grid)));
+    ASSERT_TRUE(PrintToPdf(pdf, "demo.spj", SummaryOf(grid)).ok());
     TextPages text;
     ColumnPrinter printer(text);
     SummaryOf(grid)(printer);
@@ -215,29 +216,35 @@ TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
     const std::string spj = home_.filePath("Demo.SPJ").toStdString();
     ASSERT_TRUE(WriteWholeFile(spj, fixture::BuildDemoProject()).ok());
     const QString pdf = home_.filePath("out.pdf");
-    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, pdf, {})), "done");
+    EXPECT_EQ(
+        OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, pdf.toStdString(), {}, std::cout)),
+        "done");
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains("Components in SPJ: " + home_.path().toLower() + "/demo.spj"));
     EXPECT_TRUE(text.contains("TOTAL WHOLE PROJECT"));
 
-    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::CVs, spj, pdf, {})), "done");
+    ASSERT_EQ(
+        OutcomeText(PrintFileToPdf(HeadlessReport::CVs, spj, pdf.toStdString(), {}, std::cout)),
+        "done");
     EXPECT_TRUE(PdfText(pdf).contains("Master Volumne"));
-    ASSERT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Text, spj, pdf, {})), "done");
+    ASSERT_EQ(
+        OutcomeText(PrintFileToPdf(HeadlessReport::Text, spj, pdf.toStdString(), {}, std::cout)),
+        "done");
     EXPECT_TRUE(PdfText(pdf).contains("Author: Jane Hobbyist"));
 
     std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
     EXPECT_EQ(
         OutcomeText(PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(),
-                                   home_.filePath("bad.pdf"), {})),
+                                   home_.filePath("bad.pdf").toStdString(), {}, std::cout)),
         "Problem reading bad.spj: the file is too short to hold a directory. Cannot "
         "continue.");
     EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
     const QString noFolder = home_.filePath("no-such-folder/out.pdf");
-    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, noFolder, {})),
-              "Cannot write " + noFolder.toStdString());
-    EXPECT_EQ(
-        OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, QString::fromStdString(spj), {})),
-        "Will not print over the project itself");
+    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, noFolder.toStdString(), {},
+                                         std::cout)),
+              "cannot write " + noFolder.toStdString() + ": No such file or directory");
+    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, spj, {}, std::cout)),
+              "Will not print over the project itself");
 }
 
 }  // namespace

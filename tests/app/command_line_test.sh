@@ -1,0 +1,210 @@
+#!/usr/bin/env bash
+# Both programs' command lines as a script relies on them: exit statuses,
+# one-line messages naming the file as given, output that is whole or absent,
+# standard output that is checked, and TAB-separated rows that stay rows.
+# SPJINFO, DEMO and MAKE_TEST_SPJ name the programs and the demo project;
+# TAMBRELOX is empty where the desktop program is not built.
+set -u
+fail=0
+check() { if ! eval "$2"; then echo "FAILED: $1"; fail=1; fi; }
+tmp=$(mktemp -d)
+chmod 755 "$tmp"  # the read-only case runs as another user when run as root
+trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
+cd "$tmp" || exit 1
+"$MAKE_TEST_SPJ" awkward-names awkward.spj || exit 1
+programs=(SPJINFO)
+[ -n "$TAMBRELOX" ] && programs+=(TAMBRELOX)
+# Runs a program (SPJINFO or TAMBRELOX) with the rest as its arguments.
+run() { local program=$1; shift; "${!program}" "$@" >out 2>err; status=$?; }
+name_of() { [ "$1" = SPJINFO ] && echo spjinfo || echo tambrelox; }
+stderr_is() { [ "$(cat err)" = "$1" ]; }
+
+# Usage errors: status 2, nothing on stdout, the reason and the hint on stderr.
+while IFS='|' read -r program arguments message; do
+  [ "$program" = TAMBRELOX ] && [ -z "$TAMBRELOX" ] && continue
+  eval "set -- $arguments"
+  name=$(name_of "$program")
+  env -u DISPLAY -u WAYLAND_DISPLAY "${!program}" "$@" >out 2>err; status=$?
+  check "$name $arguments: status 2 and one line with the hint" \
+    '[ $status -eq 2 ] && [ ! -s out ] && stderr_is "$name: $message"$'"'"'\n'"'"'"Try '"'"'$name --help'"'"'."'
+done <<'TABLE'
+SPJINFO||no SPJ file named
+SPJINFO|--bogus "$DEMO"|unknown option --bogus
+SPJINFO|--json --text "$DEMO"|--json and --text cannot be given together
+SPJINFO|--report=summary --report cvs "$DEMO"|--report and --report cannot be given together
+SPJINFO|--extract x --repeat 0 r.wav "$DEMO"|--extract and --repeat cannot be given together
+SPJINFO|--report cvz "$DEMO"|unknown report cvz
+SPJINFO|"$DEMO" --report|--report needs a report name
+SPJINFO|--repeat 0|--repeat needs a clip and an output file
+SPJINFO|--json=yes "$DEMO"|--json takes no value
+SPJINFO|--extract=x "$DEMO" "$DEMO"|--extract takes exactly one SPJ file
+SPJINFO|--clips "$DEMO" "$DEMO"|--clips takes exactly one SPJ file
+TAMBRELOX|--bogus|Unknown option 'bogus'.
+TAMBRELOX|a.spj b.spj|give at most one file
+TAMBRELOX|--print|Missing value after '--print'.
+TAMBRELOX|--pdf=x.pdf "$DEMO"|--pdf needs --print
+TAMBRELOX|--print cvs "$DEMO"|--print needs --pdf
+TAMBRELOX|--print=cvs --print text --pdf x.pdf "$DEMO"|--print given different reports
+TAMBRELOX|--print nope --pdf x.pdf "$DEMO"|unknown report nope
+TAMBRELOX|--print cvs --pdf x.pdf|--print needs the SPJ file to print
+TABLE
+
+# Help and version need no display, neither a missing nor an unreachable one.
+for program in "${programs[@]}"; do
+  name=$(name_of "$program")
+  for display in unset :99; do
+    for option in --help -h --version; do
+      if [ $display = unset ]; then
+        env -u DISPLAY -u WAYLAND_DISPLAY "${!program}" $option >out 2>err; status=$?
+      else
+        env -u WAYLAND_DISPLAY DISPLAY=$display "${!program}" $option >out 2>err; status=$?
+      fi
+      check "$name $option with DISPLAY $display exits 0" '[ $status -eq 0 ] && [ -s out ] && [ ! -s err ]'
+    done
+  done
+  "${!program}" --help >out
+  check "$name --help documents the exit statuses and the message form" \
+    'grep -q "^Exit status: 0 " out && grep -q "$name: FILE: MESSAGE" out'
+done
+"$SPJINFO" --help >out
+check "spjinfo --help documents the escaping" 'grep -q "written as \\\\t, \\\\r or \\\\n" out'
+check "spjinfo --help says --repeat counts in the player's list" 'grep -q "player.s list, which is in directory order" out'
+
+# A full standard output is a failure in every mode, never a silent success.
+while IFS='|' read -r program arguments; do
+  [ "$program" = TAMBRELOX ] && [ -z "$TAMBRELOX" ] && continue
+  eval "set -- $arguments"
+  name=$(name_of "$program")
+  rm -rf clips
+  "${!program}" "$@" >/dev/full 2>err; status=$?
+  # grep: with a display set up, Qt may have a word of its own on stderr.
+  check "$name $arguments >/dev/full exits 1 saying why" \
+    '[ $status -eq 1 ] && grep -qx "$name: write error: No space left on device" err'
+done <<'TABLE'
+SPJINFO|"$DEMO"
+SPJINFO|--json "$DEMO"
+SPJINFO|--cvs "$DEMO"
+SPJINFO|--cvs "$DEMO" "$DEMO" missing.spj
+SPJINFO|--text "$DEMO"
+SPJINFO|--report summary "$DEMO"
+SPJINFO|--report cvs "$DEMO"
+SPJINFO|--clips "$DEMO"
+SPJINFO|--extract clips "$DEMO"
+SPJINFO|--repeat 0 - "$DEMO"
+SPJINFO|--help
+SPJINFO|--version
+TAMBRELOX|--help
+TAMBRELOX|--version
+TAMBRELOX|--print summary --pdf - "$DEMO"
+TABLE
+
+# A refusal names the file as it was given and gives the desktop program's text.
+mkdir a b
+cp "$DEMO" a/x.spj
+printf 'not a project' >b/x.spj
+run SPJINFO a/x.spj b/x.spj
+check "spjinfo: the file that failed, as given" \
+  '[ $status -eq 1 ] && grep -q "^SPJ Filename:	X.SPJ$" out && stderr_is "spjinfo: b/x.spj: Problem reading x.spj: the file is too short to hold a directory. Cannot continue."'
+run SPJINFO c/x.spj
+check "spjinfo: the system's reason" \
+  '[ $status -eq 1 ] && stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."'
+run SPJINFO --repeat 0 /nonexistent/r.wav a/x.spj
+check "spjinfo: an output that cannot be written" \
+  '[ $status -eq 1 ] && stderr_is "spjinfo: a/x.spj: cannot write /nonexistent/r.wav: No such file or directory"'
+if [ -n "$TAMBRELOX" ]; then
+  run TAMBRELOX --print summary --pdf x.pdf b/x.spj
+  check "tambrelox: the file that failed, as given" \
+    '[ $status -eq 1 ] && grep -qx "tambrelox: b/x.spj: Problem reading x.spj: the file is too short to hold a directory. Cannot continue." err && [ ! -e x.pdf ]'
+  run TAMBRELOX --print summary --pdf /nonexistent/x.pdf a/x.spj
+  check "tambrelox: a PDF that cannot be written" \
+    '[ $status -eq 1 ] && grep -qx "tambrelox: a/x.spj: cannot write /nonexistent/x.pdf: No such file or directory" err'
+fi
+
+# The player's list, and a clip named as it lists it.
+run SPJINFO --clips "$DEMO"
+check "--clips lists the player's lines in directory order" \
+  '[ $status -eq 0 ] && [ "$(cat out)" = "$(printf "0\twhistle.wav\t8\t1.6\n1\tbell.wav\t16\t1.5\n2\tchuff.wav\t12\t4\n3\thorn.wav\t16\t2.4\n4\tbrake hiss.wav\t8\t0.8")" ]'
+run SPJINFO --repeat 3 by-line.wav "$DEMO"
+run SPJINFO --repeat="brake hiss.wav" by-name.wav "$DEMO"
+check "--repeat by name writes the same as by line" \
+  '[ $status -eq 0 ] && ! cmp -s by-line.wav by-name.wav && "$SPJINFO" --repeat 4 by-line.wav "$DEMO" && cmp -s by-line.wav by-name.wav'
+while IFS='|' read -r clip message; do
+  run SPJINFO --repeat "$clip" r.wav awkward.spj
+  check "--repeat $clip is refused" '[ $status -eq 1 ] && stderr_is "spjinfo: awkward.spj: $message" && [ ! -e r.wav ]'
+done <<'TABLE'
+twice.wav|more than one clip is named twice.wav; give its line number
+nope.wav|no clip is named nope.wav
+9|there is no clip on line 9; the project has 4
+TABLE
+
+# - is standard output, and no file named "-" appears.
+run SPJINFO --repeat 0 - "$DEMO"
+check "--repeat to - writes the wave on stdout" '[ $status -eq 0 ] && "$SPJINFO" --repeat 0 file.wav "$DEMO" && cmp -s out file.wav && [ ! -e - ]'
+if [ -n "$TAMBRELOX" ]; then
+  env DISPLAY=:99 "$TAMBRELOX" --print=cvs --pdf=- "$DEMO" >out 2>err; status=$?
+  check "--pdf - writes the PDF on stdout, offscreen" '[ $status -eq 0 ] && [ "$(head -c 5 out)" = "%PDF-" ] && [ ! -e - ]'
+fi
+
+# An existing target is replaced whole; a write that fails half-way leaves it
+# as it was and nothing beside it (SIGXFSZ ignored, so writes past the limit fail).
+printf 'precious' >keep.wav
+run SPJINFO --repeat 0 keep.wav "$DEMO"
+check "--repeat replaces an existing target" '[ $status -eq 0 ] && cmp -s keep.wav file.wav'
+limited() { (trap '' XFSZ; ulimit -f 4; exec "$@") >out 2>err; status=$?; }
+printf 'precious' >keep.wav
+limited "$SPJINFO" --repeat 0 keep.wav "$DEMO"
+check "a failed --repeat leaves the target untouched" \
+  '[ $status -eq 1 ] && stderr_is "spjinfo: $DEMO: cannot write keep.wav: File too large" && [ "$(cat keep.wav)" = precious ]'
+if [ -n "$TAMBRELOX" ]; then
+  printf 'precious' >keep.pdf
+  limited "$TAMBRELOX" --print summary --pdf keep.pdf "$DEMO"
+  check "a failed --pdf leaves the target untouched" \
+    '[ $status -eq 1 ] && grep -q "^tambrelox: $DEMO: cannot write keep.pdf: " err && [ "$(cat keep.pdf)" = precious ]'
+  run TAMBRELOX --print summary --pdf keep.pdf "$DEMO"
+  check "--pdf replaces an existing target" '[ $status -eq 0 ] && [ "$(head -c 5 keep.pdf)" = "%PDF-" ]'
+fi
+check "no temporary file is left behind" '[ -z "$(find . -name ".tambrelox-*")" ]'
+
+# A read-only folder: refused with the reason, what is there untouched. Root
+# writes anywhere, so as root the programs run as nobody.
+as_user=()
+[ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$tmp")
+reachable=yes
+if ! "${as_user[@]}" "$SPJINFO" --version >/dev/null 2>&1 || ! "${as_user[@]}" test -r "$DEMO"; then
+  echo "read-only folder: skipped, nobody cannot reach the build"
+  reachable=no
+fi
+mkdir locked
+printf 'precious' >locked/keep.wav
+printf 'precious' >locked/keep.pdf
+chmod 555 locked
+while IFS='|' read -r program arguments message; do
+  [ $reachable = yes ] || continue
+  [ "$program" = TAMBRELOX ] && [ -z "$TAMBRELOX" ] && continue
+  eval "set -- $arguments"
+  name=$(name_of "$program")
+  "${as_user[@]}" "${!program}" "$@" >out 2>err; status=$?
+  check "$name $arguments into a read-only folder" \
+    '[ $status -eq 1 ] && grep -qx "$name: $DEMO: $message" err && [ "$(cat locked/keep.wav locked/keep.pdf)" = preciousprecious ] && [ $(ls -A locked | wc -l) -eq 2 ]'
+done <<'TABLE'
+SPJINFO|--repeat 0 locked/keep.wav "$DEMO"|cannot write locked/keep.wav: Permission denied
+SPJINFO|--extract locked "$DEMO"|cannot write locked/whistle.wav: Permission denied
+TAMBRELOX|--print cvs --pdf locked/keep.pdf "$DEMO"|cannot write locked/keep.pdf: Permission denied
+TABLE
+
+# Rows stay rows: TAB, CR, LF and backslash inside a cell are escaped.
+run SPJINFO --cvs awkward.spj
+check "a CV name with a line feed keeps the 255 rows" '[ $status -eq 0 ] && [ $(wc -l <out) -eq 255 ]'
+check "the line feed and the backslash escaped" \
+  'grep -Fqx "CV 140	Line\\nFeed	01	1 	00000001" out && grep -Fqx "CV 141	Back\\\\slash	02	2 	00000010" out'
+run SPJINFO --clips awkward.spj
+check "--clips escapes a TAB in a clip's name" \
+  '[ "$(head -n2 out)" = "$(printf "0\ttab\\\\there.wav\t8\t0.25\n1\tback\\\\\\\\slash.wav\t16\t0.25")" ]'
+run SPJINFO awkward.spj
+check "the plain output escapes its cells" \
+  'grep -Fqx " 4	 tab\\there.wav	8	8	2,800	.25	2,816" out && grep -Fqx " 2	 back\\\\slash.wav	16	8	5,556	.25	2,816" out'
+run SPJINFO --text awkward.spj
+check "--text stays byte for byte" '[ "$(cat out)" = "$(printf "Awkward names\r\n(B)\r\nCV140 Line\nFeed\r\nCV141 Back\\\\slash\r\n(C)\r")" ]'
+
+if [ $fail -eq 0 ]; then echo "command lines: all checks passed"; fi
+exit $fail
