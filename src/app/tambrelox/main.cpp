@@ -1,3 +1,4 @@
+#include <exception>
 #include <iostream>
 
 #include <QApplication>
@@ -32,9 +33,7 @@ QStringList Arguments(int argc, char** argv) {
     return arguments;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     using namespace tambrelox;
     // Before any application object: help, version and usage errors need no display.
     const auto parsed = ParseDesktopCommandLine(Arguments(argc, argv));
@@ -80,4 +79,18 @@ int main(int argc, char** argv) {
     window.show();
     if (command.file) window.OpenProject(*command.file);
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Every expected failure is an Outcome or a message box; this is for the
+    // unexpected (no memory, a file system error from the library), so that it
+    // too ends with a message and a failure status rather than an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "tambrelox: " << error.what() << '\n';
+        return kFailed;
+    }
 }
