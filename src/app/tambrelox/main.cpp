@@ -68,7 +68,8 @@ int Run(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tambrelox"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), kVersion.size()));
-    QApplication::setDesktopFileName(QStringLiteral("tambrelox"));
+    // Named as the installed desktop entry, so desktops match windows to it.
+    QApplication::setDesktopFileName(QStringLiteral("org.tambrelox.Tambrelox"));
     QApplication::setWindowIcon(ProgramIcon());
     // Declared before the windows, so it still stands while they are destroyed.
     QuitOnSignals quitOnSignals;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that file managers can
 # offer the program for .spj files: a valid desktop entry, the MIME type known
-# to the MIME database, and the icon the entry names.
+# to the MIME database, the entry in the desktop database, and the icon the
+# entry names.
 set -euo pipefail
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -11,7 +12,7 @@ if ! output=$(cmake --install "$BUILD_DIR" --prefix "$prefix" 2>&1); then
   exit 1
 fi
 
-entry=$prefix/share/applications/tambrelox.desktop
+entry=$prefix/share/applications/org.tambrelox.Tambrelox.desktop
 desktop-file-validate "$entry"
 grep -qx 'Exec=tambrelox %f' "$entry"
 grep -qx 'MimeType=application/x-spj;' "$entry"
@@ -21,4 +22,6 @@ test -f "$prefix/share/icons/hicolor/scalable/apps/tambrelox.svg"
 # The install ran update-mime-database, so the type and its pattern are known.
 test -f "$prefix/share/mime/application/x-spj.xml"
 grep -q '^50:application/x-spj:\*\.spj$' "$prefix/share/mime/globs2"
+# It ran update-desktop-database, so "Open With" offers the entry at once.
+grep -qx 'application/x-spj=org.tambrelox.Tambrelox.desktop;' "$prefix/share/applications/mimeinfo.cache"
 echo "desktop integration installed and valid"
