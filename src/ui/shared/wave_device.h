@@ -26,19 +26,6 @@ enum class WaveCommand { Open, Play, Close };
 // Where the device stands.
 enum class WaveMode { NotOpen, Stopped, Playing };
 
-// The system's name for a mode.
-[[nodiscard]] inline QString WaveModeName(WaveMode mode) {
-    switch (mode) {
-        case WaveMode::NotOpen:
-            return QStringLiteral("not open");
-        case WaveMode::Stopped:
-            return QStringLiteral("stopped");
-        case WaveMode::Playing:
-            return QStringLiteral("playing");
-    }
-    return {};
-}
-
 // What an open takes effect with; `notify` is read again at each play.
 struct WaveSettings {
     bool notify = false;  // raise Done when a play ends by itself

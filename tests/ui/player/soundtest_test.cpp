@@ -292,7 +292,7 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
         if (stopped) click("cmdrepeat");
         stopped ? click("cmdStop") : device->finish();
         EXPECT_EQ(device->words().last(), "close") << stopped;
-        EXPECT_EQ(WaveModeName(device->Mode()), "not open") << stopped;
+        EXPECT_EQ(device->Mode(), WaveMode::NotOpen) << stopped;
         EXPECT_FALSE(shown("cmdStop")) << stopped;
         EXPECT_TRUE(shown("cmdrepeat")) << stopped;
         EXPECT_FALSE(shown("RedNote")) << stopped;
