@@ -70,6 +70,12 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     resize(sizeHint().width(), kWindowHeight);
 }
 
+// The grid's rows go before the view does, and a view taken down while shown
+// still asks its model for them.
+CVShow::~CVShow() {
+    CVGrid->setModel(nullptr);
+}
+
 void CVShow::Form_Load() {
     Label1->setText(QString::fromUtf8(kTitleLine));
     setWindowTitle(QStringLiteral("Start Up CVs for ") +

@@ -22,6 +22,7 @@ class CVShow : public QWidget {
 
   public:
     CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~CVShow() override;
 
   private:
     void Form_Load();

@@ -132,6 +132,12 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, Opened
     connect(Command3, &QPushButton::clicked, this, &TambreloxMain::Command3_Click);
 }
 
+// The grid's rows go before the view does, and a view taken down while shown
+// still asks its model for them.
+TambreloxMain::~TambreloxMain() {
+    WavefileGrid->setModel(nullptr);
+}
+
 void TambreloxMain::CreateControls() {
     Image1 = MakeLabel(this, "Image1");
     Image1->setPixmap(ProgramPicture());

@@ -38,6 +38,7 @@ class TambreloxMain : public QWidget {
   public:
     TambreloxMain(SessionState& session, UserDialogs& dialogs, OpenedWindows windows,
                   QWidget* parent = nullptr);
+    ~TambreloxMain() override;
 
     // Opens a project as if it had been chosen with "Get SPJ File". A path
     // without a folder names a file in the current folder.
