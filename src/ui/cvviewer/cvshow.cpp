@@ -15,6 +15,7 @@
 #include "ui/shared/grid_table_model.h"
 #include "ui/shared/printout.h"
 #include "ui/shared/program_picture.h"
+#include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
 
 namespace tambrelox {
@@ -68,6 +69,7 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, &CVShow::Command2_Click);
     Form_Load();
     resize(sizeHint().width(), kWindowHeight);
+    FitToScreen(*this);
 }
 
 // The grid's rows go before the view does, and a view taken down while shown
@@ -87,6 +89,7 @@ void CVShow::Form_Load() {
     }
     gridModel_->Refresh();
     ApplyGridColumnWidths(*CVGrid, grid_);
+    WidenGridColumnsToContents(*CVGrid);
     CVGrid->setMinimumWidth(CVGrid->horizontalHeader()->length() +
                             CVGrid->verticalScrollBar()->sizeHint().width() +
                             2 * CVGrid->frameWidth());

@@ -26,10 +26,13 @@
 #include "core/project/chosen_file.h"
 #include "core/project/spj_reader.h"
 #include "ui/mainwindow/summary_printing.h"
+#include "ui/shared/elided_label.h"
 #include "ui/shared/grid_table_model.h"
 #include "ui/shared/program_picture.h"
+#include "ui/shared/screen_fit.h"
 #include "ui/shared/user_dialogs.h"
 #include "ui/shared/widget_factory.h"
+#include "ui/shared/window_look.h"
 
 namespace tambrelox {
 namespace {
@@ -78,8 +81,7 @@ QString AuthorText(std::string_view author) {
 QFont SansFont(qreal points) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
+    return GrownFont(font, points);
 }
 
 // Hidden captions keep their place, so nothing moves when a project is shown.
@@ -117,9 +119,11 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, Opened
     setWindowIcon(ProgramIcon());
     setFont(SansFont(kWindowFontPoints));
     setAcceptDrops(true);
+    UseDesignedFace(*this);
     CreateControls();
     ArrangeControls();
     Form_Load();
+    FitToScreen(*this);
     AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), *Command2);
     AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), *Command1);
     AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), *Command3);
@@ -153,13 +157,13 @@ void TambreloxMain::CreateControls() {
     SetProjectButtonsEnabled(false);
 
     Label16 = MakeLabel(this, "Label16", QStringLiteral("SPJ Filename:"), CaptionLook(kDarkBlue));
-    lblSPJName = MakeLabel(this, "lblSPJName", {}, CaptionLook(kDarkBlue));
+    lblSPJName = MakeElidedLabel(this, "lblSPJName", CaptionLook(kDarkBlue));
     Label10 = MakeLabel(this, "Label10", QStringLiteral("From Folder:"), CaptionLook(kDarkBlue));
-    lblSPJFolder = MakeLabel(this, "lblSPJFolder", {}, CaptionLook(kDarkBlue));
+    lblSPJFolder = MakeElidedLabel(this, "lblSPJFolder", CaptionLook(kDarkBlue));
     Label14 = MakeLabel(this, "Label14", QStringLiteral("Author/Owner:"), CaptionLook(kDarkBlue));
-    lblAuthor = MakeLabel(this, "lblAuthor", {}, CaptionLook(kDarkBlue));
+    lblAuthor = MakeElidedLabel(this, "lblAuthor", CaptionLook(kDarkBlue));
     for (QLabel* caption : {Label16, Label10, Label14}) caption->hide();
-    for (QLabel* value : {lblSPJName, lblSPJFolder, lblAuthor}) {
+    for (ElidedLabel* value : {lblSPJName, lblSPJFolder, lblAuthor}) {
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 

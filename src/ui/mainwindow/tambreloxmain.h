@@ -17,6 +17,7 @@ class QTableView;
 
 namespace tambrelox {
 
+class ElidedLabel;
 class GridTableModel;
 class UserDialogs;
 struct Project;
@@ -94,9 +95,9 @@ class TambreloxMain : public QWidget {
     QLabel* Label11 = nullptr;
     QLabel* Label14 = nullptr;
     QLabel* Label16 = nullptr;
-    QLabel* lblSPJName = nullptr;
-    QLabel* lblSPJFolder = nullptr;
-    QLabel* lblAuthor = nullptr;
+    ElidedLabel* lblSPJName = nullptr;
+    ElidedLabel* lblSPJFolder = nullptr;
+    ElidedLabel* lblAuthor = nullptr;
 };
 
 }  // namespace tambrelox

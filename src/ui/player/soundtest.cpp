@@ -16,13 +16,18 @@
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
 #include "ui/shared/program_picture.h"
+#include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
+#include "ui/shared/window_look.h"
 
 namespace tambrelox {
 namespace {
 
 // Longest clip a 4 Mbit decoder can hold, in seconds.
 constexpr double kLongestPlayOnSmallDecoders = 11.8;
+
+// Pure red text cannot be read on a light face; this red can.
+const QColor kNoteRed(192, 0, 0);
 
 QString FromWindows1252(std::string_view bytes) {
     return QString::fromStdString(Windows1252ToUtf8(bytes));
@@ -57,6 +62,7 @@ SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<
       MMControl1(std::move(device)),
       project_(state.project) {
     setObjectName("SoundTest");
+    UseDesignedFace(*this);
     buildControls();
     connect(SoundList, &QListWidget::currentRowChanged, this, &SoundTest::SoundList_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &SoundTest::cmdPlay_Click);
@@ -66,6 +72,7 @@ SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<
     connect(cmdQuit, &QPushButton::clicked, this, &SoundTest::cmdQuit_Click);
     connect(MMControl1.get(), &WaveDevice::Done, this, &SoundTest::MMControl1_Done);
     Form_Load();
+    FitToScreen(*this);
 }
 
 SoundTest::~SoundTest() {
@@ -89,7 +96,7 @@ void SoundTest::buildControls() {
         MakeLabel(this, "lblSizeNote",
                   "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
                   "'Premium' decoders",
-                  {.colour = Qt::red, .keepPlaceWhenHidden = true});
+                  {.colour = kNoteRed, .keepPlaceWhenHidden = true});
     lblSizeNote->setWordWrap(true);
     cmdPlay = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
     cmdrepeat = MakeButton(this, "cmdrepeat", "~10 Sec Repeat Play");

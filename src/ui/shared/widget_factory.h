@@ -12,6 +12,8 @@ class QWidget;
 
 namespace tambrelox {
 
+class ElidedLabel;
+
 // How a control looks; what is left unset comes from its window.
 struct ControlLook {
     std::optional<QFont> font{};
@@ -22,6 +24,8 @@ struct ControlLook {
 // Labels and buttons carry the names the windows' code and tests find them by.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {},
                   const ControlLook& look = {});
+// Starts empty; for file, folder and author texts that may be long.
+ElidedLabel* MakeElidedLabel(QWidget* parent, const char* name, const ControlLook& look = {});
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
                         const ControlLook& look = {});
 

@@ -10,7 +10,9 @@
 #include "core/project/text_lines.h"
 #include "core/report/text_printout.h"
 #include "ui/shared/printout.h"
+#include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
+#include "ui/shared/window_look.h"
 
 namespace tambrelox {
 namespace {
@@ -45,8 +47,7 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("SPJText"));
     Text1->setObjectName(QStringLiteral("Text1"));
 
-    QFont large = font();
-    large.setPointSize(kTextPointSize);
+    const QFont large = GrownFont(font(), kTextPointSize);
     Text1->setFont(large);
     Command1->setFont(large);
     Command2->setFont(large);
@@ -68,6 +69,7 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SPJText::Command2_Click);
     Form_Load();
+    FitToScreen(*this);
 }
 
 void SPJText::Form_Load() {

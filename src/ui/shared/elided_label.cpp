@@ -1,0 +1,47 @@
+#include "ui/shared/elided_label.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+
+namespace tambrelox {
+
+QString ElidedLabel::shownText() const {
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
+}
+
+QSize ElidedLabel::minimumSizeHint() const {
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().horizontalAdvance(QChar(0x2026)) + margins.left() + margins.right(),
+            QLabel::minimumSizeHint().height()};
+}
+
+// Asked for when the pointer rests on the label, so the tooltip always
+// matches the width the label has then.
+bool ElidedLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        if (isElided()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void ElidedLabel::paintEvent(QPaintEvent* event) {
+    // A text that fits is drawn as any label's is, selectable if asked for.
+    if (!isElided()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(),
+                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                          isEnabled(), shownText(), foregroundRole());
+}
+
+}  // namespace tambrelox
