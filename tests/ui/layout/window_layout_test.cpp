@@ -1,0 +1,309 @@
+// Every window under ordinary desktop settings: a small screen, a larger
+// desktop font, a dark theme, a long folder. The program runs this at several
+// scale factors, on offscreen screens of the same logical size.
+#include "app/tambrelox/desktop_windows.h"
+#include "ui/mainwindow/tambreloxmain.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QDir>
+#include <QHash>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolTip>
+
+#include "core/base/file_bytes.h"
+#include "demo_project.h"
+#include "fake_user_dialogs.h"
+#include "ui/shared/elided_label.h"
+#include "ui/shared/window_look.h"
+#include "widget_probe.h"
+
+namespace tambrelox {
+namespace {
+
+using testkit::Child;
+
+const QSize kSmallScreen(1024, 600);
+const QSize kWideScreen(1280, 800);
+
+QScreen* NamedScreen(const QString& name) {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name() == name) return screen;
+    }
+    ADD_FAILURE() << "no screen named " << name.toStdString();
+    return QGuiApplication::primaryScreen();
+}
+
+// Part of every screenshot's name, so the runs at each scale keep theirs.
+std::string ScaleName() {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    return "scale-" + (factor.isEmpty() ? std::string("1") : factor.toStdString());
+}
+
+void Screenshot(QWidget& window, const std::string& name) {
+    testkit::SaveScreenshot(window, (name + "-" + ScaleName() + ".png").c_str());
+}
+
+QString WriteDemo(const QString& path) {
+    EXPECT_TRUE(WriteWholeFile(path.toStdString(), fixture::BuildDemoProject()).ok());
+    return path;
+}
+
+// The demo project in every window, each shown on the small screen, which
+// is the primary one.
+class DemoInEveryWindow {
+  public:
+    DemoInEveryWindow() {
+        main_.OpenProject(WriteDemo(folder_.filePath("Demo.spj")));
+        for (const char* opener : {"Command5", "Command7", "Command8"}) {
+            Child<QPushButton>(main_, opener)->click();
+        }
+        main_.show();
+        QWidget& player = Window("SoundTest");
+        Child<QListWidget>(player, "SoundList")->setCurrentRow(0);
+        // As a clip too long for small decoders shows it.
+        Child<QLabel>(player, "lblSizeNote")->show();
+        for (const auto& [name, window] : Named()) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << name;
+        }
+    }
+
+    // Each window with the name its screenshots carry.
+    std::vector<std::pair<std::string, QWidget*>> Named() {
+        return {{"mainwindow", &main_},
+                {"cvshow", &Window("CVShow")},
+                {"spjtext", &Window("SPJText")},
+                {"soundtest", &Window("SoundTest")}};
+    }
+
+  private:
+    static QWidget& Window(const char* name) {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == name) return *top;
+        }
+        ADD_FAILURE() << "no window " << name;
+        throw std::runtime_error(name);
+    }
+
+    QTemporaryDir folder_;
+    testkit::FakeUserDialogs dialogs_;
+    SessionState session_;
+    TambreloxMain main_{session_, dialogs_, DesktopWindows(session_, dialogs_)};
+};
+
+std::string Described(const QWidget& control, const QString& text) {
+    return control.window()->objectName().toStdString() + "/" + control.objectName().toStdString() +
+           " \"" + text.left(40).toStdString() + "\"";
+}
+
+void ExpectLabelTextWhole(const QLabel& label) {
+    const QRect room = label.contentsRect();
+    const QFontMetrics metrics(label.font());
+    const QSize needed =
+        label.wordWrap()
+            ? metrics.boundingRect(QRect(0, 0, room.width(), 0), Qt::TextWordWrap, label.text())
+                  .size()
+            : metrics.size(0, label.text());
+    EXPECT_LE(needed.width(), room.width()) << Described(label, label.text());
+    EXPECT_LE(needed.height(), room.height()) << Described(label, label.text());
+}
+
+void ExpectButtonTextWhole(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QRect room =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QFontMetrics metrics(button.font());
+    EXPECT_LE(metrics.horizontalAdvance(button.text()), room.width())
+        << Described(button, button.text());
+    EXPECT_LE(metrics.height(), room.height()) << Described(button, button.text());
+}
+
+// Every heading and cell as wide as its text with the margins the style
+// draws it in; every row as high as a line.
+void ExpectGridTextWhole(const QTableView& table) {
+    const QAbstractItemModel& model = *table.model();
+    const QHeaderView& header = *table.horizontalHeader();
+    const QFontMetrics cellMetrics(table.font());
+    const QFontMetrics headingMetrics(header.font());
+    const int cellMargins =
+        2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
+    const int headingMargins =
+        2 * table.style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+    EXPECT_LE(headingMetrics.height(), header.height()) << Described(table, {});
+    for (int col = 0; col < model.columnCount(); ++col) {
+        const QString heading = model.headerData(col, Qt::Horizontal).toString();
+        EXPECT_LE(headingMetrics.horizontalAdvance(heading) + headingMargins,
+                  header.sectionSize(col))
+            << Described(table, heading);
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QString cell = model.data(model.index(row, col)).toString();
+            EXPECT_LE(cellMetrics.horizontalAdvance(cell) + cellMargins, table.columnWidth(col))
+                << Described(table, cell) << " row " << row;
+        }
+    }
+    for (int row = 0; row < model.rowCount(); ++row) {
+        EXPECT_LE(cellMetrics.height(), table.rowHeight(row)) << Described(table, {}) << row;
+    }
+}
+
+void ExpectEveryTextWhole(const QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty()) ExpectLabelTextWhole(*label);
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->isVisible()) ExpectButtonTextWhole(*button);
+    }
+    for (const QTableView* table : window.findChildren<QTableView*>()) {
+        if (table->isVisible()) ExpectGridTextWhole(*table);
+    }
+}
+
+// Runs once with the desktop font the platform gives (9 points offscreen),
+// once with a 12 point desktop font.
+class EveryWindowTest : public ::testing::TestWithParam<int> {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry().size(), kSmallScreen);
+        if (GetParam() > 0) {
+            QFont desktop = desktopFont_;
+            desktop.setPointSize(GetParam());
+            QApplication::setFont(desktop);
+        }
+    }
+    void TearDown() override { QApplication::setFont(desktopFont_); }
+
+    std::string FontName() const {
+        return GetParam() > 0 ? "font-" + std::to_string(GetParam()) + "pt" : "font-desktop";
+    }
+
+  private:
+    QFont desktopFont_ = QApplication::font();
+};
+
+TEST_P(EveryWindowTest, FitsTheSmallestScreenAndShowsEveryTextWhole) {
+    DemoInEveryWindow windows;
+    for (const auto& [name, window] : windows.Named()) {
+        SCOPED_TRACE(name);
+        EXPECT_LE(window->width(), kSmallScreen.width());
+        EXPECT_LE(window->height(), kSmallScreen.height());
+        ExpectEveryTextWhole(*window);
+        Screenshot(*window, "layout-" + name + "-" + FontName());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(DesktopFonts, EveryWindowTest, ::testing::Values(0, 12));
+
+// Light text on dark faces, every colour worked out from the face.
+QPalette DarkPalette() {
+    const QColor face(53, 53, 53);
+    return {face, face};
+}
+
+// The contrast of a label's text as drawn: its background is the colour most
+// of its pixels have, its text the pixel that stands out most from that.
+double DrawnContrast(QLabel& label) {
+    const QImage image = label.grab().toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background)) background = it.key();
+    }
+    double contrast = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        contrast =
+            std::max(contrast, ContrastRatio(ToRgb(QColor(background)), ToRgb(QColor(it.key()))));
+    }
+    return contrast;
+}
+
+TEST(DarkThemeTest, EveryLabelOfEveryWindowReads) {
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(DarkPalette());
+    {
+        DemoInEveryWindow windows;
+        for (const auto& [name, window] : windows.Named()) {
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty()) continue;
+                EXPECT_GE(DrawnContrast(*label), kReadableContrast)
+                    << Described(*label, label->text());
+            }
+            Screenshot(*window, "layout-" + name + "-dark");
+        }
+    }
+    QApplication::setPalette(before);
+}
+
+TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
+    QTemporaryDir root;
+    QString folder = root.path();
+    while (folder.size() < 200) folder += QStringLiteral("/locomotive sound library");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString folderShown = folder.toLower() + "/";
+
+    testkit::FakeUserDialogs dialogs;
+    SessionState session;
+    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
+    window.move(NamedScreen(QStringLiteral("wide"))->geometry().topLeft());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(window.screen()->availableGeometry().size(), kWideScreen);
+    const int narrowest = window.minimumSizeHint().width();
+
+    window.OpenProject(WriteDemo(folder + "/Demo.spj"));
+    QApplication::sendPostedEvents();
+    Screenshot(window, "layout-mainwindow-long-folder");
+    EXPECT_LE(window.width(), kWideScreen.width());
+
+    auto* label = Child<ElidedLabel>(window, "lblSPJFolder");
+    // Whatever reads the label or the session, printing included, gets it whole.
+    EXPECT_EQ(label->text(), folderShown);
+    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
+    ASSERT_TRUE(label->isElided());
+    const QString shown = label->shownText();
+    EXPECT_TRUE(shown.startsWith(folderShown.left(4)) && shown.endsWith(folderShown.right(4)))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width());
+
+    const QPoint inside = label->rect().center();
+    QHelpEvent tip(QEvent::ToolTip, inside, label->mapToGlobal(inside));
+    QApplication::sendEvent(label, &tip);
+    EXPECT_EQ(QToolTip::text(), folderShown);
+
+    // Widening the window shows more of the folder.
+    window.resize(kWideScreen.width(), window.height());
+    QApplication::sendPostedEvents();
+    EXPECT_GT(label->shownText().size(), shown.size());
+
+    // A short path after the long one: the window can be as narrow as before.
+    window.OpenProject(WriteDemo(root.filePath("Short.spj")));
+    QApplication::sendPostedEvents();
+    EXPECT_FALSE(label->isElided());
+    EXPECT_EQ(window.minimumSizeHint().width(), narrowest);
+    window.resize(narrowest, window.height());
+    EXPECT_EQ(window.width(), narrowest);
+}
+
+}  // namespace
+}  // namespace tambrelox
