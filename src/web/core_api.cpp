@@ -80,16 +80,22 @@ ChosenFile Chosen(const std::string& name) {
     return SplitChosenPath(name);
 }
 
-Outcome<Project> Open(const std::string& bytes, const ChosenFile& file) {
-    if (auto size = CheckProjectFileSize(bytes.size(), file.fileName); !size.ok()) {
-        return size.refusal();
+// The bytes of a Uint8Array, copied in one go (embind's std::string copies byte by byte).
+std::vector<std::uint8_t> BytesOf(const val& array) {
+    return emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
+}
+
+Outcome<Project> Open(const val& bytes, const ChosenFile& file) {
+    const auto size = static_cast<std::uint64_t>(bytes["length"].as<double>());
+    if (auto checked = CheckProjectFileSize(size, file.fileName); !checked.ok()) {
+        return checked.refusal();
     }
-    return ReadProject({bytes.begin(), bytes.end()}, file.fileName);
+    return ReadProject(BytesOf(bytes), file.fileName);
 }
 
 // Runs `show` on the project the bytes hold, or answers with the refusal.
 template <class Show>
-val WithProject(const std::string& bytes, const std::string& name, Show show) {
+val WithProject(const val& bytes, const std::string& name, Show show) {
     const ChosenFile file = Chosen(name);
     const auto project = Open(bytes, file);
     if (!project.ok()) return Refused(project.refusal());
@@ -98,7 +104,7 @@ val WithProject(const std::string& bytes, const std::string& name, Show show) {
 
 // As WithProject, for the views of the startup CVs, which a block cut short refuses.
 template <class Show>
-val WithStartupCVs(const std::string& bytes, const std::string& name, Show show) {
+val WithStartupCVs(const val& bytes, const std::string& name, Show show) {
     return WithProject(bytes, name, [&](const ChosenFile& file, const Project& project) {
         if (const auto cvs = CheckStartupCVs(project, file.fileName); !cvs.ok()) {
             return Refused(cvs.refusal());
@@ -107,7 +113,7 @@ val WithStartupCVs(const std::string& bytes, const std::string& name, Show show)
     });
 }
 
-val Summary(const std::string& bytes, const std::string& name) {
+val Summary(const val& bytes, const std::string& name) {
     return WithProject(bytes, name, [](const ChosenFile& file, const Project& project) {
         val result = Table(SummaryGrid(project, kFormat));
         result.set("file", Utf8Upper(file.fileName));
@@ -117,13 +123,13 @@ val Summary(const std::string& bytes, const std::string& name) {
     });
 }
 
-val CVTable(const std::string& bytes, const std::string& name) {
+val CVTable(const val& bytes, const std::string& name) {
     return WithStartupCVs(bytes, name, [](const ChosenFile&, const Project& project) {
         return Table(CVGrid(project));
     });
 }
 
-val DescriptiveText(const std::string& bytes, const std::string& name) {
+val DescriptiveText(const val& bytes, const std::string& name) {
     return WithProject(bytes, name, [](const ChosenFile&, const Project& project) {
         const std::vector<std::string> lines = DescriptiveTextLines(project.descriptiveText());
         std::string text;
@@ -132,7 +138,7 @@ val DescriptiveText(const std::string& bytes, const std::string& name) {
     });
 }
 
-val ClipList(const std::string& bytes, const std::string& name) {
+val ClipList(const val& bytes, const std::string& name) {
     return WithProject(bytes, name, [](const ChosenFile&, const Project& project) {
         val clips = val::array();
         for (const ListedClip& clip : ListedClips(project)) {
@@ -153,7 +159,7 @@ val ClipList(const std::string& bytes, const std::string& name) {
 
 // Line `line` of the player's list, or a refusal naming the lines there are.
 template <class Show>
-val WithClip(const std::string& bytes, const std::string& name, int line, Show show) {
+val WithClip(const val& bytes, const std::string& name, int line, Show show) {
     return WithProject(bytes, name, [&](const ChosenFile&, const Project& project) {
         const std::vector<ListedClip> list = ListedClips(project);
         if (line < 0 || static_cast<std::size_t>(line) >= list.size()) {
@@ -164,13 +170,13 @@ val WithClip(const std::string& bytes, const std::string& name, int line, Show s
     });
 }
 
-val ClipWave(const std::string& bytes, const std::string& name, int line) {
+val ClipWave(const val& bytes, const std::string& name, int line) {
     return WithClip(bytes, name, line, [](const Project& project, const ListedClip& clip) {
         return Wave(project.block(clip.entry).bytes());
     });
 }
 
-val RepeatWave(const std::string& bytes, const std::string& name, int line) {
+val RepeatWave(const val& bytes, const std::string& name, int line) {
     return WithClip(bytes, name, line, [](const Project& project, const ListedClip& clip) {
         const auto wave = BuildRepeatWave(project.block(clip.entry), clip.bits);
         return wave.ok() ? Wave(wave.value()) : Refused(wave.refusal());
@@ -178,9 +184,8 @@ val RepeatWave(const std::string& bytes, const std::string& name, int line) {
 }
 
 // A wave file's sound as the desktop player's device takes it, for Web Audio.
-val PcmSound(const std::string& wave) {
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(wave.data()),
-                                              wave.size());
+val PcmSound(const val& wave) {
+    const std::vector<std::uint8_t> bytes = BytesOf(wave);
     const auto sound = ReadPcmWave(ByteView(bytes));
     if (!sound.ok()) return Refused(sound.refusal());
     const std::vector<std::int16_t>& samples = sound.value().samples;
@@ -192,13 +197,13 @@ val PcmSound(const std::string& wave) {
     return result;
 }
 
-val SummaryReport(const std::string& bytes, const std::string& name) {
+val SummaryReport(const val& bytes, const std::string& name) {
     return WithProject(bytes, name, [](const ChosenFile& file, const Project& project) {
         return Text(SummaryReportText(file, project, kFormat, PrintedNow()));
     });
 }
 
-val CVReport(const std::string& bytes, const std::string& name) {
+val CVReport(const val& bytes, const std::string& name) {
     return WithStartupCVs(bytes, name, [](const ChosenFile& file, const Project& project) {
         return Text(CVReportText(file, project, PrintedNow()));
     });
