@@ -75,7 +75,7 @@ function showClips(bytes, name) {
 }
 
 // A refused file leaves the project already shown as it was.
-async function openFile(file) {
+async function showFile(file) {
   const bytes = new Uint8Array(await file.slice(0, core.largestFileRead + 1).arrayBuffer());
   const summary = core.summary(bytes, file.name);
   if (summary.refused) {
@@ -90,6 +90,12 @@ async function openFile(file) {
   $('descriptive-text').textContent = core.descriptiveText(bytes, file.name).text;
   showClips(bytes, file.name);
   $('project').hidden = false;
+}
+
+// Refusals are the core's answers; this catches the unexpected (a file the
+// browser cannot read, memory running out) so that it too is said on the page.
+function openFile(file) {
+  showFile(file).catch((error) => showMessage($('message'), String(error)));
 }
 
 function selectedLine() {

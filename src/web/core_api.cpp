@@ -1,6 +1,6 @@
 // The core's calls the web page makes, each taking the file's bytes and name
 // as the page read them, and answering with plain JavaScript objects: the
-// values the desktop program shows, or {refused, author?} with its message.
+// values the desktop program shows, or {refused} with its message.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -35,7 +35,6 @@ const NumberFormat kFormat;
 val Refused(const Refusal& refusal) {
     val result = val::object();
     result.set("refused", refusal.message);
-    if (refusal.authorShown) result.set("author", ShownAuthor(*refusal.authorShown));
     return result;
 }
 
@@ -75,11 +74,6 @@ val Wave(std::span<const std::uint8_t> bytes) {
     return result;
 }
 
-// A file picked in the page has no folder the page may know: only its name.
-ChosenFile Chosen(const std::string& name) {
-    return SplitChosenPath(name);
-}
-
 // The bytes of a Uint8Array, copied in one go (embind's std::string copies byte by byte).
 std::vector<std::uint8_t> BytesOf(const val& array) {
     return emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
@@ -96,7 +90,8 @@ Outcome<Project> Open(const val& bytes, const ChosenFile& file) {
 // Runs `show` on the project the bytes hold, or answers with the refusal.
 template <class Show>
 val WithProject(const val& bytes, const std::string& name, Show show) {
-    const ChosenFile file = Chosen(name);
+    // A file picked in the page has no folder the page may know: only its name.
+    const ChosenFile file = SplitChosenPath(name);
     const auto project = Open(bytes, file);
     if (!project.ok()) return Refused(project.refusal());
     return show(file, project.value());
