@@ -31,6 +31,8 @@ planted ui/shared/printout.cpp '#include "ui/player/soundtest.h"' 'ui/shared mus
 planted ui/mainwindow/tambreloxmain.cpp '#include "ui/cvviewer/cvshow.h"' 'ui/mainwindow must not include ui/cvviewer/cvshow.h'
 planted ui/player/soundtest.cpp '#include "app/tambrelox/headless_print.h"' 'ui/player must not include app/tambrelox/headless_print.h'
 planted app/spjinfo/main.cpp '#include "ui/shared/printout.h"' 'app/spjinfo must not include ui/shared/printout.h'
+planted web/core_api.cpp '#include "ui/shared/printout.h"' 'web must not include ui/shared/printout.h'
+planted core/sound/clip_list.cpp '#include "web/core_api.h"' 'core/sound must not include web/core_api.h'
 
 [ $failures -eq 0 ] && echo "check-includes test: all passed"
 exit $((failures > 0))

@@ -38,10 +38,7 @@ inline fixture::SpjBuilder ProjectWithCode(const std::vector<std::uint8_t>& code
 
 // The summary grid as the main window fills it for `project`.
 inline GridModel SummaryGridOf(const Project& project, const NumberFormat& format = {}) {
-    GridModel grid;
-    PrepareSummaryGrid(grid);
-    FillSummaryGrid(project, format, grid);
-    return grid;
+    return SummaryGrid(project, format);
 }
 
 // A summary grid of `rows` alike clip rows, enough to fill pages.

@@ -8,8 +8,7 @@
 
 #include "app/spjinfo/tab_separated.h"
 #include "core/base/file_bytes.h"
-#include "core/base/text.h"
-#include "core/sound/clip_file_name.h"
+#include "core/sound/clip_list.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
 
@@ -40,11 +39,6 @@ std::string UniqueName(const std::filesystem::path& folder, const std::string& n
     return candidate;
 }
 
-// The clip's name as the player lists it.
-std::string ListedName(const Project& project, std::size_t line) {
-    return Windows1252ToUtf8(project.entries[project.summary.clips[line].entry].name);
-}
-
 std::optional<std::size_t> LineNumber(const std::string& text) {
     std::size_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -54,8 +48,8 @@ std::optional<std::size_t> LineNumber(const std::string& text) {
 
 // The line of the player's list `clip` stands for: digits are a line number,
 // anything else a name that must name exactly one clip.
-Outcome<std::size_t> PlayerLine(const Project& project, const std::string& clip) {
-    const std::size_t lines = project.summary.clips.size();
+Outcome<std::size_t> PlayerLine(const std::vector<ListedClip>& list, const std::string& clip) {
+    const std::size_t lines = list.size();
     if (const std::optional<std::size_t> line = LineNumber(clip)) {
         if (*line < lines) return *line;
         return Refusal{RefusalKind::BadArgument, "there is no clip on line " + clip +
@@ -63,7 +57,7 @@ Outcome<std::size_t> PlayerLine(const Project& project, const std::string& clip)
     }
     std::optional<std::size_t> found;
     for (std::size_t line = 0; line < lines; ++line) {
-        if (ListedName(project, line) != clip) continue;
+        if (list[line].name != clip) continue;
         if (found) {
             return Refusal{RefusalKind::BadArgument,
                            "more than one clip is named " + clip + "; give its line number"};
@@ -77,11 +71,10 @@ Outcome<std::size_t> PlayerLine(const Project& project, const std::string& clip)
 }  // namespace
 
 void WriteClipList(std::ostream& out, const Project& project, const NumberFormat& format) {
-    const auto& clips = project.summary.clips;
-    for (std::size_t line = 0; line < clips.size(); ++line) {
-        const int bits = project.entries[clips[line].entry].waveBits;
-        WriteRow(out, {std::to_string(line), ListedName(project, line), std::to_string(bits),
-                       PlaySecondsText(clips[line].playSeconds, format)});
+    const std::vector<ListedClip> list = ListedClips(project);
+    for (std::size_t line = 0; line < list.size(); ++line) {
+        WriteRow(out, {std::to_string(line), list[line].name, std::to_string(list[line].bits),
+                       PlaySecondsText(list[line].playSeconds, format)});
     }
 }
 
@@ -94,12 +87,9 @@ Outcome<void> ExtractClips(std::ostream& out, const Project& project,
                        "cannot make the folder " + folder.string() + ": " + error.message()};
     }
     std::set<std::string> taken;
-    for (std::size_t line = 0; line < project.summary.clips.size(); ++line) {
-        const std::size_t entry = project.summary.clips[line].entry;
-        const std::string fallback = "clip " + std::to_string(line) + ".wav";
-        const std::filesystem::path path =
-            folder / UniqueName(folder, ClipFileName(project.entries[entry].name, fallback), taken);
-        if (auto written = WriteClipWave(project, entry, path); !written.ok()) return written;
+    for (const ListedClip& clip : ListedClips(project)) {
+        const std::filesystem::path path = folder / UniqueName(folder, clip.fileName, taken);
+        if (auto written = WriteClipWave(project, clip.entry, path); !written.ok()) return written;
         out << path.string() << '\n';
     }
     return {};
@@ -112,10 +102,11 @@ Outcome<void> WriteRepeatWaveFile(std::ostream& standardOutput, const Project& p
     if (!toStandardOutput && IsSameFile(output, projectPath)) {
         return Refusal{RefusalKind::CannotWrite, "will not write over the project itself"};
     }
-    const auto line = PlayerLine(project, clip);
+    const std::vector<ListedClip> list = ListedClips(project);
+    const auto line = PlayerLine(list, clip);
     if (!line.ok()) return line.refusal();
-    const std::size_t entry = project.summary.clips[line.value()].entry;
-    const auto wave = BuildRepeatWave(project.block(entry), project.entries[entry].waveBits);
+    const ListedClip& listed = list[line.value()];
+    const auto wave = BuildRepeatWave(project.block(listed.entry), listed.bits);
     if (!wave.ok()) return wave.refusal();
     if (!toStandardOutput) return WriteWholeFile(output, wave.value());
     standardOutput.write(reinterpret_cast<const char*>(wave.value().data()),

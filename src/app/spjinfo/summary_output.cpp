@@ -6,31 +6,17 @@
 #include "core/base/text.h"
 #include "core/grid/grid_model.h"
 #include "core/grid/summary_grid.h"
+#include "core/project/author.h"
+#include "core/report/plain_reports.h"
 #include "core/report/report_frame.h"
-#include "core/report/summary_printout.h"
-#include "core/report/text_pages.h"
 
 namespace tambrelox::spjinfo {
-namespace {
-
-GridModel SummaryGrid(const Project& project, const NumberFormat& format) {
-    GridModel grid;
-    PrepareSummaryGrid(grid);
-    FillSummaryGrid(project, format, grid);
-    return grid;
-}
-
-std::string ShownAuthor(const Project& project) {
-    return Windows1252ToUtf8(CutAtNul(project.author));
-}
-
-}  // namespace
 
 void WriteSummaryText(std::ostream& out, const ChosenFile& file, const Project& project,
                       const NumberFormat& format) {
     WriteRow(out, {"SPJ Filename:", Utf8Upper(file.fileName)});
     WriteRow(out, {"From Folder:", file.folder});
-    WriteRow(out, {"Author/Owner:", ShownAuthor(project)});
+    WriteRow(out, {"Author/Owner:", ShownAuthor(project.author)});
     WriteRow(out, {"This SPJ will run in", project.summary.requirement});
     const GridModel grid = SummaryGrid(project, format);
     for (int row = 0; row < grid.Rows(); ++row) WriteGridRow(out, grid, row);
@@ -60,7 +46,7 @@ void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& 
     const nlohmann::ordered_json object = {
         {"file", Utf8Upper(file.fileName)},
         {"folder", file.folder},
-        {"author", ShownAuthor(project)},
+        {"author", ShownAuthor(project.author)},
         {"requirement", summary.requirement},
         {"rows", std::move(rows)},
         {"clips", std::move(clips)},
@@ -77,10 +63,7 @@ void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& 
 
 void WriteSummaryReport(std::ostream& out, const ChosenFile& file, const Project& project,
                         const NumberFormat& format) {
-    TextPages pages;
-    ColumnPrinter printer(pages);
-    PrintProjectSummary(printer, file, project, format, PrintedNow());
-    WritePlainText(out, pages.pages());
+    out << SummaryReportText(file, project, format, PrintedNow());
 }
 
 }  // namespace tambrelox::spjinfo

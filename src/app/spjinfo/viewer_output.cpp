@@ -2,18 +2,13 @@
 
 #include "app/spjinfo/tab_separated.h"
 #include "core/cv/cv_table.h"
-#include "core/report/cv_printout.h"
+#include "core/report/plain_reports.h"
 #include "core/report/report_frame.h"
-#include "core/report/text_pages.h"
 
 namespace tambrelox::spjinfo {
 
 void WriteCVTable(std::ostream& out, const Project& project) {
-    CVNames names;
-    LoadCVNames(project, names);
-    GridModel grid;
-    PrepareCVGrid(grid);
-    BuildCVRows(project, names, grid);
+    const GridModel grid = CVGrid(project);
     for (int row = 1; row < grid.Rows(); ++row) WriteGridRow(out, grid, row);
 }
 
@@ -24,10 +19,7 @@ void WriteDescriptiveText(std::ostream& out, const Project& project) {
 }
 
 void WriteCVReport(std::ostream& out, const ChosenFile& file, const Project& project) {
-    TextPages pages;
-    ColumnPrinter printer(pages);
-    PrintProjectCVs(printer, file, project, PrintedNow());
-    WritePlainText(out, pages.pages());
+    out << CVReportText(file, project, PrintedNow());
 }
 
 }  // namespace tambrelox::spjinfo

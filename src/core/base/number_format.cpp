@@ -3,21 +3,21 @@
 #include <langinfo.h>
 
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "core/base/locale_handle.h"
 
 namespace tambrelox {
 namespace {
 
-// The decimal digits of a whole, non-negative number of any size.
+// The decimal digits of a whole, non-negative number of any size. printf's
+// "%.0f" is exact for any double, and unlike std::to_chars of a double it is
+// in every C++ library the core is built with (the WebAssembly one lacks it).
 std::string WholeDigits(double whole) {
     std::array<char, 400> digits{};  // the largest double has 309 digits
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), whole,
-                                   std::chars_format::fixed, 0)
-                         .ptr;
-    return {digits.data(), end};
+    const int length = std::snprintf(digits.data(), digits.size(), "%.0f", whole);
+    return {digits.data(), static_cast<std::size_t>(length)};
 }
 
 std::string GroupDigits(const std::string& digits, const NumberFormat& format) {

@@ -1,10 +1,11 @@
 #include "core/cv/cv_names.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 
+#include "core/base/locale_handle.h"
 #include "core/base/number_format.h"
 #include "core/base/text.h"
 
@@ -44,8 +45,12 @@ constexpr std::array<std::pair<int, std::string_view>, 17> kStandardNames{{
 // when it starts with none; a fraction rounds to the nearest, halves to even.
 double LeadingNumber(std::string_view text) {
     if (text.starts_with('+')) text.remove_prefix(1);
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    // strtod in the C locale, as std::from_chars of a double (missing from the
+    // WebAssembly build's C++ library) reads it: only the characters of a
+    // decimal number, so no leading space, hexadecimal or "inf".
+    const std::string number(text.substr(0, text.find_first_not_of("0123456789.eE+-")));
+    static const LocaleHandle kCLocale = OpenLocale(LC_ALL_MASK, "C");
+    const double value = strtod_l(number.c_str(), nullptr, kCLocale.get());
     return RoundHalfEven(value, 0);
 }
 

@@ -45,6 +45,15 @@ void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) 
     }
 }
 
+GridModel CVGrid(const Project& project) {
+    CVNames names;
+    LoadCVNames(project, names);
+    GridModel grid;
+    PrepareCVGrid(grid);
+    BuildCVRows(project, names, grid);
+    return grid;
+}
+
 Outcome<void> CheckStartupCVs(const Project& project, std::string_view fileName) {
     const std::size_t entry = project.cvEntry;
     const std::uint64_t firstCV = std::uint64_t{project.entries.at(entry).offset} + kCVStride;

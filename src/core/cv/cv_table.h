@@ -33,6 +33,10 @@ void PrepareCVGrid(GridModel& grid);
 // trailing space, its cell carrying the value) and binary.
 void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid);
 
+// The CV window's table: prepared, with the custom names the project's text
+// gives, and one row for each CV.
+[[nodiscard]] GridModel CVGrid(const Project& project);
+
 // Whether all 255 startup CV values lie inside the file. The reader lets a
 // project whose CV block is cut short through, so that its summary, text and
 // clips stay usable; the CV views ask here first and refuse it, naming

@@ -57,7 +57,8 @@ void PrepareSummaryGrid(GridModel& grid) {
 
 void FillSummaryGrid(const Project& project, const NumberFormat& format, GridModel& grid) {
     std::vector<SummaryClipRow> clips = SummaryClipRows(project);
-    std::ranges::stable_sort(clips, {}, &SummaryClipRow::handle);
+    std::stable_sort(clips.begin(), clips.end(),
+                     [](const auto& a, const auto& b) { return a.handle < b.handle; });
     for (const SummaryClipRow& clip : clips) {
         grid.AddRow({{" " + std::to_string(clip.handle)},  // the sign position of a positive number
                      {" " + clip.name},
@@ -78,6 +79,13 @@ void FillSummaryGrid(const Project& project, const NumberFormat& format, GridMod
     grid.AddRow(CountRow(" SOUND CLIP COUNT", clipCount));
     grid.AddRow(CountRow(" PROJECT VOICES", std::to_string(summary.voiceCount)));
     grid.AddRow(CountRow(" PROJECT SCHEMES", std::to_string(summary.schemeCount)));
+}
+
+GridModel SummaryGrid(const Project& project, const NumberFormat& format) {
+    GridModel grid;
+    PrepareSummaryGrid(grid);
+    FillSummaryGrid(project, format, grid);
+    return grid;
 }
 
 }  // namespace tambrelox

@@ -37,4 +37,7 @@ void PrepareSummaryGrid(GridModel& grid);
 // cells of sizes and play seconds also carry the value they show, for the printout.
 void FillSummaryGrid(const Project& project, const NumberFormat& format, GridModel& grid);
 
+// A summary grid, prepared and filled, as the main window shows it after a load.
+[[nodiscard]] GridModel SummaryGrid(const Project& project, const NumberFormat& format);
+
 }  // namespace tambrelox

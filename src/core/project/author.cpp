@@ -25,6 +25,10 @@ std::optional<std::string> CandidateAfterTag(const std::string& text) {
 
 }  // namespace
 
+std::string ShownAuthor(std::string_view author) {
+    return Windows1252ToUtf8(CutAtNul(author));
+}
+
 std::string CleanAuthor(std::string_view text) {
     std::string s(text);
     std::erase(s, ':');

@@ -17,6 +17,9 @@ inline constexpr std::string_view kUnspecifiedAuthor = "Unspecified";
 // The owner/author named in the header record's 72-byte text, or the default.
 [[nodiscard]] std::string AuthorFromHeaderText(std::string_view headerText);
 
+// The owner/author as the windows show it: UTF-8, up to its first NUL.
+[[nodiscard]] std::string ShownAuthor(std::string_view author);
+
 // The owner/author named in the first 1000 bytes from the descriptive text's
 // start, if any; the window runs on past a shorter block, up to the file's end.
 [[nodiscard]] std::optional<std::string> AuthorFromDescriptiveText(ByteView file,

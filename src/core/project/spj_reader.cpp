@@ -13,6 +13,8 @@ namespace {
 
 using spj_limits::kRecordSize;
 
+// Over the size limit, a file cannot be a project whatever else it is.
+constexpr std::string_view kFarTooLarge = "the file is far too large to be a sound project";
 constexpr std::uint64_t kFieldCount = 6;
 constexpr std::uint64_t kHeaderTextOffset = 56;
 constexpr std::uint64_t kTextLength = 72;  // header text and entry names
@@ -185,14 +187,17 @@ Outcome<Project> ReadProject(std::vector<std::uint8_t> data, std::string_view fi
     return DirectoryReader(std::move(data), fileName).Read();
 }
 
+Outcome<void> CheckProjectFileSize(std::uint64_t size, std::string_view fileName) {
+    if (size <= kLargestFileRead) return {};
+    return Refusal{RefusalKind::TooLarge, ProblemMessage(fileName, kFarTooLarge)};
+}
+
 Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName) {
     auto data = ReadWholeFile(path);
     if (!data.ok()) {
         Refusal refusal = data.refusal();
-        // Over the limit, the file cannot be a project whatever else it is.
-        const std::string why = refusal.kind == RefusalKind::TooLarge
-                                    ? "the file is far too large to be a sound project"
-                                    : refusal.message;
+        const std::string_view why =
+            refusal.kind == RefusalKind::TooLarge ? kFarTooLarge : refusal.message;
         refusal.message = ProblemMessage(fileName, why);
         return refusal;
     }

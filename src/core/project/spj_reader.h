@@ -30,6 +30,10 @@ inline constexpr int kMaxEntryType = 32767;        // an entry type is a 16-bit 
 [[nodiscard]] Outcome<Project> ReadProject(std::vector<std::uint8_t> data,
                                            std::string_view fileName);
 
+// Refuses a file of `size` bytes as no project when it is larger than any
+// file this program reads whole (see kLargestFileRead).
+[[nodiscard]] Outcome<void> CheckProjectFileSize(std::uint64_t size, std::string_view fileName);
+
 // Reads the file at `path` with ReadWholeFile (opened read-only, read whole,
 // closed at once) and hands its bytes to ReadProject.
 [[nodiscard]] Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName);

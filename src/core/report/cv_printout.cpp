@@ -40,13 +40,8 @@ void PrintCVReport(ColumnPrinter& printer, const GridModel& grid, const ReportSo
 
 void PrintProjectCVs(ColumnPrinter& printer, const ChosenFile& file, const Project& project,
                      std::string_view printedAt) {
-    CVNames names;
-    LoadCVNames(project, names);
-    GridModel grid;
-    PrepareCVGrid(grid);
-    BuildCVRows(project, names, grid);
     const std::string spjPath = file.folder + file.fileName;
-    PrintCVReport(printer, grid, {spjPath, project.author, printedAt});
+    PrintCVReport(printer, CVGrid(project), {spjPath, project.author, printedAt});
 }
 
 }  // namespace tambrelox

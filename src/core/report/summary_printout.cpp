@@ -85,11 +85,9 @@ void PrintSummaryReport(ColumnPrinter& printer, const GridModel& grid, const Rep
 
 void PrintProjectSummary(ColumnPrinter& printer, const ChosenFile& file, const Project& project,
                          const NumberFormat& format, std::string_view printedAt) {
-    GridModel grid;
-    PrepareSummaryGrid(grid);
-    FillSummaryGrid(project, format, grid);
     const std::string spjPath = file.folder + file.fileName;
-    PrintSummaryReport(printer, grid, {spjPath, project.author, printedAt}, format);
+    PrintSummaryReport(printer, SummaryGrid(project, format), {spjPath, project.author, printedAt},
+                       format);
 }
 
 }  // namespace tambrelox

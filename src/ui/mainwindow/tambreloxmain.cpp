@@ -23,6 +23,7 @@
 #include "core/base/title_line.h"
 #include "core/cv/cv_table.h"
 #include "core/grid/summary_grid.h"
+#include "core/project/author.h"
 #include "core/project/chosen_file.h"
 #include "core/project/spj_reader.h"
 #include "ui/mainwindow/summary_printing.h"
@@ -74,7 +75,7 @@ QString FromUtf8(std::string_view text) {
 
 // The author text is Windows-1252 and may carry the NULs that filled its field.
 QString AuthorText(std::string_view author) {
-    return FromUtf8(Windows1252ToUtf8(CutAtNul(author)));
+    return FromUtf8(ShownAuthor(author));
 }
 
 // "MS Sans Serif" is asked for by name; fontconfig puts a sans face in its place.

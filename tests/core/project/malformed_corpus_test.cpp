@@ -97,11 +97,7 @@ class DamagedProjects {
             EXPECT_NE(cvs.refusal().message.find("test.spj"), std::string::npos);
             return;
         }
-        CVNames names;
-        LoadCVNames(project, names);
-        GridModel cvGrid;
-        PrepareCVGrid(cvGrid);
-        BuildCVRows(project, names, cvGrid);
+        const GridModel cvGrid = CVGrid(project);
         EXPECT_EQ(cvGrid.Rows(), 256);
         ExpectPrinted([&](ColumnPrinter& p) { PrintCVReport(p, cvGrid, source); }, "CVs");
     }

@@ -128,6 +128,11 @@ TEST(ReaderRefuses, FilesThatCannotBeRead) {
               "continue.");
     EXPECT_EQ(tooLarge.refusal().kind, RefusalKind::TooLarge);
     EXPECT_FALSE(tooLarge.refusal().authorShown);
+    // Bytes that came from elsewhere than a path are held to the same limit, in the same words.
+    EXPECT_TRUE(CheckProjectFileSize(kLargestFileRead, "huge.spj").ok());
+    const auto bytesTooMany = CheckProjectFileSize(kLargestFileRead + 1, "huge.spj");
+    EXPECT_EQ(bytesTooMany.refusal().message, tooLarge.refusal().message);
+    EXPECT_EQ(bytesTooMany.refusal().kind, RefusalKind::TooLarge);
 }
 
 }  // namespace

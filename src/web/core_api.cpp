@@ -1,0 +1,223 @@
+// The core's calls the web page makes, each taking the file's bytes and name
+// as the page read them, and answering with plain JavaScript objects: the
+// values the desktop program shows, or {refused} with its message.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/base/file_bytes.h"
+#include "core/base/text.h"
+#include "core/cv/cv_table.h"
+#include "core/grid/summary_grid.h"
+#include "core/project/author.h"
+#include "core/project/chosen_file.h"
+#include "core/project/spj_reader.h"
+#include "core/project/text_lines.h"
+#include "core/report/plain_reports.h"
+#include "core/report/report_frame.h"
+#include "core/sound/clip_list.h"
+#include "core/sound/clip_wave.h"
+#include "core/sound/pcm_wave.h"
+#include "core/sound/repeat_wave.h"
+
+namespace tambrelox::web {
+namespace {
+
+using emscripten::val;
+
+// The separators the desktop program falls back on where a locale names none.
+const NumberFormat kFormat;
+
+val Refused(const Refusal& refusal) {
+    val result = val::object();
+    result.set("refused", refusal.message);
+    return result;
+}
+
+val Row(const GridModel& grid, int row) {
+    val cells = val::array();
+    for (int col = 0; col < grid.Cols(); ++col) cells.call<void>("push", grid.Cell(row, col));
+    return cells;
+}
+
+// The grid's headings, the rows below them and which columns are centred.
+val Table(const GridModel& grid) {
+    val rows = val::array();
+    for (int row = 1; row < grid.Rows(); ++row) rows.call<void>("push", Row(grid, row));
+    val centred = val::array();
+    for (int col = 0; col < grid.Cols(); ++col) {
+        centred.call<void>("push", grid.ColAlignment(col) == GridAlignment::Centre);
+    }
+    val table = val::object();
+    table.set("headings", Row(grid, 0));
+    table.set("centred", centred);
+    table.set("rows", rows);
+    return table;
+}
+
+val Text(const std::string& text) {
+    val result = val::object();
+    result.set("text", text);
+    return result;
+}
+
+// A copy owned by JavaScript, so it outlives the call.
+val Wave(std::span<const std::uint8_t> bytes) {
+    val result = val::object();
+    result.set(
+        "wave",
+        val::global("Uint8Array").new_(emscripten::typed_memory_view(bytes.size(), bytes.data())));
+    return result;
+}
+
+// The bytes of a Uint8Array, copied in one go (embind's std::string copies byte by byte).
+std::vector<std::uint8_t> BytesOf(const val& array) {
+    return emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
+}
+
+Outcome<Project> Open(const val& bytes, const ChosenFile& file) {
+    const auto size = static_cast<std::uint64_t>(bytes["length"].as<double>());
+    if (auto checked = CheckProjectFileSize(size, file.fileName); !checked.ok()) {
+        return checked.refusal();
+    }
+    return ReadProject(BytesOf(bytes), file.fileName);
+}
+
+// Runs `show` on the project the bytes hold, or answers with the refusal.
+template <class Show>
+val WithProject(const val& bytes, const std::string& name, Show show) {
+    // A file picked in the page has no folder the page may know: only its name.
+    const ChosenFile file = SplitChosenPath(name);
+    const auto project = Open(bytes, file);
+    if (!project.ok()) return Refused(project.refusal());
+    return show(file, project.value());
+}
+
+// As WithProject, for the views of the startup CVs, which a block cut short refuses.
+template <class Show>
+val WithStartupCVs(const val& bytes, const std::string& name, Show show) {
+    return WithProject(bytes, name, [&](const ChosenFile& file, const Project& project) {
+        if (const auto cvs = CheckStartupCVs(project, file.fileName); !cvs.ok()) {
+            return Refused(cvs.refusal());
+        }
+        return show(file, project);
+    });
+}
+
+val Summary(const val& bytes, const std::string& name) {
+    return WithProject(bytes, name, [](const ChosenFile& file, const Project& project) {
+        val result = Table(SummaryGrid(project, kFormat));
+        result.set("file", Utf8Upper(file.fileName));
+        result.set("author", ShownAuthor(project.author));
+        result.set("requirement", project.summary.requirement);
+        return result;
+    });
+}
+
+val CVTable(const val& bytes, const std::string& name) {
+    return WithStartupCVs(bytes, name, [](const ChosenFile&, const Project& project) {
+        return Table(CVGrid(project));
+    });
+}
+
+val DescriptiveText(const val& bytes, const std::string& name) {
+    return WithProject(bytes, name, [](const ChosenFile&, const Project& project) {
+        const std::vector<std::string> lines = DescriptiveTextLines(project.descriptiveText());
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\n" : "") + lines[i];
+        return Text(text);
+    });
+}
+
+val ClipList(const val& bytes, const std::string& name) {
+    return WithProject(bytes, name, [](const ChosenFile&, const Project& project) {
+        val clips = val::array();
+        for (const ListedClip& clip : ListedClips(project)) {
+            val item = val::object();
+            item.set("name", clip.name);
+            item.set("fileName", clip.fileName);
+            item.set("bits", clip.bits);
+            item.set("format", std::string(ClipFormatText(clip.bits).value_or("")));
+            item.set("playTime", PlayTimeText(clip.playSeconds, kFormat));
+            item.set("playSeconds", clip.playSeconds);
+            clips.call<void>("push", item);
+        }
+        val result = val::object();
+        result.set("clips", clips);
+        return result;
+    });
+}
+
+// Line `line` of the player's list, or a refusal naming the lines there are.
+template <class Show>
+val WithClip(const val& bytes, const std::string& name, int line, Show show) {
+    return WithProject(bytes, name, [&](const ChosenFile&, const Project& project) {
+        const std::vector<ListedClip> list = ListedClips(project);
+        if (line < 0 || static_cast<std::size_t>(line) >= list.size()) {
+            return Refused(
+                {RefusalKind::BadArgument, "there is no clip on line " + std::to_string(line)});
+        }
+        return show(project, list[static_cast<std::size_t>(line)]);
+    });
+}
+
+val ClipWave(const val& bytes, const std::string& name, int line) {
+    return WithClip(bytes, name, line, [](const Project& project, const ListedClip& clip) {
+        return Wave(project.block(clip.entry).bytes());
+    });
+}
+
+val RepeatWave(const val& bytes, const std::string& name, int line) {
+    return WithClip(bytes, name, line, [](const Project& project, const ListedClip& clip) {
+        const auto wave = BuildRepeatWave(project.block(clip.entry), clip.bits);
+        return wave.ok() ? Wave(wave.value()) : Refused(wave.refusal());
+    });
+}
+
+// A wave file's sound as the desktop player's device takes it, for Web Audio.
+val PcmSound(const val& wave) {
+    const std::vector<std::uint8_t> bytes = BytesOf(wave);
+    const auto sound = ReadPcmWave(ByteView(bytes));
+    if (!sound.ok()) return Refused(sound.refusal());
+    const std::vector<std::int16_t>& samples = sound.value().samples;
+    val result = val::object();
+    result.set("channels", sound.value().channels);
+    result.set("sampleRate", sound.value().sampleRate);
+    result.set("samples", val::global("Int16Array")
+                              .new_(emscripten::typed_memory_view(samples.size(), samples.data())));
+    return result;
+}
+
+val SummaryReport(const val& bytes, const std::string& name) {
+    return WithProject(bytes, name, [](const ChosenFile& file, const Project& project) {
+        return Text(SummaryReportText(file, project, kFormat, PrintedNow()));
+    });
+}
+
+val CVReport(const val& bytes, const std::string& name) {
+    return WithStartupCVs(bytes, name, [](const ChosenFile& file, const Project& project) {
+        return Text(CVReportText(file, project, PrintedNow()));
+    });
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(tambrelox_core) {
+    // The page reads no more of a file than this and one byte, enough to refuse it.
+    emscripten::constant("largestFileRead", static_cast<double>(kLargestFileRead));
+    emscripten::function("summary", &Summary);
+    emscripten::function("cvTable", &CVTable);
+    emscripten::function("descriptiveText", &DescriptiveText);
+    emscripten::function("clipList", &ClipList);
+    emscripten::function("clipWave", &ClipWave);
+    emscripten::function("repeatWave", &RepeatWave);
+    emscripten::function("pcmSound", &PcmSound);
+    emscripten::function("summaryReport", &SummaryReport);
+    emscripten::function("cvReport", &CVReport);
+}
+
+}  // namespace tambrelox::web
