@@ -17,6 +17,7 @@ class QTableView;
 
 namespace tambrelox {
 
+class FlashBudgetBar;
 class GridTableModel;
 class UserDialogs;
 struct Project;
@@ -96,6 +97,7 @@ class TambreloxMain : public QWidget {
     QLabel* lblSPJName = nullptr;
     QLabel* lblSPJFolder = nullptr;
     QLabel* lblAuthor = nullptr;
+    FlashBudgetBar* flashBudget_ = nullptr;
 };
 
 }  // namespace tambrelox
