@@ -15,21 +15,19 @@ struct Extremes {
 };
 
 Extremes ExtremesOf(std::span<const std::int16_t> run) {
-    Extremes found{run.front(), run.front()};
+    const std::int16_t* samples = run.data();  // indexed plainly, so the blocks vectorise
+    Extremes found{samples[0], samples[0]};
     std::size_t i = 0;
     for (; i + kBlock <= run.size(); i += kBlock) {
-        std::int16_t low = run[i];
-        std::int16_t high = run[i];
+        const std::int16_t* block = samples + i;
         for (std::size_t j = 0; j < kBlock; ++j) {
-            low = std::min(low, run[i + j]);
-            high = std::max(high, run[i + j]);
+            found.low = block[j] < found.low ? block[j] : found.low;
+            found.high = block[j] > found.high ? block[j] : found.high;
         }
-        found.low = std::min(found.low, low);
-        found.high = std::max(found.high, high);
     }
     for (; i < run.size(); ++i) {
-        found.low = std::min(found.low, run[i]);
-        found.high = std::max(found.high, run[i]);
+        found.low = std::min(found.low, samples[i]);
+        found.high = std::max(found.high, samples[i]);
     }
     return found;
 }
