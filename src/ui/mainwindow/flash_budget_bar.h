@@ -16,10 +16,11 @@ class FlashBudgetBar : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr QColor kTrack{224, 224, 224};
+    // Every fill stands out from the track by at least 3.7:1.
+    static constexpr QColor kTrack{255, 255, 255};
     static constexpr QColor kBorder{89, 89, 89};
     static constexpr QColor kComfortable{0, 128, 0};
-    static constexpr QColor kNearlyFull{255, 176, 0};
+    static constexpr QColor kNearlyFull{196, 112, 0};
     static constexpr QColor kOverLimit{208, 0, 0};
 
     explicit FlashBudgetBar(QWidget* parent = nullptr);
