@@ -56,11 +56,5 @@ TEST(FlashBudget, FourVoicesNeedAPremiumDecoderWhateverTheSize) {
     EXPECT_EQ(Assess(525056, 4).level, FlashLevel::OverLimit);
 }
 
-TEST(FlashBudget, ExplanationNamesTheLimitInTheUsersFormat) {
-    EXPECT_EQ(FlashBudgetExplanation({.thousandsSeparator = "."}),
-              "The most a project for \"any SFX Decoder\" may hold: 512 KiB of flash plus 600 "
-              "bytes, 524.888 bytes. Larger projects need a 16 Megabit decoder.");
-}
-
 }  // namespace
 }  // namespace tambrelox
