@@ -7,10 +7,6 @@
 namespace tambrelox {
 namespace {
 
-// 512 KiB of flash plus the 600 bytes a 16 Megabit decoder adds over a smaller one.
-constexpr double kSmallDecoderCapacity = 512.0 * 1024.0 + 600.0;
-constexpr int kMostVoicesOfStandardDecoders = 3;
-
 std::optional<int> DepthOfDLCode(std::uint8_t code) {
     switch (code) {
         case 0:

@@ -15,6 +15,10 @@ inline constexpr std::string_view kPremiumOnly = "Series-6 Premium Decoders Only
 inline constexpr std::string_view kSixteenMegabit = "any 16 Megabit SFX Decoder";
 inline constexpr std::string_view kAnyDecoder = "any SFX Decoder";
 
+// 512 KiB of flash plus the 600 bytes a 16 Megabit decoder adds over a smaller one.
+inline constexpr double kSmallDecoderCapacity = 512.0 * 1024.0 + 600.0;
+inline constexpr int kMostVoicesOfStandardDecoders = 3;
+
 // The smallest multiple of 256 not below `value`.
 [[nodiscard]] double RoundUp256(double value);
 

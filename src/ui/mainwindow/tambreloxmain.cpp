@@ -25,7 +25,9 @@
 #include "core/grid/summary_grid.h"
 #include "core/project/author.h"
 #include "core/project/chosen_file.h"
+#include "core/project/flash_budget.h"
 #include "core/project/spj_reader.h"
+#include "ui/mainwindow/flash_budget_bar.h"
 #include "ui/mainwindow/summary_printing.h"
 #include "ui/shared/elided_label.h"
 #include "ui/shared/grid_table_model.h"
@@ -201,6 +203,9 @@ void TambreloxMain::CreateControls() {
     policy.setRetainSizeWhenHidden(true);
     WavefileGrid->setSizePolicy(policy);
     WavefileGrid->hide();
+
+    flashBudget_ = new FlashBudgetBar(this);
+    flashBudget_->hide();
 }
 
 void TambreloxMain::ArrangeControls() {
@@ -220,6 +225,9 @@ void TambreloxMain::ArrangeControls() {
     auto* left = new QVBoxLayout;
     left->addLayout(captions);
     left->addLayout(gridArea, 1);
+    // Under the grid, whose height it takes: the right-hand column has no room
+    // to spare without moving its buttons.
+    left->addWidget(flashBudget_);
 
     auto* right = new QVBoxLayout;
     right->addWidget(Image1, 0, Qt::AlignHCenter);
@@ -333,6 +341,7 @@ void TambreloxMain::LoadSPJ(const std::string& realPath) {
     SetProjectButtonsEnabled(false);
     Label1->hide();
     Label2->hide();
+    flashBudget_->hide();
     for (QLabel* caption : {Label16, Label10, Label14}) caption->show();
     grid_.SetRows(1);  // the rows of the project shown before
     RefreshGrid();
@@ -358,12 +367,15 @@ void TambreloxMain::ShowProject(std::shared_ptr<const Project> project) {
     FillSummaryGrid(*project, session_.numberFormat, grid_);
     RefreshGrid();
     Label2->setText(FromUtf8(project->summary.requirement));
+    flashBudget_->showBudget(AssessFlashBudget(project->summary, session_.numberFormat),
+                             FromUtf8(FlashBudgetExplanation(session_.numberFormat)));
     session_.project = std::move(project);
 
     SetProjectButtonsEnabled(true);
     WavefileGrid->show();
     Label1->show();
     Label2->show();
+    flashBudget_->show();
 }
 
 void TambreloxMain::RefreshGrid() {

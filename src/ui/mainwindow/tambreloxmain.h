@@ -18,6 +18,7 @@ class QTableView;
 namespace tambrelox {
 
 class ElidedLabel;
+class FlashBudgetBar;
 class GridTableModel;
 class UserDialogs;
 struct Project;
@@ -98,6 +99,7 @@ class TambreloxMain : public QWidget {
     ElidedLabel* lblSPJName = nullptr;
     ElidedLabel* lblSPJFolder = nullptr;
     ElidedLabel* lblAuthor = nullptr;
+    FlashBudgetBar* flashBudget_ = nullptr;
 };
 
 }  // namespace tambrelox

@@ -15,6 +15,7 @@
 #include "core/sound/clip_file_name.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
+#include "ui/player/waveform_view.h"
 #include "ui/shared/program_picture.h"
 #include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
@@ -109,6 +110,7 @@ void SoundTest::buildControls() {
     Image1->setPixmap(ProgramPicture());
     Label1 = MakeLabel(this, "Label1", {}, {.colour = QColor(0, 0, 255)});
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    waveform_ = new WaveformView(state_.numberFormat, this);
 
     cmdPlay->setEnabled(false);
     cmdrepeat->setEnabled(false);
@@ -134,6 +136,7 @@ void SoundTest::buildControls() {
     layout->setRowStretch(8, 1);
     layout->addWidget(cmdQuit, 9, 1, 1, 2);
     layout->addWidget(Label1, 10, 0, 1, 3);
+    layout->addWidget(waveform_, 11, 0, 1, 3);  // below all else, so nothing else moves
     layout->setColumnStretch(0, 1);
 }
 
@@ -172,6 +175,7 @@ void SoundTest::SoundList_Click(int line) {
             QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
     }
     wavFile->setText(FromWindows1252(entry.name));
+    waveform_->showClip(project_->block(clip.entry));
     cmdPlay->setEnabled(true);
     cmdrepeat->setEnabled(true);
     cmdrepeat->setVisible(!repeatWaiting_);  // during a repeat play its stop button holds the place
@@ -181,6 +185,7 @@ void SoundTest::SoundList_Click(int line) {
 void SoundTest::cmdPlay_Click() {
     RedNote->show();
     startPlay(temps_.clipPath());
+    waveform_->follow(*MMControl1, PlayKind::Once);
     endRepeatWaitIfStopped();
 }
 
@@ -197,6 +202,7 @@ void SoundTest::cmdrepeat_Click() {
     }
     RedNote->show();
     startPlay(temps_.repeatPath());
+    waveform_->follow(*MMControl1, PlayKind::Repeating);
     repeatWaiting_ = true;
     endRepeatWaitIfStopped();
 }
@@ -260,6 +266,7 @@ void SoundTest::startPlay(const std::filesystem::path& file) {
 }
 
 void SoundTest::closeDevice() {
+    waveform_->stopFollowing();
     (void)MMControl1->Command(WaveCommand::Close);
 }
 

@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace tambrelox {
 
+class WaveformView;
+
 // The player: lists the project's sound clips and plays the chosen one once,
 // or repeated for about ten seconds. Return to Menu closes the window.
 class SoundTest : public QWidget {
@@ -73,6 +75,7 @@ class SoundTest : public QWidget {
     QLabel* RedNote = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
+    WaveformView* waveform_ = nullptr;
 };
 
 }  // namespace tambrelox

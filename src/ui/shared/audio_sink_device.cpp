@@ -55,6 +55,11 @@ WaveMode AudioSinkDevice::Mode() const {
     return playing_ ? WaveMode::Playing : WaveMode::Stopped;
 }
 
+std::optional<std::chrono::microseconds> AudioSinkDevice::Processed() const {
+    if (!sink_ || !playing_) return std::nullopt;
+    return std::chrono::microseconds(sink_->processedUSecs());
+}
+
 std::optional<QString> AudioSinkDevice::open() {
     close();
     const WaveSettings& wanted = settings();

@@ -22,6 +22,7 @@ class AudioSinkDevice : public WaveDevice {
 
     [[nodiscard]] std::optional<QString> Command(WaveCommand command) override;
     [[nodiscard]] WaveMode Mode() const override;
+    [[nodiscard]] std::optional<std::chrono::microseconds> Processed() const override;
 
   private:
     std::optional<QString> open();

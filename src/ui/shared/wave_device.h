@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -49,6 +50,11 @@ class WaveDevice : public QObject {
     // command failed; Close never fails.
     [[nodiscard]] virtual std::optional<QString> Command(WaveCommand command) = 0;
     [[nodiscard]] virtual WaveMode Mode() const = 0;
+    // How much sound of the current play the device has taken in; nothing
+    // where it cannot tell.
+    [[nodiscard]] virtual std::optional<std::chrono::microseconds> Processed() const {
+        return std::nullopt;
+    }
 
   signals:
     void Done();

@@ -13,6 +13,7 @@
 #include "core/base/file_bytes.h"
 #include "core/sound/pcm_wave.h"
 #include "player_fixtures.h"
+#include "ui/player/waveform_view.h"
 #include "ui/shared/audio_sink_device.h"
 #include "wave_synth.h"
 
@@ -93,6 +94,41 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
         EXPECT_EQ(differing, 0U) << "clip " << i;
         from = at + sound.size();
     }
+}
+
+// The player's play line rides on the device's own count of what it has
+// taken in, so it moves on through a real play and goes when the play ends.
+TEST(NullSinkPlayback, ThePlayLineAdvancesWithTheDevice) {
+    ASSERT_FALSE(QMediaDevices::audioOutputs().isEmpty()) << "the null sink is not seen";
+    const testkit::ScratchFolder folder;
+    const auto wave = fixture::MakeWave(fixture::Tone(440, 1.5), 16);
+    const auto path = folder.path() / "clip.wav";
+    ASSERT_TRUE(WriteWholeFile(path, wave.bytes).ok());
+    WaveformView view{NumberFormat{}};
+    view.resize(600, view.height());
+    view.showClip(ByteView(wave.bytes));
+
+    AudioSinkDevice device;
+    QSignalSpy done(&device, &WaveDevice::Done);
+    device.setSettings(
+        {.deviceType = "WaveAudio", .fileName = QString::fromStdString(path.string())});
+    ASSERT_EQ(device.Command(WaveCommand::Open), std::nullopt);
+    device.setNotify(true);
+    ASSERT_EQ(device.Command(WaveCommand::Play), std::nullopt);
+    view.follow(device, PlayKind::Once);
+
+    std::vector<double> seen;
+    while (done.isEmpty() && seen.size() < 50) {
+        QTest::qWait(100);
+        if (const auto at = view.playPosition()) seen.push_back(*at);
+    }
+    ASSERT_TRUE(done.wait(5000) || !done.isEmpty()) << "the play never ended";
+    ASSERT_GE(seen.size(), 5U);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_LT(seen.front(), 0.5);
+    EXPECT_GT(seen.back(), 1.0);
+    EXPECT_LE(seen.back(), 1.5);
+    QTRY_VERIFY(!view.playPosition());
 }
 
 }  // namespace
