@@ -14,6 +14,7 @@ namespace tambrelox {
 namespace {
 
 constexpr int kHeight = 100;
+constexpr int kSmallestHeight = 48;  // what a small screen with large fonts leaves it
 constexpr int kRepaintMs =
     30;  // about the screen's pace; the position itself comes from the device
 constexpr int kTextMargin = 4;
@@ -24,10 +25,14 @@ WaveformView::WaveformView(NumberFormat format, QWidget* parent)
     : QWidget(parent), format_(std::move(format)) {
     setObjectName("Waveform");
     setAccessibleName("Waveform of the selected clip");
-    setFixedHeight(kHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setMinimumHeight(kSmallestHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     repaintClock_.setInterval(kRepaintMs);
     connect(&repaintClock_, &QTimer::timeout, this, &WaveformView::readDevice);
+}
+
+QSize WaveformView::sizeHint() const {
+    return {kHeight, kHeight};
 }
 
 void WaveformView::showClip(ByteView wave) {

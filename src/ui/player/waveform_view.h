@@ -32,6 +32,8 @@ class WaveformView : public QWidget {
 
     explicit WaveformView(NumberFormat format, QWidget* parent = nullptr);
 
+    [[nodiscard]] QSize sizeHint() const override;
+
     // Shows the sound of a clip's wave file; one that cannot be decoded leaves
     // the area empty.
     void showClip(ByteView wave);
