@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -7,53 +8,34 @@
 #include <QAccessibleInterface>
 #include <QLabel>
 #include <QMetaEnum>
-#include <QObject>
 #include <QWidget>
 
 namespace tambrelox::testkit {
 
 namespace internal {
 
-// What a screen reader must be able to call by name. The cells, items and
-// scroll bars of views are named by the toolkit from their contents.
+// What a screen reader must be able to call by name; an empty label shows
+// nothing to name.
 inline bool NeedsName(const QAccessibleInterface& control) {
-    switch (control.role()) {
-        case QAccessible::PushButton:
-        case QAccessible::CheckBox:
-        case QAccessible::RadioButton:
-        case QAccessible::ComboBox:
-        case QAccessible::SpinBox:
-        case QAccessible::Slider:
-        case QAccessible::Table:
-        case QAccessible::List:
-        case QAccessible::Tree:
-        case QAccessible::EditableText:
-        case QAccessible::Graphic:
-            return true;
-        case QAccessible::StaticText: {  // an empty label shows nothing to name
-            const auto* label = qobject_cast<const QLabel*>(control.object());
-            return label == nullptr || !label->text().isEmpty();
-        }
-        default:
-            return false;
+    static constexpr QAccessible::Role kControls[] = {
+        QAccessible::PushButton,   QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::ComboBox,     QAccessible::SpinBox,  QAccessible::Slider,
+        QAccessible::Table,        QAccessible::List,     QAccessible::Tree,
+        QAccessible::EditableText, QAccessible::Graphic};
+    if (control.role() == QAccessible::StaticText) {
+        const auto* label = qobject_cast<const QLabel*>(control.object());
+        return label == nullptr || !label->text().isEmpty();
     }
+    return std::ranges::find(kControls, control.role()) != std::end(kControls);
 }
 
 inline void CollectUnnamed(QAccessibleInterface& control, std::vector<std::string>& unnamed) {
     if (NeedsName(control) && control.text(QAccessible::Name).trimmed().isEmpty()) {
-        const QObject* object = control.object();
         const char* role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(control.role());
-        unnamed.push_back((object ? object->objectName() : QStringLiteral("?")).toStdString() +
-                          " (" + (role ? role : "unknown role") + ")");
+        unnamed.push_back(control.object()->objectName().toStdString() + " (" + role + ")");
     }
-    switch (control.role()) {
-        case QAccessible::Table:
-        case QAccessible::List:
-        case QAccessible::Tree:
-            return;
-        default:
-            break;
-    }
+    // The cells and items of views are named by the toolkit from their contents.
+    if (control.tableInterface() != nullptr || control.role() == QAccessible::List) return;
     for (int i = 0; i < control.childCount(); ++i) {
         if (QAccessibleInterface* child = control.child(i)) CollectUnnamed(*child, unnamed);
     }
@@ -61,15 +43,11 @@ inline void CollectUnnamed(QAccessibleInterface& control, std::vector<std::strin
 
 }  // namespace internal
 
-// The controls of `window`'s accessible tree, by object name and role, that a
+// The controls in `window`'s accessible tree, by object name and role, that a
 // screen reader could only announce by their kind.
 inline std::vector<std::string> UnnamedControls(QWidget& window) {
     std::vector<std::string> unnamed;
-    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window)) {
-        internal::CollectUnnamed(*root, unnamed);
-    } else {
-        unnamed.push_back(window.objectName().toStdString() + " (no accessible interface)");
-    }
+    internal::CollectUnnamed(*QAccessible::queryAccessibleInterface(&window), unnamed);
     return unnamed;
 }
 
