@@ -413,7 +413,8 @@ TEST_F(TambreloxMainTest, AFileRefusedAtStartUpIsReportedOverTheWindowShownFirst
 // The menu the "Get SPJ File" button pops up for its context menu key.
 QMenu* OpenRecentMenu(QWidget& window) {
     auto* button = testkit::Child<QPushButton>(window, "Command2");
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, button->rect().center());
+    const QPoint at = button->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, button->mapToGlobal(at));
     QCoreApplication::sendEvent(button, &request);
     const QList<QMenu*> menus = window.findChildren<QMenu*>("recentProjects");
     if (menus.isEmpty() || !menus.back()->isVisible()) {
