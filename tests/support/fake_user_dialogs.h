@@ -3,16 +3,25 @@
 #include <deque>
 #include <vector>
 
+#include <QPointer>
 #include <QPrinter>
 #include <QString>
+#include <QWidget>
 
 #include "ui/shared/user_dialogs.h"
 
 namespace tambrelox::testkit {
 
+// The window a message box was shown over, and whether it was on screen then.
+struct MessageOwner {
+    QPointer<QWidget> window;
+    bool windowShown = false;
+};
+
 // Answers every dialog at once and remembers what was asked.
 class FakeUserDialogs : public UserDialogs {
   public:
+    std::vector<MessageOwner> messageOwners;  // of every message box, in order
     std::vector<QString> critical;
     std::vector<QString> information;
     std::vector<QString> openFolders;  // the folder each open-file dialog started in
@@ -26,8 +35,14 @@ class FakeUserDialogs : public UserDialogs {
     QString proposedPrintFile;   // what the print dialog was shown
     QString printedDocument;
 
-    void Critical(QWidget*, const QString& text) override { critical.push_back(text); }
-    void Information(QWidget*, const QString& text) override { information.push_back(text); }
+    void Critical(QWidget* parent, const QString& text) override {
+        critical.push_back(text);
+        Owned(parent);
+    }
+    void Information(QWidget* parent, const QString& text) override {
+        information.push_back(text);
+        Owned(parent);
+    }
     QString OpenFile(QWidget*, const QString& folder, const QString& filter) override {
         openFolders.push_back(folder);
         openFilters.push_back(filter);
@@ -46,6 +61,11 @@ class FakeUserDialogs : public UserDialogs {
         printedDocument = printer.docName();
         if (!printerOutputFile.isEmpty()) printer.setOutputFileName(printerOutputFile);
         return acceptPrinter;
+    }
+
+  private:
+    void Owned(QWidget* parent) {
+        messageOwners.push_back({parent, parent != nullptr && parent->isVisible()});
     }
 };
 

@@ -66,6 +66,8 @@ int Run(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Settings then live in ~/.config/tambrelox/tambrelox.conf.
+    QApplication::setOrganizationName(QStringLiteral("tambrelox"));
     QApplication::setApplicationName(QStringLiteral("tambrelox"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion.data(), kVersion.size()));
     // Named as the installed desktop entry, so desktops match windows to it.
@@ -78,7 +80,8 @@ int Run(int argc, char** argv) {
     QtUserDialogs dialogs;
     TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
-    if (command.file) window.OpenProject(*command.file);
+    // A refused file's message box then comes up over the window shown.
+    if (command.file) window.OpenProjectSoon(*command.file);
     return QApplication::exec();
 }
 

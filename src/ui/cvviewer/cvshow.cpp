@@ -12,6 +12,7 @@
 #include "core/cv/cv_table.h"
 #include "core/report/cv_printout.h"
 #include "core/report/report_frame.h"
+#include "ui/shared/button_keys.h"
 #include "ui/shared/grid_table_model.h"
 #include "ui/shared/printout.h"
 #include "ui/shared/program_picture.h"
@@ -49,7 +50,7 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     CVGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     CVGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     CVGrid->verticalHeader()->setDefaultSectionSize(CVGrid->fontMetrics().height() + kRowPadding);
-    Image1->setPixmap(ProgramPicture());
+    ShowProgramPicture(*Image1);
     Image1->setAlignment(Qt::AlignCenter);
     Label2->setWordWrap(true);
 
@@ -67,6 +68,11 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
 
     connect(Command1, &QPushButton::clicked, this, &CVShow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &CVShow::Command2_Click);
+    ClickOnCloseKeys(*this, *Command1);
+    ClickOnKeys(*this, QKeySequence::keyBindings(QKeySequence::Print), *Command2);
+    CVGrid->setAccessibleName(QStringLiteral("Startup CVs"));
+    CVGrid->setAccessibleDescription(
+        QStringLiteral("CVs 1 to 255 with their names and values in hex, decimal and binary"));
     Form_Load();
     resize(sizeHint().width(), kWindowHeight);
     FitToScreen(*this);

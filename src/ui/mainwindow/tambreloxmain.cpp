@@ -3,7 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include <QAction>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -28,7 +27,10 @@
 #include "core/project/flash_budget.h"
 #include "core/project/spj_reader.h"
 #include "ui/mainwindow/flash_budget_bar.h"
+#include "ui/mainwindow/recent_projects_menu.h"
+#include "ui/mainwindow/remembered_settings.h"
 #include "ui/mainwindow/summary_printing.h"
+#include "ui/shared/button_keys.h"
 #include "ui/shared/elided_label.h"
 #include "ui/shared/grid_table_model.h"
 #include "ui/shared/program_picture.h"
@@ -126,10 +128,13 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, Opened
     CreateControls();
     ArrangeControls();
     Form_Load();
+    NameControlsForScreenReaders();
+    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_O)}, *Command2);
+    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, *Command1);
+    // Not the standard Quit key: the plain X11 key scheme has none.
+    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, *Command3);
     FitToScreen(*this);
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), *Command2);
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), *Command1);
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), *Command3);
+    RestoreWindowGeometry(*this);
 
     connect(Command2, &QPushButton::clicked, this, &TambreloxMain::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &TambreloxMain::Command1_Click);
@@ -137,17 +142,23 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, Opened
     connect(Command7, &QPushButton::clicked, this, &TambreloxMain::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &TambreloxMain::Command8_Click);
     connect(Command3, &QPushButton::clicked, this, &TambreloxMain::Command3_Click);
+    // Offered from the button's context menu, so the window's layout stays as it is.
+    Command2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Command2, &QWidget::customContextMenuRequested, this,
+            &TambreloxMain::ShowRecentProjects);
 }
 
-// The grid's rows go before the view does, and a view taken down while shown
-// still asks its model for them.
 TambreloxMain::~TambreloxMain() {
+    // Kept however the program ends: Quit, the last window closed or a signal.
+    SaveWindowGeometry(*this);
+    // The grid's rows go before the view does, and a view taken down while
+    // shown still asks its model for them.
     WavefileGrid->setModel(nullptr);
 }
 
 void TambreloxMain::CreateControls() {
     Image1 = MakeLabel(this, "Image1");
-    Image1->setPixmap(ProgramPicture());
+    ShowProgramPicture(*Image1);
 
     Command2 = MakeButton(this, "Command2", QStringLiteral("Get SPJ File"), ButtonLook(kGreen));
     Command1 = MakeButton(this, "Command1", QStringLiteral("Print this display"), ButtonLook());
@@ -249,12 +260,22 @@ void TambreloxMain::ArrangeControls() {
     window->addWidget(Label11);
 }
 
-// A click, so the shortcut of a disabled button does nothing.
-void TambreloxMain::AddShortcut(const QKeySequence& keys, QPushButton& button) {
-    auto* action = new QAction(this);
-    action->setShortcut(keys);
-    connect(action, &QAction::triggered, &button, &QAbstractButton::click);
-    addAction(action);
+// Captions name the buttons; what a caption leaves open, or a control without
+// one, is said here.
+void TambreloxMain::NameControlsForScreenReaders() {
+    Command2->setAccessibleDescription(
+        QStringLiteral("Chooses a sound project file to show. Its context menu opens one of "
+                       "the projects opened recently."));
+    Command1->setAccessibleDescription(QStringLiteral("Prints the summary shown"));
+    WavefileGrid->setAccessibleName(QStringLiteral("Sound clips"));
+    WavefileGrid->setAccessibleDescription(
+        QStringLiteral("The project's sound clips with their sizes, then the totals and counts"));
+    lblSPJName->setAccessibleDescription(QStringLiteral("Project file name"));
+    lblSPJFolder->setAccessibleDescription(QStringLiteral("Project folder"));
+    lblAuthor->setAccessibleDescription(QStringLiteral("Author or owner of the project"));
+    Label2->setAccessibleDescription(QStringLiteral("The decoders that can run the project"));
+    Label3->setAccessibleName(QStringLiteral("About Tambrelox"));
+    Label3->setAccessibleDescription(AboutText().trimmed());
 }
 
 void TambreloxMain::Form_Load() {
@@ -279,10 +300,10 @@ void TambreloxMain::Form_Load() {
                                   2 * WavefileGrid->frameWidth() +
                                   WavefileGrid->verticalScrollBar()->sizeHint().width());
 
-    dialogFolder_ = QDir::homePath();
-    QString home = dialogFolder_;
-    if (!home.endsWith(QLatin1Char('/'))) home += QLatin1Char('/');
-    session_.SPJFolder = Utf8Lower(home.toStdString());
+    dialogFolder_ = RememberedFolder();
+    QString folder = dialogFolder_;
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    session_.SPJFolder = Utf8Lower(folder.toStdString());
 }
 
 void TambreloxMain::OpenProject(const QString& path) {
@@ -296,6 +317,11 @@ void TambreloxMain::OpenProject(const QString& path) {
     lblSPJFolder->setText(FromUtf8(file.folder));
     lblAuthor->clear();
     LoadSPJ(file.realPath);
+    if (session_.project) RememberOpenedProject(path);  // loaded, not refused
+}
+
+void TambreloxMain::OpenProjectSoon(const QString& path) {
+    QMetaObject::invokeMethod(this, "OpenProject", Qt::QueuedConnection, Q_ARG(QString, path));
 }
 
 void TambreloxMain::Command2_Click() {
@@ -308,6 +334,22 @@ void TambreloxMain::Command2_Click() {
         return;
     }
     OpenProject(chosen);
+}
+
+void TambreloxMain::ShowRecentProjects(const QPoint& at) {
+    PopUpRecentProjects(*this, Command2->mapToGlobal(at), RememberedRecentProjects(),
+                        [this](const QString& path) { OpenRecentProject(path); });
+}
+
+void TambreloxMain::OpenRecentProject(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        ForgetRecentProject(path);
+        dialogs_.Information(this, QStringLiteral("The project %1 no longer exists. It has been "
+                                                  "taken off the recent projects.")
+                                       .arg(path));
+        return;
+    }
+    OpenProject(path);
 }
 
 void TambreloxMain::Command1_Click() {
@@ -400,7 +442,7 @@ void TambreloxMain::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // Opened once the drop has finished, so a message box cannot hold up the
     // program the file came from.
-    QMetaObject::invokeMethod(this, "OpenProject", Qt::QueuedConnection, Q_ARG(QString, *path));
+    OpenProjectSoon(*path);
 }
 
 }  // namespace tambrelox

@@ -10,7 +10,6 @@
 #include "core/project/session_state.h"
 #include "ui/shared/secondary_window.h"
 
-class QKeySequence;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -45,6 +44,9 @@ class TambreloxMain : public QWidget {
     // Opens a project as if it had been chosen with "Get SPJ File". A path
     // without a folder names a file in the current folder.
     Q_INVOKABLE void OpenProject(const QString& path);
+    // The same, once the events already waiting have been handled: a window
+    // just shown is drawn first, and a message box comes up over it.
+    void OpenProjectSoon(const QString& path);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -53,7 +55,7 @@ class TambreloxMain : public QWidget {
   private:
     void CreateControls();
     void ArrangeControls();
-    void AddShortcut(const QKeySequence& keys, QPushButton& button);
+    void NameControlsForScreenReaders();
     void Form_Load();
 
     void Command2_Click();
@@ -62,6 +64,8 @@ class TambreloxMain : public QWidget {
     void Command7_Click();
     void Command8_Click();
     void Command3_Click();
+    void ShowRecentProjects(const QPoint& at);
+    void OpenRecentProject(const QString& path);
 
     void LoadSPJ(const std::string& realPath);
     void ShowRefusal(const Refusal& refusal);

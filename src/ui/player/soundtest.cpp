@@ -16,6 +16,7 @@
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
 #include "ui/player/waveform_view.h"
+#include "ui/shared/button_keys.h"
 #include "ui/shared/program_picture.h"
 #include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
@@ -72,6 +73,8 @@ SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<
     connect(cmdSave, &QPushButton::clicked, this, &SoundTest::cmdSave_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &SoundTest::cmdQuit_Click);
     connect(MMControl1.get(), &WaveDevice::Done, this, &SoundTest::MMControl1_Done);
+    ClickOnCloseKeys(*this, *cmdQuit);
+    nameControlsForScreenReaders();
     Form_Load();
     FitToScreen(*this);
 }
@@ -107,7 +110,7 @@ void SoundTest::buildControls() {
     RedNote = MakeLabel(this, "RedNote");
     RedNote->setPixmap(RedNotePicture());
     Image1 = MakeLabel(this, "Image1");
-    Image1->setPixmap(ProgramPicture());
+    ShowProgramPicture(*Image1);
     Label1 = MakeLabel(this, "Label1", {}, {.colour = QColor(0, 0, 255)});
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     waveform_ = new WaveformView(state_.numberFormat, this);
@@ -138,6 +141,23 @@ void SoundTest::buildControls() {
     layout->addWidget(Label1, 10, 0, 1, 3);
     layout->addWidget(waveform_, 11, 0, 1, 3);  // below all else, so nothing else moves
     layout->setColumnStretch(0, 1);
+}
+
+// Captions name the buttons; what a caption leaves open, or a control without
+// one, is said here.
+void SoundTest::nameControlsForScreenReaders() {
+    SoundList->setAccessibleName(QStringLiteral("Sound clips"));
+    SoundList->setAccessibleDescription(QStringLiteral("Choosing a clip lets it be played"));
+    wavFile->setAccessibleDescription(QStringLiteral("Selected sound clip"));
+    fmtlabel->setAccessibleDescription(QStringLiteral("Format of the selected clip"));
+    lblPlayLen->setAccessibleDescription(QStringLiteral("Play time of the selected clip"));
+    RedNote->setAccessibleName(QStringLiteral("Playing"));
+    RedNote->setAccessibleDescription(QStringLiteral("Shown while a clip plays"));
+    cmdrepeat->setAccessibleDescription(
+        QStringLiteral("Plays the selected clip over and over for about ten seconds"));
+    cmdStop->setAccessibleDescription(QStringLiteral("Ends the repeat play"));
+    cmdSave->setAccessibleDescription(QStringLiteral("Saves the selected clip as a wave file"));
+    cmdQuit->setAccessibleDescription(QStringLiteral("Closes the player"));
 }
 
 void SoundTest::Form_Load() {

@@ -35,6 +35,7 @@ class SoundTest : public QWidget {
 
   private:
     void buildControls();
+    void nameControlsForScreenReaders();
     void Form_Load();
     void SoundList_Click(int line);
     void cmdPlay_Click();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -27,6 +28,13 @@ const QPixmap& ProgramPicture() {
         return drawn;
     }();
     return picture;
+}
+
+void ShowProgramPicture(QLabel& label) {
+    label.setPixmap(ProgramPicture());
+    label.setAccessibleName(QStringLiteral("Tambrelox picture"));
+    label.setAccessibleDescription(
+        QStringLiteral("A grey steam locomotive with two musical notes above it"));
 }
 
 const QIcon& ProgramIcon() {

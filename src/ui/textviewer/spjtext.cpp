@@ -9,6 +9,7 @@
 #include "core/base/title_line.h"
 #include "core/project/text_lines.h"
 #include "core/report/text_printout.h"
+#include "ui/shared/button_keys.h"
 #include "ui/shared/printout.h"
 #include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
@@ -68,6 +69,11 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
 
     connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SPJText::Command2_Click);
+    ClickOnCloseKeys(*this, *Command1);
+    ClickOnKeys(*this, QKeySequence::keyBindings(QKeySequence::Print), *Command2);
+    Text1->setAccessibleName(QStringLiteral("Descriptive text"));
+    Text1->setAccessibleDescription(QStringLiteral("The project's descriptive text, read only"));
+    Command2->setAccessibleDescription(QStringLiteral("Prints the descriptive text"));
     Form_Load();
     FitToScreen(*this);
 }

@@ -13,7 +13,10 @@ end_with() {
   local how=$1 expected=$2 line status
   local tmp="$work/tmp-$how"
   mkdir "$tmp"
-  coproc RUN { TMPDIR="$tmp" exec "$PROBE" "$DEMO" 2>"$work/$how.err"; }
+  # What the main window remembers goes to a folder of the test's own.
+  coproc RUN {
+    TMPDIR="$tmp" XDG_CONFIG_HOME="$work/config" exec "$PROBE" "$DEMO" 2>"$work/$how.err"
+  }
   local pid=$RUN_PID
   if ! read -r -t 60 line <&"${RUN[0]}" || [ "$line" != playing ]; then
     echo "FAILED: $how: the probe never started playing"; cat "$work/$how.err"; fail=1

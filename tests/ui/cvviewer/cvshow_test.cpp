@@ -12,10 +12,12 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include "accessible_names.h"
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
 #include "ui/shared/secondary_window.h"
 #include "widget_probe.h"
+#include "window_keys.h"
 
 namespace tambrelox {
 namespace {
@@ -77,6 +79,7 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
     Child<QLabel>(*window, "Image1");
     EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
     testkit::SaveScreenshot(*window, "cvshow.png");
+    EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
 }
 
 TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
@@ -109,6 +112,16 @@ TEST(CVShow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
     Child<QPushButton>(*opened.window(), "Command1")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(opened.window(), nullptr);
+}
+
+TEST(CVShow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
+    SessionState session;
+    testkit::FakeUserDialogs dialogs;
+    SecondaryWindow opened(session.CVShowing,
+                           [&] { return std::make_unique<CVShow>(session, dialogs); });
+    testkit::PrintThenCloseWithKeys(opened, "CVGrid");
+    EXPECT_EQ(dialogs.printerSetUps, 2);
+    EXPECT_FALSE(session.CVShowing);
 }
 
 }  // namespace

@@ -10,13 +10,17 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
+#include "accessible_names.h"
 #include "core/base/file_bytes.h"
 #include "core/grid/summary_grid.h"
 #include "core/project/spj_reader.h"
@@ -33,8 +37,14 @@ using testkit::FakeUserDialogs;
 
 const QString kCancelMessage = QStringLiteral("No Sound Project File (.spj) was selected!");
 
+// Each test starts as the first run did: nothing remembered.
+struct FirstRun {
+    FirstRun() { QSettings().clear(); }
+};
+
 class TambreloxMainTest : public ::testing::Test {
   protected:
+    FirstRun firstRun;
     QTemporaryDir folder;
     FakeUserDialogs dialogs;
     SessionState session;
@@ -349,6 +359,190 @@ TEST_F(TambreloxMainTest, ShortcutsOpenPrintAndQuit) {
 
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(TambreloxMainTest, EveryControlHasANameForScreenReaders) {
+    window.show();
+    EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    ASSERT_TRUE(Shown("WavefileGrid"));
+    EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
+}
+
+// With another window active, its keys are its own: nothing reaches this one.
+TEST_F(TambreloxMainTest, TheKeysOfTheCVWindowDoNotReachThisWindow) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    window.show();
+    Button("Command5")->click();
+    QWidget* cvs = OpenWindows("CVShow").front();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(cvs));
+    QTest::keyClick(cvs, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.printerSetUps, 1);
+    QTest::keyClick(cvs, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(OpenWindows("CVShow").empty());
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(TambreloxMainTest, EveryMessageBoxComesUpOverThisWindow) {
+    window.show();
+    Choose({});
+    Choose(Write("tiny.spj", {1, 2, 3}));
+    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
+    Button("Command5")->click();
+    ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 3U);
+    ASSERT_EQ(dialogs.messageOwners.size(), 3U);
+    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
+        EXPECT_EQ(owner.window, &window);
+        EXPECT_TRUE(owner.windowShown);
+    }
+}
+
+// As the program opens a file named on its command line.
+TEST_F(TambreloxMainTest, AFileRefusedAtStartUpIsReportedOverTheWindowShownFirst) {
+    window.OpenProjectSoon(Write("tiny.spj", {1, 2, 3}));
+    window.show();
+    EXPECT_TRUE(dialogs.critical.empty());
+    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+    ASSERT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_TRUE(dialogs.critical[0].startsWith("Problem reading tiny.spj: "));
+    EXPECT_EQ(dialogs.messageOwners.at(0).window, &window);
+    EXPECT_TRUE(dialogs.messageOwners.at(0).windowShown);
+}
+
+// The menu the "Get SPJ File" button pops up for its context menu key.
+QMenu* OpenRecentMenu(QWidget& window) {
+    auto* button = testkit::Child<QPushButton>(window, "Command2");
+    const QPoint at = button->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, button->mapToGlobal(at));
+    QCoreApplication::sendEvent(button, &request);
+    const QList<QMenu*> menus = window.findChildren<QMenu*>("recentProjects");
+    if (menus.isEmpty() || !menus.back()->isVisible()) {
+        ADD_FAILURE() << "no Open Recent menu shown";
+        return nullptr;
+    }
+    return menus.back();
+}
+
+QStringList Entries(const QMenu& menu) {
+    QStringList entries;
+    for (const QAction* action : menu.actions()) entries << action->text();
+    return entries;
+}
+
+TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDialogWould) {
+    window.show();
+    QMenu* menu = OpenRecentMenu(window);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Entries(*menu), QStringList{"No recent projects"});
+    EXPECT_FALSE(menu->actions().front()->isEnabled());
+    menu->close();
+
+    const QString diesel = Write("Diesel & Co.spj", fixture::MinimalProject().Build());
+    const QString demo = Write("Sounds/Demo.spj", fixture::BuildDemoProject());
+    Choose(diesel);
+    Choose(demo);
+    Choose(Write("tiny.spj", {1, 2, 3}));  // refused: not a project to offer again
+    Choose(folder.filePath("Sounds/../Diesel & Co.spj"));
+
+    menu = OpenRecentMenu(window);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Entries(*menu),
+              QStringList({"&1  " + folder.path() + "/Diesel && Co.spj", "&2  " + demo}));
+    testkit::SaveScreenshot(*menu, "mainwindow-open-recent.png");
+    const std::size_t dialogsBefore = dialogs.openFolders.size();
+    menu->actions().at(1)->trigger();
+    menu->close();
+
+    EXPECT_EQ(dialogs.openFolders.size(), dialogsBefore);
+    EXPECT_EQ(Label("lblSPJName")->text(), "DEMO.SPJ");
+    EXPECT_EQ(Label("lblSPJFolder")->text(), folder.path().toLower() + "/sounds/");
+    EXPECT_EQ(Label("lblAuthor")->text(), "Jane Hobbyist");
+    EXPECT_EQ(Grid()->model()->rowCount(), 5 + 8);
+    EXPECT_EQ(ProjectButtons(), kAllEnabled);
+    Choose({});
+    EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds"));
+    EXPECT_EQ(Entries(*OpenRecentMenu(window)).front(), "&1  " + demo);
+}
+
+TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
+    const QString gone = Write("gone.spj", fixture::MinimalProject().Build());
+    Choose(gone);
+    Choose(Write("kept.spj", fixture::MinimalProject().Build()));
+    ASSERT_TRUE(QFile::remove(gone));
+    QMenu* menu = OpenRecentMenu(window);
+    ASSERT_NE(menu, nullptr);
+    menu->actions().at(1)->trigger();
+    menu->close();
+
+    EXPECT_EQ(dialogs.information,
+              std::vector<QString>{"The project " + gone +
+                                   " no longer exists. It has been taken off the recent "
+                                   "projects."});
+    EXPECT_EQ(dialogs.messageOwners.at(0).window, &window);
+    EXPECT_EQ(Label("lblSPJName")->text(), "KEPT.SPJ");  // the project shown stays
+    EXPECT_EQ(Entries(*OpenRecentMenu(window)), QStringList{"&1  " + folder.filePath("kept.spj")});
+}
+
+// One run of the program, ended with the scope it is declared in.
+struct ProgramRun {
+    SessionState session;
+    FakeUserDialogs dialogs;
+    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+};
+
+TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
+    const QString project = Write("Sounds/Steam/loco.spj", fixture::MinimalProject().Build());
+    QRect endedAt;
+    {
+        ProgramRun first;
+        first.window.show();
+        const QRect available = first.window.screen()->availableGeometry();
+        // At the screen's left edge and as narrow as the window goes: where it
+        // stays even on a screen narrower than the window.
+        first.window.setGeometry(available.x(), available.y() + 40, first.window.minimumWidth(),
+                                 first.window.minimumHeight() + 60);
+        first.dialogs.chosenFiles.push_back(project);
+        testkit::Child<QPushButton>(first.window, "Command2")->click();
+        QTest::keyClick(&first.window, Qt::Key_Q, Qt::ControlModifier);
+        endedAt = first.window.geometry();
+    }
+    {
+        ProgramRun next;
+        next.window.show();
+        EXPECT_EQ(next.window.geometry(), endedAt);
+        EXPECT_EQ(next.session.SPJFolder, folder.path().toLower().toStdString() + "/sounds/steam/");
+        testkit::Child<QPushButton>(next.window, "Command2")->click();
+        EXPECT_EQ(next.dialogs.openFolders, std::vector<QString>{folder.filePath("Sounds/Steam")});
+        EXPECT_EQ(Entries(*OpenRecentMenu(next.window)), QStringList{"&1  " + project});
+    }
+
+    // A folder that has gone since is no place to start.
+    ASSERT_TRUE(QDir(folder.filePath("Sounds")).removeRecursively());
+    ProgramRun later;
+    testkit::Child<QPushButton>(later.window, "Command2")->click();
+    EXPECT_EQ(later.dialogs.openFolders, std::vector<QString>{QDir::homePath()});
+}
+
+// Left on a larger screen, or on one that has gone: it comes back whole on this one.
+TEST_F(TambreloxMainTest, ARememberedPlaceOffThisScreenIsBroughtBackOntoIt) {
+    QRect available;
+    {
+        ProgramRun first;
+        first.window.show();
+        available = first.window.screen()->availableGeometry();
+        first.window.setGeometry(available.right() + 500, available.bottom() + 400,
+                                 available.width() + 300, available.height() + 200);
+    }
+
+    ProgramRun next;
+    next.window.show();
+    // Wholly on it, as far as the window's smallest size allows.
+    const QRect placed = next.window.geometry();
+    EXPECT_TRUE(available.contains(placed.topLeft()));
+    EXPECT_LE(placed.width(), std::max(available.width(), next.window.minimumWidth()));
+    EXPECT_LE(placed.height(), available.height());
+    EXPECT_GE(placed.height(), next.window.minimumHeight());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "accessible_names.h"
 #include "core/base/title_line.h"
 #include "core/sound/repeat_wave.h"
 #include "fake_user_dialogs.h"
@@ -326,6 +327,10 @@ TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
     click("cmdrepeat");
     EXPECT_EQ(dialogs.critical.size(), 2U);
     EXPECT_TRUE(shown("cmdrepeat"));
+    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
+        EXPECT_EQ(owner.window, window.data());
+        EXPECT_TRUE(owner.windowShown);
+    }
 }
 
 TEST_F(SoundTestWindow, SaveClipAsWritesTheSelectedClipWhereTheUserChose) {
@@ -353,6 +358,30 @@ TEST_F(SoundTestWindow, ReturnToMenuDuringARepeatStopsClosesAndLeavesNoFileBehin
     delete window.data();  // as the main window does once the player has closed
     EXPECT_FALSE(std::filesystem::exists(folder));
     EXPECT_TRUE(dialogs.critical.empty());
+}
+
+// From the list, which takes keys of its own, while a clip plays.
+TEST_F(SoundTestWindow, EscAndCtrlWActAsReturnToMenu) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        auto* list = Child<QListWidget>(*window, "SoundList");
+        list->setFocus();
+        select(1);
+        click("cmdPlay");
+        QTest::keySequence(list, keys);
+        EXPECT_FALSE(window->isVisible()) << keys.toString().toStdString();
+        EXPECT_EQ(device->words().last(), "close");
+    }
+}
+
+TEST_F(SoundTestWindow, EveryControlHasANameForScreenReaders) {
+    select(3);
+    click("cmdPlay");  // the playing note is shown, the repeat buttons swapped
+    click("cmdrepeat");
+    ASSERT_TRUE(shown("RedNote") && shown("cmdStop"));
+    EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
 }
 
 TEST_F(SoundTestWindow, ClosingFromTheWindowManagerStopsThePlayAsReturnToMenuDoes) {

@@ -11,10 +11,12 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 
+#include "accessible_names.h"
 #include "fake_user_dialogs.h"
 #include "pdf_text.h"
 #include "ui/shared/secondary_window.h"
 #include "widget_probe.h"
+#include "window_keys.h"
 
 namespace tambrelox {
 namespace {
@@ -57,6 +59,7 @@ TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(testkit::Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
     EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
     testkit::SaveScreenshot(*window, "spjtext.png");
+    EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
 }
 
 TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLastAndNothingWithoutOne) {
@@ -83,6 +86,18 @@ TEST(SPJText, CloseEndsTheWindow) {
     testkit::Child<QPushButton>(*opened.window(), "Command1")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(opened.window(), nullptr);
+}
+
+// The keys reach the buttons from the text box, which takes keys of its own.
+TEST(SPJText, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
+    SessionState session;
+    session.project = ProjectWithText("Line one\r\n");
+    testkit::FakeUserDialogs dialogs;
+    SecondaryWindow opened(session.TextShowing,
+                           [&] { return std::make_unique<SPJText>(session, dialogs); });
+    testkit::PrintThenCloseWithKeys(opened, "Text1");
+    EXPECT_EQ(dialogs.printerSetUps, 2);
+    EXPECT_FALSE(session.TextShowing);
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+#include "core/project/recent_projects.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/base/file_bytes.h"
+#include "player_fixtures.h"
+
+namespace tambrelox {
+namespace {
+
+using Paths = std::vector<std::string>;
+
+TEST(RecentProjects, KeepsTheEightOpenedLastMostRecentFirst) {
+    RecentProjects recent;
+    for (int i = 1; i <= 10; ++i) recent.Add("/trains/p" + std::to_string(i) + ".spj");
+    EXPECT_EQ(recent.paths(),
+              (Paths{"/trains/p10.spj", "/trains/p9.spj", "/trains/p8.spj", "/trains/p7.spj",
+                     "/trains/p6.spj", "/trains/p5.spj", "/trains/p4.spj", "/trains/p3.spj"}));
+
+    // Opening one again moves it to the front rather than repeating it.
+    recent.Add("/trains/p5.spj");
+    EXPECT_EQ(recent.paths(),
+              (Paths{"/trains/p5.spj", "/trains/p10.spj", "/trains/p9.spj", "/trains/p8.spj",
+                     "/trains/p7.spj", "/trains/p6.spj", "/trains/p4.spj", "/trains/p3.spj"}));
+}
+
+TEST(RecentProjects, OneFileUnderTwoSpellingsIsOneEntry) {
+    const testkit::ScratchFolder folder;
+    const auto real = folder.path() / "Steam" / "loco.spj";
+    std::filesystem::create_directories(real.parent_path());
+    ASSERT_TRUE(WriteWholeFile(real, std::vector<std::uint8_t>{1}).ok());
+    const auto link = folder.path() / "link.spj";
+    std::filesystem::create_symlink(real, link);
+
+    RecentProjects recent;
+    recent.Add(real.string());
+    recent.Add((folder.path() / "Steam" / ".." / "Steam" / "./loco.spj").string());
+    EXPECT_EQ(recent.paths(), Paths{real.string()});  // made plain
+
+    recent.Add(link.string());
+    EXPECT_EQ(recent.paths(), Paths{link.string()});  // kept as opened last
+
+    // Letter case tells files apart on this system.
+    recent.Add((folder.path() / "Steam" / "LOCO.spj").string());
+    EXPECT_EQ(recent.paths().size(), 2U);
+
+    // A file that has gone is still found by its spelling, and only its own entry goes.
+    std::filesystem::remove(link);
+    std::filesystem::remove(real);
+    EXPECT_TRUE(recent.Remove(folder.path().string() + "//link.spj"));
+    EXPECT_FALSE(recent.Remove(link.string()));
+    EXPECT_EQ(recent.paths(), Paths{(folder.path() / "Steam" / "LOCO.spj").string()});
+}
+
+TEST(RecentProjects, AStoredListIsCleanedOfRepeatsAndCutToTheLimit) {
+    const Paths stored{"/a.spj", "/b.spj", "/x/../a.spj", "/c.spj", "/d.spj", "/e.spj",
+                       "/f.spj", "/g.spj", "/h.spj",      "/i.spj", "/j.spj"};
+    EXPECT_EQ(RecentProjects(stored).paths(), (Paths{"/a.spj", "/b.spj", "/c.spj", "/d.spj",
+                                                     "/e.spj", "/f.spj", "/g.spj", "/h.spj"}));
+    EXPECT_TRUE(RecentProjects(Paths{}).paths().empty());
+}
+
+}  // namespace
+}  // namespace tambrelox
