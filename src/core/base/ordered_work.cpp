@@ -19,41 +19,48 @@ bool RunInOrder(std::size_t count, unsigned threads, const std::function<void(st
     std::atomic<std::size_t> next{0};
     std::atomic<bool> stopped{false};
 
-    const auto worker = [&] {
-        for (std::size_t i = next++; i < count && !stopped; i = next++) {
-            std::exception_ptr failure;
-            try {
-                work(i);
-            } catch (...) {
-                failure = std::current_exception();
-            }
-            {
-                const std::lock_guard lock(mutex);
-                done[i] = true;
-                failures[i] = failure;
-            }
-            finished.notify_all();
+    const auto runOne = [&](std::size_t i) {
+        std::exception_ptr failure;
+        try {
+            work(i);
+        } catch (...) {
+            failure = std::current_exception();
         }
+        {
+            const std::lock_guard lock(mutex);
+            done[i] = true;
+            failures[i] = failure;
+        }
+        finished.notify_one();  // only the calling thread ever waits
     };
-    const std::size_t workers =
-        std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(count, 1));
+    const auto worker = [&] {
+        for (std::size_t i = next++; i < count && !stopped; i = next++) runOne(i);
+    };
+    // The calling thread is one of the `threads`: it works too while it waits.
+    const std::size_t helpers = std::min<std::size_t>(std::max(threads, 1U) - 1, count);
     std::vector<std::jthread> pool;
-    // Stops the workers before the pool joins them, however this scope is left.
+    pool.reserve(helpers);
+    for (std::size_t h = 0; h < helpers; ++h) pool.emplace_back(worker);
+    // Stops the helpers before the pool joins them, however this scope is left.
     struct StopOnExit {
         std::atomic<bool>& stop;
         ~StopOnExit() { stop = true; }
-    };
-    pool.reserve(workers);
-    for (std::size_t w = 0; w < workers; ++w) pool.emplace_back(worker);
-    const StopOnExit stopOnExit{stopped};
+    } const stopOnExit{stopped};
 
     for (std::size_t i = 0; i < count; ++i) {
-        std::exception_ptr failure;
-        {
-            std::unique_lock lock(mutex);
+        std::unique_lock lock(mutex);
+        while (!done[i]) {
+            lock.unlock();
+            if (const std::size_t other = next++; other < count) {
+                runOne(other);
+                lock.lock();
+                continue;
+            }
+            lock.lock();
             finished.wait(lock, [&] { return done[i]; });
-            failure = failures[i];
         }
+        const std::exception_ptr failure = failures[i];
+        lock.unlock();
         if (failure) std::rethrow_exception(failure);
         if (!deliver(i)) return false;
     }

@@ -18,6 +18,7 @@ constexpr std::uint64_t kFieldCount = 6;
 constexpr std::uint64_t kHeaderTextOffset = 56;
 constexpr std::uint64_t kTextLength = 72;  // header text and entry names
 constexpr std::uint64_t kDLCodeOffset = 28;
+constexpr std::uint64_t kFirstRead = 4096;  // a page: the header and up to 31 directory records
 constexpr std::uint64_t kWaveBitsOffset =
     34;  // low byte of bits-per-sample in a 44-byte wave header
 
@@ -53,17 +54,19 @@ class DirectoryReader {
     Outcome<Project> Read() {
         if (project_.file.size() < kRecordSize)
             return Problem("the file is too short to hold a directory");
-        const auto header = Fetch(0, kRecordSize);
-        if (!header.ok()) return header.refusal();
+        // One read for the header and, mostly, the whole directory with it.
+        const auto start = Fetch(0, kFirstRead);
+        if (!start.ok()) return start.refusal();
+        const auto header = start.value().slice(0, kRecordSize);
 
         // Header fields: the first is not tested, the others must have a zero fourth byte.
         std::uint32_t directorySize = 0;
         for (std::uint64_t j = 0; j < kFieldCount; ++j) {
-            const Field field = DecodeField(*header.value().u32le(4 * j));
+            const Field field = DecodeField(*header->u32le(4 * j));
             if (j > 0 && field.fourthByteSet) return Corrupt(AtOffset(4 * j));
             if (j == 3) directorySize = field.value;
         }
-        const std::string headerText = header.value().slice(kHeaderTextOffset, kTextLength)->text();
+        const std::string headerText = header->slice(kHeaderTextOffset, kTextLength)->text();
         project_.author = AuthorFromHeaderText(headerText);
         authorShown_ = project_.author;
 
