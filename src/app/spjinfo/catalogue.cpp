@@ -45,7 +45,8 @@ int ShowProjects(const CommandLine& command) {
 
     const NumberFormat format = NumberFormat::FromUserLocale();
     std::vector<ShownProject> shown(paths.size());
-    ProgressLine progress(paths.size());
+    // Only a catalogue's files are many and found rather than named.
+    ProgressLine progress(paths.size(), command.recursive);
     // Output to the terminal the progress line is on must not run into it.
     const bool outputOnTerminal = ::isatty(STDOUT_FILENO) == 1;
     int reportsWritten = 0;

@@ -46,26 +46,34 @@ std::string DepthText(const std::optional<int>& depth) {
     return depth ? std::to_string(*depth) : "-";
 }
 
+// Every line of the plain form stays one line: names and text are written as
+// the other plain outputs write cells (see EscapedCell).
 std::string ClipText(const ClipFacts& clip) {
     return std::to_string(clip.handle) + " " + EscapedCell(clip.name);
 }
 
-// Every line of the plain form stays one line: names and text are written as
-// the other plain outputs write cells (see EscapedCell).
-
 // "FIELD BEFORE -> AFTER" for a changed field; just "content" for the sound itself.
-std::string FieldChange(const ClipChange& change, const std::string& field) {
+std::string FieldChange(const ClipChange& change, ClipField field) {
     const ClipFacts& a = change.before;
     const ClipFacts& b = change.after;
-    const auto from = [&](const std::string& x, const std::string& y) {
-        return field + " " + x + " -> " + y;
+    const auto from = [field](const std::string& x, const std::string& y) {
+        return std::string(ClipFieldName(field)) + " " + x + " -> " + y;
     };
-    if (field == "handle") return from(std::to_string(a.handle), std::to_string(b.handle));
-    if (field == "name") return from(EscapedCell(a.name), EscapedCell(b.name));
-    if (field == "size") return from(std::to_string(a.size), std::to_string(b.size));
-    if (field == "bits") return from(std::to_string(a.bits), std::to_string(b.bits));
-    if (field == "DL") return from(DepthText(a.dlDepth), DepthText(b.dlDepth));
-    return field;
+    switch (field) {
+        case ClipField::Handle:
+            return from(std::to_string(a.handle), std::to_string(b.handle));
+        case ClipField::Name:
+            return from(EscapedCell(a.name), EscapedCell(b.name));
+        case ClipField::Size:
+            return from(std::to_string(a.size), std::to_string(b.size));
+        case ClipField::Bits:
+            return from(std::to_string(a.bits), std::to_string(b.bits));
+        case ClipField::DL:
+            return from(DepthText(a.dlDepth), DepthText(b.dlDepth));
+        case ClipField::Content:
+            break;
+    }
+    return std::string(ClipFieldName(field));
 }
 
 std::string CVChangeText(const CVChange& cv) {
@@ -115,9 +123,11 @@ void WriteJson(std::ostream& out, const ProjectDiff& diff, const CommandLine& co
     for (const ClipFacts& clip : diff.addedClips) added.push_back(ClipJson(clip));
     Json changed = Json::array();
     for (const ClipChange& change : diff.changedClips) {
+        Json fields = Json::array();
+        for (const ClipField field : change.fields) fields.push_back(ClipFieldName(field));
         changed.push_back({{"before", ClipJson(change.before)},
                            {"after", ClipJson(change.after)},
-                           {"fields", change.fields}});
+                           {"fields", std::move(fields)}});
     }
     Json values = Json::array();
     for (const ValueChange& value : diff.values)

@@ -11,8 +11,8 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-ProgressLine::ProgressLine(std::size_t total)
-    : shown_(::isatty(STDERR_FILENO) == 1), total_(total) {}
+ProgressLine::ProgressLine(std::size_t total, bool wanted)
+    : shown_(wanted && ::isatty(STDERR_FILENO) == 1), total_(total) {}
 
 void ProgressLine::Update(std::size_t done) {
     const Clock::time_point now = Clock::now();

@@ -7,10 +7,10 @@
 namespace tambrelox::spjinfo {
 
 // "spjinfo: DONE/TOTAL files, RATE files/s" on standard error, rewritten in
-// place, when standard error is a terminal; nothing otherwise.
+// place, when `wanted` and standard error is a terminal; nothing otherwise.
 class ProgressLine {
   public:
-    explicit ProgressLine(std::size_t total);
+    ProgressLine(std::size_t total, bool wanted);
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
     ~ProgressLine() { Erase(); }

@@ -8,10 +8,6 @@ FileImage::FileImage(std::vector<std::uint8_t> whole) : size_(whole.size()) {
     extents_.push_back({0, std::move(whole)});
 }
 
-bool FileImage::whole() const {
-    return Window(0, size_).has_value();
-}
-
 void FileImage::Add(std::uint64_t at, std::vector<std::uint8_t> bytes) {
     extents_.push_back({at, std::move(bytes)});
 }

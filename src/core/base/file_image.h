@@ -18,7 +18,6 @@ class FileImage {
     explicit FileImage(std::uint64_t fileSize) : size_(fileSize) {}  // none yet
 
     [[nodiscard]] std::uint64_t size() const { return size_; }
-    [[nodiscard]] bool whole() const;
 
     // Keeps `bytes`, read from the file at `at`.
     void Add(std::uint64_t at, std::vector<std::uint8_t> bytes);

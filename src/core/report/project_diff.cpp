@@ -33,15 +33,19 @@ std::vector<ClipFacts> ClipsOf(const Project& project) {
     return clips;
 }
 
-std::vector<std::string> ChangedFields(const ClipFacts& a, const ClipFacts& b) {
-    const bool differs[] = {a.handle != b.handle,   a.name != b.name,
-                            a.size != b.size,       a.bits != b.bits,
-                            a.dlDepth != b.dlDepth, a.contentHash != b.contentHash};
-    std::vector<std::string> fields;
-    for (std::size_t f = 0; f < std::size(kClipFields); ++f) {
-        if (differs[f]) fields.emplace_back(kClipFields[f]);
+std::vector<ClipField> ChangedFields(const ClipFacts& a, const ClipFacts& b) {
+    const std::pair<ClipField, bool> fields[] = {
+        {ClipField::Handle, a.handle != b.handle},
+        {ClipField::Name, a.name != b.name},
+        {ClipField::Size, a.size != b.size},
+        {ClipField::Bits, a.bits != b.bits},
+        {ClipField::DL, a.dlDepth != b.dlDepth},
+        {ClipField::Content, a.contentHash != b.contentHash}};
+    std::vector<ClipField> changed;
+    for (const auto& [field, differs] : fields) {
+        if (differs) changed.push_back(field);
     }
-    return fields;
+    return changed;
 }
 
 void CompareClips(const Project& before, const Project& after, ProjectDiff& diff) {
@@ -101,6 +105,24 @@ void CompareStartupCVs(const Project& before, const Project& after, ProjectDiff&
 }
 
 }  // namespace
+
+std::string_view ClipFieldName(ClipField field) {
+    switch (field) {
+        case ClipField::Handle:
+            return "handle";
+        case ClipField::Name:
+            return "name";
+        case ClipField::Size:
+            return "size";
+        case ClipField::Bits:
+            return "bits";
+        case ClipField::DL:
+            return "DL";
+        case ClipField::Content:
+            return "content";
+    }
+    return {};
+}
 
 bool ProjectDiff::same() const {
     return removedClips.empty() && addedClips.empty() && changedClips.empty() && values.empty() &&

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/project/project.h"
@@ -19,13 +20,17 @@ struct ClipFacts {
     std::uint64_t contentHash = 0;  // of the clip's whole data block
 };
 
-// A clip found in both projects, and which of kClipFields differ.
+enum class ClipField { Handle, Name, Size, Bits, DL, Content };
+
+// "handle", "name", "size", "bits", "DL" or "content".
+[[nodiscard]] std::string_view ClipFieldName(ClipField field);
+
+// A clip found in both projects, and which of its fields differ, in ClipField's order.
 struct ClipChange {
     ClipFacts before;
     ClipFacts after;
-    std::vector<std::string> fields;
+    std::vector<ClipField> fields;
 };
-inline constexpr const char* kClipFields[] = {"handle", "name", "size", "bits", "DL", "content"};
 
 // A named value of the whole project, as text.
 struct ValueChange {

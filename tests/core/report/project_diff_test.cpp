@@ -59,22 +59,23 @@ TEST(CompareProjects, FindsNothingBetweenEqualProjects) {
 }
 
 TEST(CompareProjects, NamesEachChangedFieldOfAClipAlone) {
-    const std::pair<void (*)(ClipPart&), Lines> cases[] = {
-        {[](ClipPart& c) { c.seconds = 0.75; }, {"size", "content"}},
-        {[](ClipPart& c) { c.bits = 8; }, {"size", "bits", "content"}},
-        {[](ClipPart& c) { c.dlCode = 1; }, {"DL"}},
-        {[](ClipPart& c) { c.frequency = 880; }, {"content"}},
-        {[](ClipPart& c) { c.name = "bell2.wav"; }, {"name"}},
-        {[](ClipPart& c) { c.handle = 9; }, {"handle"}},  // paired by its name
+    using Fields = std::vector<ClipField>;
+    const std::pair<void (*)(ClipPart&), Fields> cases[] = {
+        {[](ClipPart& c) { c.seconds = 0.75; }, {ClipField::Size, ClipField::Content}},
+        {[](ClipPart& c) { c.bits = 8; }, {ClipField::Size, ClipField::Bits, ClipField::Content}},
+        {[](ClipPart& c) { c.dlCode = 1; }, {ClipField::DL}},
+        {[](ClipPart& c) { c.frequency = 880; }, {ClipField::Content}},
+        {[](ClipPart& c) { c.name = "bell2.wav"; }, {ClipField::Name}},
+        {[](ClipPart& c) { c.handle = 9; }, {ClipField::Handle}},  // paired by its name
     };
     for (const auto& [change, fields] : cases) {
         Parts after;
         change(after.clips[1]);
         const ProjectDiff diff = Compare(Parts(), after);
-        ASSERT_EQ(diff.changedClips.size(), 1U) << fields[0];
+        ASSERT_EQ(diff.changedClips.size(), 1U) << ClipFieldName(fields[0]);
         EXPECT_EQ(diff.changedClips[0].fields, fields);
         EXPECT_EQ(diff.changedClips[0].before.name, "bell.wav");
-        EXPECT_TRUE(diff.removedClips.empty() && diff.addedClips.empty()) << fields[0];
+        EXPECT_TRUE(diff.removedClips.empty() && diff.addedClips.empty());
         EXPECT_FALSE(diff.same());
     }
 }
@@ -91,8 +92,8 @@ TEST(CompareProjects, PairsByHandleFirstThenByName) {
     ASSERT_EQ(diff.addedClips.size(), 1U);
     EXPECT_EQ(diff.addedClips[0].handle, 7U);
     ASSERT_EQ(diff.changedClips.size(), 2U);
-    EXPECT_EQ(diff.changedClips[0].fields, Lines{"handle"});
-    EXPECT_EQ(diff.changedClips[1].fields, Lines{"name"});
+    EXPECT_EQ(diff.changedClips[0].fields, std::vector{ClipField::Handle});
+    EXPECT_EQ(diff.changedClips[1].fields, std::vector{ClipField::Name});
     EXPECT_EQ(diff.changedClips[1].after.name, "hooter.wav");
 }
 
