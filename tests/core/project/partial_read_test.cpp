@@ -132,6 +132,29 @@ TEST(PartialRead, RefusesDamagedFilesAlikeWithTheSameMessages) {
     }
 }
 
+TEST(PartialRead, ScansProgramCodeOnIntoTheNextBlockAsTheFileHoldsIt) {
+    // A block of one voice opcode: its operand is the next block's first byte.
+    SpjBuilder oneByte;
+    oneByte.Entry({2, 0, {0x81}, 1, 0, "CODE"})
+        .Entry({9, 0, {7, 7}, 0, 0, "next"})
+        .StartupCVs({})
+        .Text("t");
+    const BothReads runsPast = ReadBothWays(oneByte.Build());
+    const Place pastTheOperand{Place::In::FileOffset, oneByte.BlockOffset(0) + 2};
+    for (const auto* read : {&runsPast.whole, &runsPast.part}) {
+        ASSERT_FALSE(read->ok());
+        EXPECT_EQ(read->refusal().place, pastTheOperand);
+    }
+    // An empty block before an end instruction: the scan ends there.
+    SpjBuilder empty;
+    empty.Entry({2, 0, {}, 0, 0, "CODE"})
+        .Entry({9, 0, {0xF1, 0x1F}, 0, 0, "next"})
+        .StartupCVs({})
+        .Text("t");
+    const BothReads ends = ReadBothWays(empty.Build());
+    EXPECT_TRUE(ends.whole.ok() && ends.part.ok());
+}
+
 TEST(PartialRead, RefusesWhatTheWholeReadRefusesBeforeReadingIt) {
     const ScratchFolder folder;
     for (const auto& path : {folder.path() / "missing.spj", folder.path()}) {
