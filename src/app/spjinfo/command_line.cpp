@@ -56,7 +56,7 @@ std::optional<unsigned> JobCount(std::string_view text) {
     return jobs;
 }
 
-// What is wrong with a run that compares or searches folders, if anything.
+// What is wrong with the options and files given together, if anything.
 std::optional<std::string> CombinationProblem(
     const CommandLine& command, const std::optional<std::vector<std::string>>& chosen) {
     const bool oneFileOnly = command.mode == OutputMode::ExtractClips ||
