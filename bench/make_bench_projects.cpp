@@ -1,4 +1,5 @@
-// Writes N varied sound projects into a folder, for batch benchmarks.
+// Writes N varied sound projects into a folder, for batch benchmarks; SCALE
+// stretches every clip (2 gives projects of about 200 KB).
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -10,16 +11,18 @@
 
 int main(int argc, char** argv) {
     using namespace tambrelox::fixture;
-    if (argc != 3) {
-        std::cerr << "usage: make_bench_projects DIR COUNT\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: make_bench_projects DIR COUNT [SCALE]\n";
         return 2;
     }
     const std::filesystem::path folder = argv[1];
     const int count = std::stoi(argv[2]);
+    const double scale = argc == 4 ? std::stod(argv[3]) : 1.0;
     std::filesystem::create_directories(folder);
     // A handful of clips reused across projects keeps generation quick.
-    const std::array<WaveClip, 4> clips{MakeWave(Whistle(1.0), 8), MakeWave(Bell(0.8), 16),
-                                        MakeWave(Chuffs(1.2, 4), 12), MakeWave(Horn(0.6), 8)};
+    const std::array<WaveClip, 4> clips{
+        MakeWave(Whistle(1.0 * scale), 8), MakeWave(Bell(0.8 * scale), 16),
+        MakeWave(Chuffs(1.2 * scale, 4), 12), MakeWave(Horn(0.6 * scale), 8)};
     for (int n = 0; n < count; ++n) {
         SpjBuilder builder;
         builder.HeaderText("Batch project " + std::to_string(n) + " AUTHOR: Bench");

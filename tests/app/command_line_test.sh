@@ -39,6 +39,14 @@ SPJINFO|--repeat 0|--repeat needs a clip and an output file
 SPJINFO|--json=yes "$DEMO"|--json takes no value
 SPJINFO|--extract=x "$DEMO" "$DEMO"|--extract takes exactly one SPJ file
 SPJINFO|--clips "$DEMO" "$DEMO"|--clips takes exactly one SPJ file
+SPJINFO|-r|no folder named
+SPJINFO|-r --clips .|--clips and --recursive cannot be given together
+SPJINFO|-j 0 "$DEMO"|invalid number of threads 0
+SPJINFO|"$DEMO" --jobs|--jobs needs a number of threads
+SPJINFO|--diff "$DEMO"|--diff takes exactly two SPJ files
+SPJINFO|--diff --cvs "$DEMO" "$DEMO"|--diff and --cvs cannot be given together
+SPJINFO|--diff -r "$DEMO" "$DEMO"|--diff and --recursive cannot be given together
+SPJINFO|--bogus --json "$DEMO"|unknown option --bogus
 TAMBRELOX|--bogus|Unknown option 'bogus'.
 TAMBRELOX|a.spj b.spj|give at most one file
 TAMBRELOX|--print|Missing value after '--print'.

@@ -32,5 +32,9 @@ completes "cvs" spjinfo --report = c
 completes "clips" spjinfo --extract ""
 completes "demo.spj clips" spjinfo --json ""
 completes "" spjinfo --version ""
+completes "--recursive" spjinfo --rec
+completes "" spjinfo --jobs ""
+completes "clips" spjinfo -r ""
+completes "clips" spjinfo --csv --recursive ""
 [ $status -eq 0 ] && echo "spjinfo's completion offers its options, their values and projects"
 exit $status

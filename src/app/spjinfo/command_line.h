@@ -17,7 +17,8 @@ enum class OutputMode {
     CVReport,
     ClipList,
     ExtractClips,
-    RepeatWave
+    RepeatWave,
+    Csv
 };
 
 struct CommandLine {
@@ -27,6 +28,9 @@ struct CommandLine {
     std::string extractFolder;  // --extract DIR
     std::string repeatClip;     // --repeat CLIP OUT: a line of the player's list or a clip's name
     std::string repeatOutput;
+    bool recursive = false;  // files are folders to search for projects
+    bool diff = false;       // compare the two files; mode is Summary (plain text) or Json
+    unsigned jobs = 0;       // threads reading projects; 0 for one per processor
 };
 
 // The command line the arguments (without the program's name) make up, or a

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace tambrelox {
 namespace {
@@ -23,6 +24,7 @@ class FileDescriptor {
     }
     [[nodiscard]] int get() const { return fd_; }
     [[nodiscard]] bool valid() const { return fd_ >= 0; }
+    [[nodiscard]] int release() { return std::exchange(fd_, -1); }
     [[nodiscard]] bool close() {
         const int fd = fd_;
         fd_ = -1;
@@ -47,7 +49,7 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
+Outcome<ReadableFile> ReadableFile::Open(const std::filesystem::path& path) {
     // Non-blocking, so that a pipe given as the file is refused below rather than waited on;
     // reads from a regular file are not affected.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -63,15 +65,31 @@ Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& pa
     if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > kLargestFileRead) {
         return Refusal{RefusalKind::TooLarge, "the file is far too large"};
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
+    return ReadableFile(file.release(), static_cast<std::uint64_t>(status.st_size));
+}
+
+ReadableFile::~ReadableFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+Outcome<std::vector<std::uint8_t>> ReadableFile::Read(std::uint64_t at, std::uint64_t count) const {
+    if (at > size_ || count > size_ - at) return CannotRead(at > size_ ? size_ : at);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t got = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t got =
+            ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(at + done));
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return CannotRead(done);  // an error, or the file shrank under us
+        if (got <= 0) return CannotRead(at + done);  // an error, or the file shrank under us
         done += static_cast<std::size_t>(got);
     }
     return bytes;
+}
+
+Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path) {
+    const auto file = ReadableFile::Open(path);
+    if (!file.ok()) return file.refusal();
+    return file.value().Read(0, file.value().size());
 }
 
 Outcome<void> WriteWholeFile(const std::filesystem::path& path,

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/base/outcome.h"
@@ -16,9 +17,34 @@ namespace tambrelox {
 // them and not worth reading into memory.
 inline constexpr std::uint64_t kLargestFileRead = std::uint64_t{64} * 1024 * 1024;
 
-// The whole of a regular file of at most kLargestFileRead bytes. The refusal's
-// message completes "Problem reading NAME: ..."; a short read names the offset
-// it stopped at.
+// A regular file of at most kLargestFileRead bytes, open for reading chosen
+// byte ranges. Refusals' messages complete "Problem reading NAME: ..."; a short
+// read names the offset it stopped at.
+class ReadableFile {
+  public:
+    [[nodiscard]] static Outcome<ReadableFile> Open(const std::filesystem::path& path);
+    ReadableFile(ReadableFile&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
+    ReadableFile& operator=(ReadableFile&&) = delete;
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+    ~ReadableFile();
+
+    // The size the file had when it was opened.
+    [[nodiscard]] std::uint64_t size() const { return size_; }
+
+    // All `count` bytes from `at`: bytes past the size, or that do not come
+    // (the file shrank under us), are refused rather than left out.
+    [[nodiscard]] Outcome<std::vector<std::uint8_t>> Read(std::uint64_t at,
+                                                          std::uint64_t count) const;
+
+  private:
+    ReadableFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+    int fd_;
+    std::uint64_t size_;
+};
+
+// The whole of a regular file of at most kLargestFileRead bytes, read as ReadableFile reads.
 [[nodiscard]] Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path);
 
 // What a command line names an output file to mean standard output.

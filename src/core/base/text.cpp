@@ -182,4 +182,23 @@ std::string EscapedCell(std::string_view text) {
     return cell;
 }
 
+std::string CsvRecord(const std::vector<std::string>& fields) {
+    std::string record;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) record += ',';
+        const std::string& field = fields[i];
+        if (field.find_first_of(",\"\r\n") == std::string::npos) {
+            record += field;
+            continue;
+        }
+        record += '"';
+        for (const char c : field) {
+            if (c == '"') record += '"';
+            record += c;
+        }
+        record += '"';
+    }
+    return record + "\r\n";
+}
+
 }  // namespace tambrelox

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tambrelox {
 
@@ -32,5 +33,10 @@ namespace tambrelox {
 // CR, LF or backslash becomes a backslash followed by t, r, n or a backslash;
 // any other text is unchanged.
 [[nodiscard]] std::string EscapedCell(std::string_view text);
+
+// One record of comma-separated values as RFC 4180 writes it, ending in CR LF:
+// a field holding a comma, a double quote, CR or LF is put in double quotes,
+// its own double quotes doubled; any other field is unchanged.
+[[nodiscard]] std::string CsvRecord(const std::vector<std::string>& fields);
 
 }  // namespace tambrelox

@@ -29,13 +29,16 @@ void PrepareCVGrid(GridModel& grid) {
     grid.SetFormatString(kCVGridFormat);
 }
 
-void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) {
-    const ByteView file = project.bytes();
+std::optional<std::uint8_t> StartupCV(const Project& project, int cv) {
     const std::uint64_t block = project.entries.at(project.cvEntry).offset;
+    return project.bytes().u8(block + kCVStride * static_cast<std::uint64_t>(cv));
+}
+
+void BuildCVRows(const Project& project, const CVNames& names, GridModel& grid) {
     for (int cv = 1; cv <= kLastCV; ++cv) {
         const auto n = static_cast<std::size_t>(cv);
         // CheckStartupCVs refuses a block cut short before any view gets here.
-        const auto value = file.u8(block + kCVStride * n);
+        const auto value = StartupCV(project, cv);
         if (!value) return;
         grid.AddRow({{"CV " + std::to_string(cv)},
                      {names[n]},

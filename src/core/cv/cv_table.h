@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ inline constexpr int kBinary = 4;
 
 // Empties the grid down to its heading row and sets the columns up for the CV table.
 void PrepareCVGrid(GridModel& grid);
+
+// The value of startup CV `cv`; empty where the block is cut short before it.
+[[nodiscard]] std::optional<std::uint8_t> StartupCV(const Project& project, int cv);
 
 // Adds one row for each CV 1 to 255: label, name, hex, decimal (with a
 // trailing space, its cell carrying the value) and binary.

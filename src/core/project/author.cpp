@@ -11,9 +11,8 @@ constexpr std::string_view kAuthorTag = "AUTHOR";
 constexpr std::string_view kPossessiveTag = "AUTHOR'S";
 constexpr std::string_view kVostrelleTag = "VOSTRELLE";
 constexpr std::string_view kVostrelleAuthor = "Vostrelle Project";
-constexpr std::size_t kCandidateLength = 24;       // characters taken after the tag
-constexpr std::uint64_t kTextAuthorWindow = 1000;  // bytes of descriptive text searched
-constexpr std::size_t kTabsRemovedBelow = 8;       // a tab this early is padding, not an end
+constexpr std::size_t kCandidateLength = 24;  // characters taken after the tag
+constexpr std::size_t kTabsRemovedBelow = 8;  // a tab this early is padding, not an end
 
 // The candidate right after the first "AUTHOR" of `text`, if there is one.
 std::optional<std::string> CandidateAfterTag(const std::string& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 namespace tambrelox {
 
 inline constexpr std::string_view kUnspecifiedAuthor = "Unspecified";
+inline constexpr std::uint64_t kTextAuthorWindow = 1000;  // bytes of descriptive text searched
 
 // Tidies an owner/author candidate: colons and leading spaces go, tabs and the
 // text after a line break are cut away. NULs and trailing spaces stay.

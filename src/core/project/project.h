@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/base/byte_view.h"
+#include "core/base/file_image.h"
 
 namespace tambrelox {
 
@@ -56,7 +57,7 @@ struct ProjectSummary {
 // Everything known about one opened project. Built once by the reader and
 // never changed afterwards, so every window can share it.
 struct Project {
-    std::vector<std::uint8_t> data;  // the whole file
+    FileImage file;  // every byte, or only what the summary and the text need (see ReadExtent)
     std::vector<DirectoryEntry> entries;
     std::size_t codeEntry = 0;
     std::size_t cvEntry = 0;
@@ -64,7 +65,9 @@ struct Project {
     std::string author;  // Windows-1252, NULs kept as the file had them
     ProjectSummary summary;
 
-    [[nodiscard]] ByteView bytes() const { return ByteView(data); }
+    // The whole file. Asking a project read in part for bytes it did not keep
+    // is a fault in the program, not in the file, and throws std::logic_error.
+    [[nodiscard]] ByteView bytes() const;
     // The data block of an entry; the reader has checked that the blocks of
     // clips, program code and descriptive text lie inside the file.
     [[nodiscard]] ByteView block(std::size_t entry) const;

@@ -1,5 +1,6 @@
 #include "core/project/spj_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -19,6 +20,7 @@ constexpr std::uint64_t kFieldCount = 6;
 constexpr std::uint64_t kHeaderTextOffset = 56;
 constexpr std::uint64_t kTextLength = 72;  // header text and entry names
 constexpr std::uint64_t kDLCodeOffset = 28;
+constexpr std::uint64_t kFirstRead = 4096;  // a page: the header and up to 31 directory records
 constexpr std::uint64_t kWaveBitsOffset =
     34;  // low byte of bits-per-sample in a 44-byte wave header
 
@@ -32,25 +34,39 @@ Field DecodeField(std::uint32_t raw) {
     return {raw & 0xFFFFFFU, (raw >> 24U) != 0};
 }
 
+// A refusal of the file reader, worded as the reader's own.
+Refusal FileProblem(std::string_view fileName, Refusal refusal) {
+    const std::string why =
+        refusal.kind == RefusalKind::TooLarge ? std::string(kFarTooLarge) : refusal.message;
+    refusal.message = ProblemMessage(fileName, why);
+    return refusal;
+}
+
 class DirectoryReader {
   public:
-    DirectoryReader(std::vector<std::uint8_t> data, std::string_view fileName)
-        : fileName_(fileName) {
-        project_.data = std::move(data);
+    // Reads from bytes held whole, or, when `file` is given, fetches from it
+    // only the ranges the project keeps.
+    DirectoryReader(FileImage image, const ReadableFile* file, std::string_view fileName)
+        : file_(file), fileName_(fileName) {
+        project_.file = std::move(image);
     }
 
     Outcome<Project> Read() {
-        const ByteView file = project_.bytes();
-        if (file.size() < kRecordSize) return Problem("the file is too short to hold a directory");
+        if (project_.file.size() < kRecordSize)
+            return Problem("the file is too short to hold a directory");
+        // One read for the header and, mostly, the whole directory with it.
+        const auto start = Fetch(0, kFirstRead);
+        if (!start.ok()) return start.refusal();
+        const auto header = start.value().slice(0, kRecordSize);
 
         // Header fields: the first is not tested, the others must have a zero fourth byte.
         std::uint32_t directorySize = 0;
         for (std::uint64_t j = 0; j < kFieldCount; ++j) {
-            const Field field = DecodeField(*file.u32le(4 * j));
+            const Field field = DecodeField(*header->u32le(4 * j));
             if (j > 0 && field.fourthByteSet) return Corrupt(AtOffset(4 * j));
             if (j == 3) directorySize = field.value;
         }
-        const std::string headerText = file.slice(kHeaderTextOffset, kTextLength)->text();
+        const std::string headerText = header->slice(kHeaderTextOffset, kTextLength)->text();
         project_.author = AuthorFromHeaderText(headerText);
         authorShown_ = project_.author;
 
@@ -64,8 +80,11 @@ class DirectoryReader {
                            std::to_string(spj_limits::kMaxEntries) + " entries");
         }
         const auto entryTotal = lastEntry < 0 ? 0U : static_cast<std::uint64_t>(lastEntry) + 1;
+        const auto records = Fetch(kRecordSize, kRecordSize * entryTotal);
+        if (!records.ok()) return records.refusal();
         for (std::uint64_t k = 0; k < entryTotal; ++k) {
-            if (const auto entry = ReadEntry(k); !entry.ok()) return entry.refusal();
+            if (const auto entry = ReadEntry(records.value(), k); !entry.ok())
+                return entry.refusal();
         }
 
         const auto codeEntry = Last(entry_type::kProgramCode);
@@ -79,26 +98,31 @@ class DirectoryReader {
         project_.textEntry = *textEntry;
 
         const DirectoryEntry& text = project_.entries[*textEntry];
-        if (!file.contains(text.offset, text.length))
-            return BlockPastEnd(*textEntry, "descriptive text");
-        if (auto author = AuthorFromDescriptiveText(file, text.offset)) {
+        if (!InFile(text.offset, text.length)) return BlockPastEnd(*textEntry, "descriptive text");
+        // The author may be found past a short text's end.
+        const auto textWindow =
+            Fetch(text.offset, std::max<std::uint64_t>(text.length, kTextAuthorWindow));
+        if (!textWindow.ok()) return textWindow.refusal();
+        if (auto author = AuthorFromDescriptiveText(textWindow.value(), 0)) {
             project_.author = std::move(*author);
             authorShown_ = project_.author;
         }
 
         const DirectoryEntry& code = project_.entries[*codeEntry];
-        if (!file.contains(code.offset, code.length))
-            return BlockPastEnd(*codeEntry, "program code");
-        const auto counts = ScanProgramCode(file, code.offset, code.length);
-        if (!counts.ok()) return Corrupt(counts.refusal().place);
+        if (!InFile(code.offset, code.length)) return BlockPastEnd(*codeEntry, "program code");
+        // The scan may read past the block before it finds it has run past: one
+        // byte, or two from an empty block.
+        const auto codeWindow = Fetch(code.offset, std::uint64_t{code.length} + 2);
+        if (!codeWindow.ok()) return codeWindow.refusal();
+        const auto counts = ScanProgramCode(codeWindow.value(), 0, code.length);
+        if (!counts.ok()) return Corrupt(FromBlock(counts.refusal().place, code.offset));
         project_.summary = Summarise(project_.entries, *codeEntry, counts.value());
         return std::move(project_);
     }
 
   private:
-    Outcome<void> ReadEntry(std::uint64_t k) {
-        const ByteView file = project_.bytes();
-        const auto record = file.slice(kRecordSize * (k + 1), kRecordSize);
+    Outcome<void> ReadEntry(ByteView records, std::uint64_t k) {
+        const auto record = records.slice(kRecordSize * k, kRecordSize);
         if (!record) return Problem("the file is shorter than its directory", AtEntry(k));
 
         std::uint32_t values[kFieldCount] = {};
@@ -125,8 +149,10 @@ class DirectoryReader {
         entry.name = name.substr(0, nul);
 
         if (IsClipType(entry.type)) {
-            if (!file.contains(entry.offset, entry.length)) return BlockPastEnd(k, "sound clip");
-            const auto bits = file.u8(std::uint64_t{entry.offset} + kWaveBitsOffset);
+            if (!InFile(entry.offset, entry.length)) return BlockPastEnd(k, "sound clip");
+            const auto bitsByte = Fetch(std::uint64_t{entry.offset} + kWaveBitsOffset, 1);
+            if (!bitsByte.ok()) return bitsByte.refusal();
+            const auto bits = bitsByte.value().u8(0);
             if (!bits) {
                 return Problem("the sound clip of " + RecordName(k) + " has no wave header",
                                AtEntry(k));
@@ -135,6 +161,22 @@ class DirectoryReader {
         }
         project_.entries.push_back(std::move(entry));
         return {};
+    }
+
+    [[nodiscard]] bool InFile(std::uint64_t at, std::uint64_t count) const {
+        return at <= project_.file.size() && count <= project_.file.size() - at;
+    }
+
+    // Up to `count` bytes from `at`, shorter where the file ends; read from the
+    // file and kept when they are not held yet.
+    Outcome<ByteView> Fetch(std::uint64_t at, std::uint64_t count) {
+        if (auto held = project_.file.Window(at, count)) return *held;
+        const std::uint64_t size = project_.file.size();
+        const std::uint64_t available = size - at;  // Window holds every range from the end on
+        auto bytes = file_->Read(at, count < available ? count : available);
+        if (!bytes.ok()) return FileProblem(fileName_, bytes.refusal());
+        project_.file.Add(at, std::move(bytes).value());
+        return *project_.file.Window(at, count);
     }
 
     // Where a file has several entries of a type, the last one counts.
@@ -151,6 +193,10 @@ class DirectoryReader {
 
     static Place AtEntry(std::uint64_t entry) { return {Place::In::DirectoryEntry, entry}; }
     static Place AtOffset(std::uint64_t offset) { return {Place::In::FileOffset, offset}; }
+    static std::optional<Place> FromBlock(std::optional<Place> place, std::uint64_t blockOffset) {
+        if (place) place->at += blockOffset;
+        return place;
+    }
 
     Refusal Corrupt(std::optional<Place> place) const {
         return {RefusalKind::NotAProject, CorruptionMessage(fileName_), place, authorShown_};
@@ -166,6 +212,7 @@ class DirectoryReader {
             AtEntry(entry));
     }
 
+    const ReadableFile* file_;
     std::string fileName_;
     Project project_;
     std::optional<std::string> authorShown_;
@@ -184,7 +231,7 @@ std::string CorruptionMessage(std::string_view fileName) {
 }
 
 Outcome<Project> ReadProject(std::vector<std::uint8_t> data, std::string_view fileName) {
-    return DirectoryReader(std::move(data), fileName).Read();
+    return DirectoryReader(FileImage(std::move(data)), nullptr, fileName).Read();
 }
 
 Outcome<void> CheckProjectFileSize(std::uint64_t size, std::string_view fileName) {
@@ -192,16 +239,16 @@ Outcome<void> CheckProjectFileSize(std::uint64_t size, std::string_view fileName
     return Refusal{RefusalKind::TooLarge, ProblemMessage(fileName, kFarTooLarge)};
 }
 
-Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName) {
-    auto data = ReadWholeFile(path);
-    if (!data.ok()) {
-        Refusal refusal = data.refusal();
-        const std::string_view why =
-            refusal.kind == RefusalKind::TooLarge ? kFarTooLarge : refusal.message;
-        refusal.message = ProblemMessage(fileName, why);
-        return refusal;
+Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName,
+                                 ReadExtent extent) {
+    if (extent == ReadExtent::WholeFile) {
+        auto data = ReadWholeFile(path);
+        if (!data.ok()) return FileProblem(fileName, data.refusal());
+        return ReadProject(std::move(data).value(), fileName);
     }
-    return ReadProject(std::move(data).value(), fileName);
+    const auto file = ReadableFile::Open(path);
+    if (!file.ok()) return FileProblem(fileName, file.refusal());
+    return DirectoryReader(FileImage(file.value().size()), &file.value(), fileName).Read();
 }
 
 }  // namespace tambrelox

@@ -34,8 +34,18 @@ inline constexpr int kMaxEntryType = 32767;        // an entry type is a 16-bit 
 // file this program reads whole (see kLargestFileRead).
 [[nodiscard]] Outcome<void> CheckProjectFileSize(std::uint64_t size, std::string_view fileName);
 
-// Reads the file at `path` with ReadWholeFile (opened read-only, read whole,
-// closed at once) and hands its bytes to ReadProject.
-[[nodiscard]] Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName);
+// How much of a file ReadProjectFile reads and keeps.
+enum class ReadExtent {
+    WholeFile,
+    // The directory, the clips' wave headers, the program code and the
+    // descriptive text: all the summary, the clip list and the text show, and
+    // never a clip's sound. Project::bytes() is not available.
+    SummaryAndText,
+};
+
+// Reads the file at `path` (opened read-only, closed at once) as ReadProject
+// reads its bytes: the same checks, the same refusals, the same project.
+[[nodiscard]] Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName,
+                                               ReadExtent extent = ReadExtent::WholeFile);
 
 }  // namespace tambrelox

@@ -4,6 +4,7 @@
 #include "core/base/number_format.h"
 #include "core/base/text.h"
 #include "core/base/title_line.h"
+#include "core/project/author.h"
 
 namespace tambrelox {
 namespace {
@@ -32,7 +33,7 @@ ReportFrame::ReportFrame(ColumnPrinter& printer, const ReportTexts& texts)
     state_.PrintHeading = texts.printHeading;
     state_.PrintDashes = texts.printDashes;
     // The owner is shown up to its first NUL, as everywhere else.
-    state_.AuthorLine = "Owner/Author: " + Windows1252ToUtf8(CutAtNul(texts.spjAuthor));
+    state_.AuthorLine = "Owner/Author: " + ShownAuthor(texts.spjAuthor);
     state_.ReportTitleLine = texts.reportTitleLine;
     state_.ReportTitleTab = CentredTab(state_.ReportTitleLine);
     state_.AuthorTab = CentredTab(state_.AuthorLine);

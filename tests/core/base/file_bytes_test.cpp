@@ -49,6 +49,27 @@ TEST(ReadWholeFile, RefusesWhatIsNotARegularFileWithoutWaitingOnIt) {
     EXPECT_EQ(fromPipe.refusal().message, "it is not a file");
 }
 
+TEST(ReadableFile, ReadsChosenRangesAndRefusesAnyByteItDoesNotHold) {
+    const ScratchFolder folder;
+    const auto path = folder.path() / "bytes";
+    ASSERT_TRUE(WriteWholeFile(path, Bytes{1, 2, 3, 4, 5, 6}).ok());
+    const auto file = ReadableFile::Open(path);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(file.value().size(), 6U);
+    EXPECT_EQ(file.value().Read(2, 3).value(), (Bytes{3, 4, 5}));
+    EXPECT_EQ(file.value().Read(6, 0).value(), Bytes{});
+    for (const auto& [at, count] :
+         {std::pair<std::uint64_t, std::uint64_t>{4, 3}, {7, 0}, {1, std::uint64_t{0} - 1}}) {
+        const auto past = file.value().Read(at, count);
+        EXPECT_EQ(KindOf(past), RefusalKind::CannotRead) << at << "+" << count;
+    }
+    // The file shrinking after it was opened is a short read, named where it stopped.
+    std::filesystem::resize_file(path, 3);
+    const auto shrunk = file.value().Read(1, 4);
+    EXPECT_EQ(KindOf(shrunk), RefusalKind::CannotRead);
+    EXPECT_EQ(shrunk.refusal().place, (Place{Place::In::FileOffset, 3}));
+}
+
 TEST(ReadWholeFile, SaysWhyAFileCannotBeOpened) {
     const auto missing = ReadWholeFile("/nonexistent/x.wav");
     EXPECT_EQ(KindOf(missing), RefusalKind::CannotOpen);

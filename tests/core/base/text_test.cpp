@@ -73,6 +73,13 @@ TEST(Text, EscapedCellKeepsEveryRowOnOneLine) {
     for (const auto& [text, cell] : cases) EXPECT_EQ(EscapedCell(text), cell) << text;
 }
 
+TEST(Text, CsvRecordQuotesOnlyWhatRfc4180Needs) {
+    EXPECT_EQ(CsvRecord({"plain", "", "caf\xc3\xa9", " spaced "}),
+              "plain,,caf\xc3\xa9, spaced \r\n");
+    EXPECT_EQ(CsvRecord({"a,b", "say \"hi\"", "cr\r", "lf\n", "\""}),
+              "\"a,b\",\"say \"\"hi\"\"\",\"cr\r\",\"lf\n\",\"\"\"\"\r\n");
+}
+
 TEST(ChosenFile, SplitsAtTheLastSlashAndLowersForDisplay) {
     const ChosenFile file = SplitChosenPath("/Sounds/Steam/MyLoco.SPJ");
     EXPECT_EQ(file.realPath, "/Sounds/Steam/MyLoco.SPJ");

@@ -56,7 +56,7 @@ TEST(BuildCVRows, StopsWhereTheFileEnds) {
     // The views refuse such a file first; a project put together by hand must still not be read
     // past its end.
     Project project;
-    project.data.assign(20, 7);
+    project.file = FileImage(std::vector<std::uint8_t>(20, 7));
     project.entries.push_back({3, 0, 10, 0, 0, 0, "CVS", 0});
     GridModel grid;
     PrepareCVGrid(grid);

@@ -1,0 +1,147 @@
+#include "core/report/project_diff.h"
+
+#include <gtest/gtest.h>
+
+#include "core/project/summary.h"
+#include "test_files.h"
+
+namespace tambrelox {
+namespace {
+
+using fixture::MakeWave;
+using fixture::ProgramCode;
+using fixture::SpjBuilder;
+using fixture::Tone;
+using Lines = std::vector<std::string>;
+
+struct ClipPart {
+    std::uint32_t handle;
+    std::string name;
+    double frequency;
+    double seconds;
+    int bits;
+    std::uint8_t dlCode;
+};
+
+// The parts of a small project that a comparison looks at.
+struct Parts {
+    std::vector<ClipPart> clips{{1, "whistle.wav", 440, 0.25, 8, 0},
+                                {2, "bell.wav", 660, 0.25, 16, 0},
+                                {3, "horn.wav", 330, 0.5, 8, 0}};
+    int voices = 2;
+    std::array<std::uint8_t, 256> cvs{};
+    std::string text = "Steam loco\r\nAuthor: Test Maker\r\n(B)\r\nCV140 Whistle Volume\r\n(C)\r\n";
+
+    Project Read() const {
+        SpjBuilder builder;
+        for (const ClipPart& clip : clips) {
+            builder.Clip(clip.handle, clip.name,
+                         MakeWave(Tone(clip.frequency, clip.seconds), clip.bits), clip.dlCode);
+        }
+        ProgramCode code;
+        for (int voice = 1; voice <= voices; ++voice) code.Voice(static_cast<std::uint8_t>(voice));
+        builder.Code(code.Scheme(1).End()).StartupCVs(cvs).Text(text);
+        auto outcome = testkit::Read(builder);
+        EXPECT_TRUE(outcome.ok()) << outcome.refusal().message;
+        return std::move(outcome).value();
+    }
+};
+
+ProjectDiff Compare(const Parts& before, const Parts& after) {
+    return CompareProjects(before.Read(), after.Read());
+}
+
+TEST(CompareProjects, FindsNothingBetweenEqualProjects) {
+    const ProjectDiff diff = Compare(Parts(), Parts());
+    EXPECT_TRUE(diff.same());
+    EXPECT_TRUE(diff.values.empty());
+    EXPECT_TRUE(diff.textHunks.empty());
+}
+
+TEST(CompareProjects, NamesEachChangedFieldOfAClipAlone) {
+    using Fields = std::vector<ClipField>;
+    const std::pair<void (*)(ClipPart&), Fields> cases[] = {
+        {[](ClipPart& c) { c.seconds = 0.75; }, {ClipField::Size, ClipField::Content}},
+        {[](ClipPart& c) { c.bits = 8; }, {ClipField::Size, ClipField::Bits, ClipField::Content}},
+        {[](ClipPart& c) { c.dlCode = 1; }, {ClipField::DL}},
+        {[](ClipPart& c) { c.frequency = 880; }, {ClipField::Content}},
+        {[](ClipPart& c) { c.name = "bell2.wav"; }, {ClipField::Name}},
+        {[](ClipPart& c) { c.handle = 9; }, {ClipField::Handle}},  // paired by its name
+    };
+    for (const auto& [change, fields] : cases) {
+        Parts after;
+        change(after.clips[1]);
+        const ProjectDiff diff = Compare(Parts(), after);
+        ASSERT_EQ(diff.changedClips.size(), 1U) << ClipFieldName(fields[0]);
+        EXPECT_EQ(diff.changedClips[0].fields, fields);
+        EXPECT_EQ(diff.changedClips[0].before.name, "bell.wav");
+        EXPECT_TRUE(diff.removedClips.empty() && diff.addedClips.empty());
+        EXPECT_FALSE(diff.same());
+    }
+}
+
+TEST(CompareProjects, PairsByHandleFirstThenByName) {
+    Parts after;
+    after.clips.erase(after.clips.begin());                    // whistle removed
+    after.clips.push_back({7, "brake.wav", 200, 0.25, 8, 0});  // added
+    after.clips[0].handle = 5;                                 // bell: a new handle, found by name
+    after.clips[1].name = "hooter.wav";                        // horn: renamed, found by handle
+    const ProjectDiff diff = Compare(Parts(), after);
+    ASSERT_EQ(diff.removedClips.size(), 1U);
+    EXPECT_EQ(diff.removedClips[0].name, "whistle.wav");
+    ASSERT_EQ(diff.addedClips.size(), 1U);
+    EXPECT_EQ(diff.addedClips[0].handle, 7U);
+    ASSERT_EQ(diff.changedClips.size(), 2U);
+    EXPECT_EQ(diff.changedClips[0].fields, std::vector{ClipField::Handle});
+    EXPECT_EQ(diff.changedClips[1].fields, std::vector{ClipField::Name});
+    EXPECT_EQ(diff.changedClips[1].after.name, "hooter.wav");
+}
+
+TEST(CompareProjects, ReportsChangedTotalsCountsAndRequirement) {
+    Parts after;
+    after.voices = 4;  // more than a standard decoder plays
+    after.clips[2].seconds = 1;
+    const ProjectDiff diff = Compare(Parts(), after);
+    Lines names;
+    for (const ValueChange& value : diff.values) names.push_back(value.name);
+    EXPECT_EQ(names, (Lines{"sound total", "project total", "voices", "requirement"}));
+    EXPECT_EQ(diff.values[2].before, "2");
+    EXPECT_EQ(diff.values[2].after, "4");
+    EXPECT_EQ(diff.values[3].after, kPremiumOnly);
+}
+
+TEST(CompareProjects, ReportsStartupCVsByValueAndByName) {
+    Parts after;
+    after.cvs[29] = 6;
+    after.text = "Steam loco\r\nAuthor: Test Maker\r\n(B)\r\nCV140 Horn Volume\r\n(C)\r\n";
+    const ProjectDiff diff = Compare(Parts(), after);
+    ASSERT_EQ(diff.cvs.size(), 2U);
+    EXPECT_EQ(diff.cvs[0].cv, 29);
+    EXPECT_EQ(diff.cvs[0].valueBefore, 0);
+    EXPECT_EQ(diff.cvs[0].valueAfter, 6);
+    EXPECT_EQ(diff.cvs[1].cv, 140);
+    EXPECT_EQ(diff.cvs[1].nameBefore, "Whistle Volume");
+    EXPECT_EQ(diff.cvs[1].nameAfter, "Horn Volume");
+    EXPECT_EQ(diff.textHunks,
+              (Lines{"@@ -1,6 +1,6 @@", " Steam loco", " Author: Test Maker", " (B)",
+                     "-CV140 Whistle Volume", "+CV140 Horn Volume", " (C)", " "}));
+}
+
+TEST(CompareProjects, ReportsEveryKindOfChangeTogether) {
+    Parts after;
+    after.clips.pop_back();
+    after.clips[0].dlCode = 2;
+    after.cvs[1] = 3;
+    after.text = "Diesel loco\r\nAuthor: Someone Else\r\n";
+    const ProjectDiff diff = Compare(Parts(), after);
+    EXPECT_EQ(diff.removedClips.size(), 1U);
+    EXPECT_EQ(diff.changedClips.size(), 1U);
+    EXPECT_FALSE(diff.values.empty());
+    EXPECT_EQ(diff.values.back().name, "author");
+    EXPECT_EQ(diff.values.back().after, "Someone Else");
+    EXPECT_GE(diff.cvs.size(), 2U);  // CV 1, and CV 140's custom name gone
+    EXPECT_EQ(diff.textHunks.front(), "@@ -1,6 +1,3 @@");
+}
+
+}  // namespace
+}  // namespace tambrelox
