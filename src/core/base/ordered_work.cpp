@@ -38,14 +38,20 @@ bool RunInOrder(std::size_t count, unsigned threads, const std::function<void(st
     };
     // The calling thread is one of the `threads`: it works too while it waits.
     const std::size_t helpers = std::min<std::size_t>(std::max(threads, 1U) - 1, count);
-    std::vector<std::jthread> pool;
-    pool.reserve(helpers);
-    for (std::size_t h = 0; h < helpers; ++h) pool.emplace_back(worker);
-    // Stops the helpers before the pool joins them, however this scope is left.
+    std::vector<std::thread> pool;
+    // However this scope is left, the helpers are told to stop, then joined.
+    struct JoinOnExit {
+        std::vector<std::thread>& threads;
+        ~JoinOnExit() {
+            for (std::thread& thread : threads) thread.join();
+        }
+    } const joinOnExit{pool};
     struct StopOnExit {
         std::atomic<bool>& stop;
         ~StopOnExit() { stop = true; }
     } const stopOnExit{stopped};
+    pool.reserve(helpers);
+    for (std::size_t h = 0; h < helpers; ++h) pool.emplace_back(worker);
 
     for (std::size_t i = 0; i < count; ++i) {
         std::unique_lock lock(mutex);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <ranges>
 #include <system_error>
 
 namespace tambrelox {
@@ -23,7 +22,8 @@ bool SameFile(const std::string& a, const std::string& b) {
 }  // namespace
 
 RecentProjects::RecentProjects(const std::vector<std::string>& mostRecentFirst) {
-    for (const std::string& path : mostRecentFirst | std::views::reverse) Add(path);
+    std::for_each(mostRecentFirst.rbegin(), mostRecentFirst.rend(),
+                  [this](const std::string& path) { Add(path); });
 }
 
 void RecentProjects::Add(const std::string& path) {
