@@ -10,9 +10,9 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "core/base/text.h"
+#include <algorithm>
+
 #include "core/base/title_line.h"
-#include "core/sound/clip_file_name.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
 #include "ui/player/waveform_view.h"
@@ -30,10 +30,6 @@ constexpr double kLongestPlayOnSmallDecoders = 11.8;
 
 // Pure red text cannot be read on a light face; this red can.
 const QColor kNoteRed(192, 0, 0);
-
-QString FromWindows1252(std::string_view bytes) {
-    return QString::fromStdString(Windows1252ToUtf8(bytes));
-}
 
 // A small red quaver: shown while a clip plays.
 QPixmap RedNotePicture() {
@@ -161,11 +157,8 @@ void SoundTest::nameControlsForScreenReaders() {
 }
 
 void SoundTest::Form_Load() {
-    if (project_) {
-        for (const ClipSummary& clip : project_->summary.clips) {
-            SoundList->addItem(FromWindows1252(project_->entries[clip.entry].name));
-        }
-    }
+    if (project_) clips_ = ListedClips(*project_);
+    for (const ListedClip& clip : clips_) SoundList->addItem(QString::fromStdString(clip.name));
     // Told outright that no line is current, the list does not make its first
     // line current, and so pick a clip, when it takes the focus: the first
     // arrow key or click picks one.
@@ -178,8 +171,7 @@ void SoundTest::Form_Load() {
 
 void SoundTest::SoundList_Click(int line) {
     if (!project_ || line < 0) return;
-    const ClipSummary& clip = project_->summary.clips.at(static_cast<std::size_t>(line));
-    const DirectoryEntry& entry = project_->entries[clip.entry];
+    const ListedClip& clip = clips_.at(static_cast<std::size_t>(line));
     if (!temps_.writeClip(*project_, clip.entry).ok()) {
         dialogs_.Critical(this,
                           "The Play function needs to create a temporary file\nCannot write to " +
@@ -190,11 +182,11 @@ void SoundTest::SoundList_Click(int line) {
     lblPlayLen->setText(
         QString::fromStdString(PlayTimeText(clip.playSeconds, state_.numberFormat)));
     if (clip.playSeconds > kLongestPlayOnSmallDecoders) lblSizeNote->show();
-    if (const auto format = ClipFormatText(entry.waveBits)) {
+    if (const auto format = ClipFormatText(clip.bits)) {
         fmtlabel->setText(
             QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
     }
-    wavFile->setText(FromWindows1252(entry.name));
+    wavFile->setText(QString::fromStdString(clip.name));
     waveform_->showClip(project_->block(clip.entry));
     cmdPlay->setEnabled(true);
     cmdrepeat->setEnabled(true);
@@ -247,9 +239,8 @@ void SoundTest::cmdQuit_Click() {
 
 void SoundTest::cmdSave_Click() {
     if (!K) return;
-    const std::string& name = project_->entries[*K].name;
-    const QString proposed =
-        QDir::home().filePath(QString::fromStdString(ClipFileName(name, "clip.wav")));
+    const auto clip = std::ranges::find(clips_, *K, &ListedClip::entry);
+    const QString proposed = QDir::home().filePath(QString::fromStdString(clip->fileName));
     const QString path = dialogs_.SaveFile(this, proposed, "Wave Files (*.wav)");
     if (path.isEmpty()) return;
     if (!WriteClipWave(*project_, *K, path.toStdString()).ok()) {

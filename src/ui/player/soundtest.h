@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/project/session_state.h"
+#include "core/sound/clip_list.h"
 #include "core/sound/temp_waves.h"
 #include "ui/shared/user_dialogs.h"
 #include "ui/shared/wave_device.h"
@@ -57,6 +59,7 @@ class SoundTest : public QWidget {
     UserDialogs& dialogs_;
     std::unique_ptr<WaveDevice> MMControl1;
     std::shared_ptr<const Project> project_;  // the project the list was filled from
+    std::vector<ListedClip> clips_;           // the list's lines
     TempWaves temps_;
     std::optional<std::size_t> K;  // directory entry of the clip in the clip file
     bool repeatWaiting_ = false;
