@@ -38,7 +38,7 @@ std::optional<Project> ReadForComparison(const std::string& path) {
 
 std::string HashText(std::uint64_t hash) {
     char digits[17];
-    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    (void)std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
     return digits;
 }
 
