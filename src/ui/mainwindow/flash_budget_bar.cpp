@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "ui/shared/widget_factory.h"
 
@@ -54,7 +55,7 @@ void FlashBudgetBar::paintEvent(QPaintEvent* /*event*/) {
     const QRect bar = barArea();
     painter.fillRect(bar, kTrack);
     const QRect inside = bar.adjusted(1, 1, -1, -1);
-    const int filled = static_cast<int>(budget_.filled * inside.width() + 0.5);
+    const int filled = static_cast<int>(std::lround(budget_.filled * inside.width()));
     painter.fillRect(QRect(inside.topLeft(), QSize(filled, inside.height())),
                      FillColour(budget_.level));
     painter.setPen(kBorder);

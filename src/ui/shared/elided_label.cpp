@@ -37,7 +37,8 @@ void ElidedLabel::paintEvent(QPaintEvent* event) {
         QLabel::paintEvent(event);
         return;
     }
-    QFrame::paintEvent(event);
+    // The frame alone: QLabel's own paint would draw the full text.
+    QFrame::paintEvent(event);  // NOLINT(bugprone-parent-virtual-call)
     QPainter painter(this);
     style()->drawItemText(&painter, contentsRect(),
                           QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
