@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "core/base/line_diff.h"
-#include "core/base/text.h"
 #include "core/cv/cv_names.h"
 #include "core/cv/cv_table.h"
 #include "core/grid/summary_grid.h"
