@@ -128,6 +128,16 @@ if [ -n "$TAMBRELOX" ]; then
     '[ $status -eq 1 ] && grep -qx "tambrelox: a/x.spj: cannot write /nonexistent/x.pdf: No such file or directory" err'
 fi
 
+# What scripts read: each row runs spjinfo and tests its status and output.
+while IFS='|' read -r arguments expected test; do
+  eval "set -- $arguments"
+  run SPJINFO "$@"
+  check "spjinfo $arguments" '[ $status -eq $expected ] && eval "$test"'
+done <<'TABLE'
+--diff awkward.spj "$DEMO"|1|grep -qx "CV 142: name  -> Chuff Rate, value 0 -> 4" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ]
+--diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out
+TABLE
+
 # The player's list, and a clip named as it lists it.
 run SPJINFO --clips "$DEMO"
 check "--clips lists the player's lines in directory order" \

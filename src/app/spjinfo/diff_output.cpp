@@ -46,6 +46,11 @@ void WritePlain(std::ostream& out, const ProjectDiff& diff, const CommandLine& c
         out << line << '\n';
 }
 
+// Counts and totals as JSON numbers, as the summary JSON writes them.
+Json ValueJson(const ValueChange& value, const std::string& text) {
+    return value.whole ? Json::parse(text) : Json(text);
+}
+
 Json ClipJson(const ClipFacts& clip) {
     return {{"handle", clip.handle},
             {"name", clip.name},
@@ -70,7 +75,9 @@ void WriteJson(std::ostream& out, const ProjectDiff& diff, const CommandLine& co
     }
     Json values = Json::array();
     for (const ValueChange& value : diff.values)
-        values.push_back({{"name", value.name}, {"before", value.before}, {"after", value.after}});
+        values.push_back({{"name", value.name},
+                          {"before", ValueJson(value, value.before)},
+                          {"after", ValueJson(value, value.after)}});
     Json cvs = Json::array();
     for (const CVChange& cv : diff.cvs) {
         cvs.push_back({{"cv", cv.cv},

@@ -48,7 +48,8 @@ std::string ClipChangeText(const ClipChange& change) {
 
 std::string CVChangeText(const CVChange& cv) {
     const std::string nameBefore = EscapedCell(cv.nameBefore);
-    std::string text = "CV " + std::to_string(cv.cv) + " " + nameBefore + ":";
+    std::string text =
+        "CV " + std::to_string(cv.cv) + (nameBefore.empty() ? "" : " ") + nameBefore + ":";
     if (cv.nameBefore != cv.nameAfter)
         text += " name " + nameBefore + " -> " + EscapedCell(cv.nameAfter);
     if (cv.valueBefore != cv.valueAfter) {

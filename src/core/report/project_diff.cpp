@@ -76,7 +76,13 @@ void CompareClips(const Project& before, const Project& after, ProjectDiff& diff
     }
 }
 
-std::vector<std::pair<std::string, std::string>> ValuesOf(const Project& project) {
+struct NamedValue {
+    std::string_view name;
+    std::string text;
+    bool whole = true;
+};
+
+std::vector<NamedValue> ValuesOf(const Project& project) {
     const ProjectSummary& summary = project.summary;
     const auto whole = [](double value) {
         return std::to_string(static_cast<std::uint64_t>(value));
@@ -86,8 +92,15 @@ std::vector<std::pair<std::string, std::string>> ValuesOf(const Project& project
             {"project total", whole(summary.projectTotal)},
             {"voices", std::to_string(summary.voiceCount)},
             {"schemes", std::to_string(summary.schemeCount)},
-            {"requirement", summary.requirement},
-            {"author", ShownAuthor(project.author)}};
+            {"requirement", summary.requirement, false},
+            {"author", ShownAuthor(project.author), false}};
+}
+
+// The text's lines for a comparison: the CR LF ending the last line does not start another.
+std::vector<std::string> ComparedTextLines(const Project& project) {
+    std::vector<std::string> lines = DescriptiveTextLines(project.descriptiveText());
+    if (lines.back().empty()) lines.pop_back();
+    return lines;
 }
 
 void CompareStartupCVs(const Project& before, const Project& after, ProjectDiff& diff) {
@@ -135,13 +148,12 @@ ProjectDiff CompareProjects(const Project& before, const Project& after) {
     const auto valuesBefore = ValuesOf(before);
     const auto valuesAfter = ValuesOf(after);
     for (std::size_t v = 0; v < valuesBefore.size(); ++v) {
-        if (valuesBefore[v].second != valuesAfter[v].second)
-            diff.values.push_back(
-                {valuesBefore[v].first, valuesBefore[v].second, valuesAfter[v].second});
+        const NamedValue& a = valuesBefore[v];
+        if (a.text != valuesAfter[v].text)
+            diff.values.push_back({std::string(a.name), a.text, valuesAfter[v].text, a.whole});
     }
     CompareStartupCVs(before, after, diff);
-    diff.textHunks = UnifiedDiffHunks(DescriptiveTextLines(before.descriptiveText()),
-                                      DescriptiveTextLines(after.descriptiveText()));
+    diff.textHunks = UnifiedDiffHunks(ComparedTextLines(before), ComparedTextLines(after));
     return diff;
 }
 

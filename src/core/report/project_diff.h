@@ -37,6 +37,7 @@ struct ValueChange {
     std::string name;
     std::string before;
     std::string after;
+    bool whole = false;  // before and after are whole numbers in decimal digits
 };
 
 struct CVChange {

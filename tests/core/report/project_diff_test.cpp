@@ -107,6 +107,8 @@ TEST(CompareProjects, ReportsChangedTotalsCountsAndRequirement) {
     EXPECT_EQ(names, (Lines{"sound total", "project total", "voices", "requirement"}));
     EXPECT_EQ(diff.values[2].before, "2");
     EXPECT_EQ(diff.values[2].after, "4");
+    EXPECT_TRUE(diff.values[2].whole);
+    EXPECT_FALSE(diff.values[3].whole);
     EXPECT_EQ(diff.values[3].after, kPremiumOnly);
 }
 
@@ -123,8 +125,8 @@ TEST(CompareProjects, ReportsStartupCVsByValueAndByName) {
     EXPECT_EQ(diff.cvs[1].nameBefore, "Whistle Volume");
     EXPECT_EQ(diff.cvs[1].nameAfter, "Horn Volume");
     EXPECT_EQ(diff.textHunks,
-              (Lines{"@@ -1,6 +1,6 @@", " Steam loco", " Author: Test Maker", " (B)",
-                     "-CV140 Whistle Volume", "+CV140 Horn Volume", " (C)", " "}));
+              (Lines{"@@ -1,5 +1,5 @@", " Steam loco", " Author: Test Maker", " (B)",
+                     "-CV140 Whistle Volume", "+CV140 Horn Volume", " (C)"}));
 }
 
 TEST(CompareProjects, ReportsEveryKindOfChangeTogether) {
@@ -140,7 +142,7 @@ TEST(CompareProjects, ReportsEveryKindOfChangeTogether) {
     EXPECT_EQ(diff.values.back().name, "author");
     EXPECT_EQ(diff.values.back().after, "Someone Else");
     EXPECT_GE(diff.cvs.size(), 2U);  // CV 1, and CV 140's custom name gone
-    EXPECT_EQ(diff.textHunks.front(), "@@ -1,6 +1,3 @@");
+    EXPECT_EQ(diff.textHunks.front(), "@@ -1,5 +1,2 @@");
 }
 
 }  // namespace
