@@ -29,24 +29,28 @@ while IFS='|' read -r program arguments message; do
     '[ $status -eq 2 ] && [ ! -s out ] && stderr_is "$name: $message"$'"'"'\n'"'"'"Try '"'"'$name --help'"'"'."'
 done <<'TABLE'
 SPJINFO||no SPJ file named
-SPJINFO|--bogus "$DEMO"|unknown option --bogus
+SPJINFO|--bogus "$DEMO"|unrecognized option '--bogus'
+SPJINFO|-x "$DEMO"|invalid option -- 'x'
+SPJINFO|--re "$DEMO"|option '--re' is ambiguous; possibilities: '--recursive' '--report' '--repeat'
 SPJINFO|--json --text "$DEMO"|--json and --text cannot be given together
 SPJINFO|--report=summary --report cvs "$DEMO"|--report and --report cannot be given together
 SPJINFO|--extract x --repeat 0 r.wav "$DEMO"|--extract and --repeat cannot be given together
 SPJINFO|--report cvz "$DEMO"|unknown report cvz
-SPJINFO|"$DEMO" --report|--report needs a report name
+SPJINFO|"$DEMO" --report|option '--report' requires an argument
 SPJINFO|--repeat 0|--repeat needs a clip and an output file
-SPJINFO|--json=yes "$DEMO"|--json takes no value
+SPJINFO|--json=yes "$DEMO"|option '--json' doesn't allow an argument
 SPJINFO|--extract=x "$DEMO" "$DEMO"|--extract takes exactly one SPJ file
 SPJINFO|--clips "$DEMO" "$DEMO"|--clips takes exactly one SPJ file
 SPJINFO|-r|no folder named
 SPJINFO|-r --clips .|--clips and --recursive cannot be given together
 SPJINFO|-j 0 "$DEMO"|invalid number of threads 0
-SPJINFO|"$DEMO" --jobs|--jobs needs a number of threads
+SPJINFO|-rj0 .|invalid number of threads 0
+SPJINFO|"$DEMO" --jobs|option '--jobs' requires an argument
+SPJINFO|"$DEMO" -j|option requires an argument -- 'j'
 SPJINFO|--diff "$DEMO"|--diff takes exactly two SPJ files
 SPJINFO|--diff --cvs "$DEMO" "$DEMO"|--diff and --cvs cannot be given together
 SPJINFO|--diff -r "$DEMO" "$DEMO"|--diff and --recursive cannot be given together
-SPJINFO|--bogus --json "$DEMO"|unknown option --bogus
+SPJINFO|--bogus --json "$DEMO"|unrecognized option '--bogus'
 TAMBRELOX|--bogus|Unknown option 'bogus'.
 TAMBRELOX|a.spj b.spj|give at most one file
 TAMBRELOX|--print|Missing value after '--print'.
@@ -61,13 +65,18 @@ TABLE
 for program in "${programs[@]}"; do
   name=$(name_of "$program")
   for display in unset :99; do
-    for option in --help -h --version; do
+    for option in --help -h --version "--version --help" "--bogus -h"; do
       if [ $display = unset ]; then
         env -u DISPLAY -u WAYLAND_DISPLAY "${!program}" $option >out 2>err; status=$?
       else
         env -u WAYLAND_DISPLAY DISPLAY=$display "${!program}" $option >out 2>err; status=$?
       fi
-      check "$name $option with DISPLAY $display exits 0" '[ $status -eq 0 ] && [ -s out ] && [ ! -s err ]'
+      case $option in
+        *-h*) shown=$(head -c 6 out) ;;
+        *) shown=$(cat out) ;;
+      esac
+      check "$name $option with DISPLAY $display exits 0" \
+        '[ $status -eq 0 ] && [ ! -s err ] && { [ "$shown" = Usage: ] || [ "$shown" = "$name (Tambrelox) 1.0" ]; }'
     done
   done
   "${!program}" --help >out
@@ -129,13 +138,30 @@ if [ -n "$TAMBRELOX" ]; then
 fi
 
 # What scripts read: each row runs spjinfo and tests its status and output.
+mkdir d && cp awkward.spj d/a.spj && cp awkward.spj ./-x.spj
 while IFS='|' read -r arguments expected test; do
-  eval "set -- $arguments"
-  run SPJINFO "$@"
+  eval "run SPJINFO $arguments"
   check "spjinfo $arguments" '[ $status -eq $expected ] && eval "$test"'
 done <<'TABLE'
---diff awkward.spj "$DEMO"|1|grep -qx "CV 142: name  -> Chuff Rate, value 0 -> 4" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ]
+--diff awkward.spj "$DEMO"|1|grep -Fqx 'CV 142 Esc\x1b: name Esc\x1b -> Chuff Rate, value 0 -> 4' out && grep -qx "CV 150: value 1 -> 0" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ]
 --diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out
+-rj2 --csv d|0|[ $(wc -l <out) -eq 2 ] && grep -q '^d/a.spj,' out
+--jobs=1 --csv -- -x.spj|0|grep -q '^-x.spj,-X.SPJ,' out
+- <awkward.spj|0|grep -qx 'SPJ Filename:	-' out
+--text - < <(cat awkward.spj)|0|"$SPJINFO" --text awkward.spj | cmp -s out -
+--cvs awkward.spj|0|grep -Fqx 'CV 142	Esc\x1b	00	0 	00000000' out
+--json - <awkward.spj|0|grep -q '^{"path":"-","file":"-",' out
+- </dev/null|1|[ "$(cat err)" = "spjinfo: -: Problem reading -: the file is too short to hold a directory. Cannot continue." ]
+TABLE
+
+# Binary output is not written to a terminal, as gzip refuses to.
+while IFS='|' read -r program arguments; do
+  [ "$program" = TAMBRELOX ] && [ -z "$TAMBRELOX" ] && continue
+  script -qec "\"${!program}\" $arguments" /dev/null >out 2>&1; status=$?
+  check "$program $arguments on a terminal exits 2" '[ $status -eq 2 ] && grep -q "will not write a .* to a terminal" out'
+done <<'TABLE'
+SPJINFO|--repeat 0 - "$DEMO"
+TAMBRELOX|--print cvs --pdf - "$DEMO"
 TABLE
 
 # The player's list, and a clip named as it lists it.
@@ -222,7 +248,7 @@ run SPJINFO awkward.spj
 check "the plain output escapes its cells" \
   'grep -Fqx " 4	 tab\\there.wav	8	8	2,800	.25	2,816" out && grep -Fqx " 2	 back\\\\slash.wav	16	8	5,556	.25	2,816" out'
 run SPJINFO --text awkward.spj
-check "--text stays byte for byte" '[ "$(cat out)" = "$(printf "Awkward names\r\n(B)\r\nCV140 Line\nFeed\r\nCV141 Back\\\\slash\r\n(C)\r")" ]'
+check "--text stays byte for byte" '[ "$(cat out)" = "$(printf "Awkward names\r\n(B)\r\nCV140 Line\nFeed\r\nCV141 Back\\\\slash\r\nCV142 Esc\x1b[2J\r\n(C)\r")" ]'
 
 if [ $fail -eq 0 ]; then echo "command lines: all checks passed"; fi
 exit $fail

@@ -1,6 +1,7 @@
 #include "app/spjinfo/command_line.h"
 
-#include <algorithm>
+#include <getopt.h>
+
 #include <charconv>
 #include <iterator>
 #include <optional>
@@ -10,23 +11,63 @@
 namespace tambrelox::spjinfo {
 namespace {
 
-// An option choosing what the run writes, with the values it takes.
-struct ModeOption {
-    std::string_view name;
-    OutputMode mode;
-    std::size_t values;
-    std::string_view needs;  // what its values are, for the message when they are missing
+// getopt_long's values for the options without a short form.
+enum LongOnly : int {
+    kVersionOption = 256,
+    kDiff,
+    kJson,
+    kCvs,
+    kText,
+    kClips,
+    kCsv,
+    kReport,
+    kExtract,
+    kRepeat
 };
-constexpr ModeOption kModeOptions[] = {
-    {"--json", OutputMode::Json, 0, ""},
-    {"--cvs", OutputMode::CVTable, 0, ""},
-    {"--text", OutputMode::DescriptiveText, 0, ""},
-    {"--clips", OutputMode::ClipList, 0, ""},
-    {"--csv", OutputMode::Csv, 0, ""},
-    {"--report", OutputMode::SummaryReport, 1, "a report name"},
-    {"--extract", OutputMode::ExtractClips, 1, "a folder"},
-    {"--repeat", OutputMode::RepeatWave, 2, "a clip and an output file"},
-};
+
+constexpr option kOptions[] = {{"help", no_argument, nullptr, 'h'},
+                               {"version", no_argument, nullptr, kVersionOption},
+                               {"recursive", no_argument, nullptr, 'r'},
+                               {"jobs", required_argument, nullptr, 'j'},
+                               {"diff", no_argument, nullptr, kDiff},
+                               {"json", no_argument, nullptr, kJson},
+                               {"cvs", no_argument, nullptr, kCvs},
+                               {"text", no_argument, nullptr, kText},
+                               {"clips", no_argument, nullptr, kClips},
+                               {"csv", no_argument, nullptr, kCsv},
+                               {"report", required_argument, nullptr, kReport},
+                               {"extract", required_argument, nullptr, kExtract},
+                               {"repeat", required_argument, nullptr, kRepeat},
+                               {nullptr, 0, nullptr, 0}};
+// Leading ':' tells a missing value apart from an unknown option.
+constexpr char kShortOptions[] = ":hrj:";
+
+std::string LongName(int value) {
+    for (const option& o : kOptions) {
+        if (o.name != nullptr && o.val == value) return std::string("--") + o.name;
+    }
+    return {};
+}
+
+// What getopt_long itself would say (as glibc words it) about the option it refused.
+std::string GetoptMessage(int result, std::string_view argument) {
+    const bool asLong = argument.substr(0, 2) == "--";
+    if (result == ':') {
+        if (asLong) return "option '" + LongName(optopt) + "' requires an argument";
+        return "option requires an argument -- '" + std::string(1, static_cast<char>(optopt)) + "'";
+    }
+    if (optopt != 0 && asLong) return "option '" + LongName(optopt) + "' doesn't allow an argument";
+    if (optopt != 0) return "invalid option -- '" + std::string(1, static_cast<char>(optopt)) + "'";
+    const std::string_view name = argument.substr(2, argument.find('=') - 2);
+    std::string matches;
+    for (const option& o : kOptions) {
+        if (o.name != nullptr && std::string_view(o.name).substr(0, name.size()) == name)
+            matches += std::string(" '--") + o.name + "'";
+    }
+    if (!matches.empty())
+        return "option '" + std::string(argument) + "' is ambiguous; possibilities:" + matches;
+    return "unrecognized option '" + std::string(argument) + "'";
+}
 
 struct ReportName {
     std::string_view name;
@@ -40,6 +81,29 @@ std::optional<OutputMode> ReportMode(std::string_view name) {
         if (report.name == name) return report.mode;
     }
     return std::nullopt;
+}
+
+std::optional<OutputMode> ModeOf(int value) {
+    switch (value) {
+        case kJson:
+            return OutputMode::Json;
+        case kCvs:
+            return OutputMode::CVTable;
+        case kText:
+            return OutputMode::DescriptiveText;
+        case kClips:
+            return OutputMode::ClipList;
+        case kCsv:
+            return OutputMode::Csv;
+        case kReport:
+            return OutputMode::SummaryReport;
+        case kExtract:
+            return OutputMode::ExtractClips;
+        case kRepeat:
+            return OutputMode::RepeatWave;
+        default:
+            return std::nullopt;
+    }
 }
 
 Refusal Misused(std::string what) {
@@ -80,6 +144,15 @@ std::optional<std::string> CombinationProblem(
 }  // namespace
 
 Outcome<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) {
+    // getopt_long reorders the arguments it is given, so it gets copies; the
+    // program's name comes first, as in main's argv.
+    std::vector<std::string> words{"spjinfo"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
+
     CommandLine command;
     // The mode option given and its values: another one is a conflict, the same one again is not.
     std::optional<std::vector<std::string>> chosen;
@@ -88,87 +161,69 @@ Outcome<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments)
     const auto misused = [&problem](std::string what) {
         if (!problem) problem = std::move(what);
     };
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
-            command.files.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (argument == "--help" || argument == "-h") {
-            command.request = Request::Help;
-            continue;
-        }
-        if (argument == "--version") {
-            command.request = Request::Version;
-            continue;
-        }
-        if (argument == "--recursive" || argument == "-r") {
-            command.recursive = true;
-            continue;
-        }
-        if (argument == "--diff") {
-            command.diff = true;
-            continue;
-        }
-        const std::size_t equals = argument.find('=');
-        const std::string name = argument == "-j" ? "--jobs" : argument.substr(0, equals);
-        if (name == "--jobs") {
-            std::optional<std::string> value;
-            if (equals != std::string::npos)
-                value = argument.substr(equals + 1);
-            else if (i + 1 < arguments.size())
-                value = arguments[++i];
-            if (!value) {
-                misused("--jobs needs a number of threads");
+    opterr = 0;  // the messages are ours to give, or not when --help wins
+    optind = 0;  // glibc starts afresh, however often it is called
+    for (int result = 0;
+         (result = getopt_long(argc, argv.data(), kShortOptions, kOptions, nullptr)) != -1;) {
+        switch (result) {
+            case 'h':
+                command.request = Request::Help;
+                continue;
+            case kVersionOption:
+                if (command.request != Request::Help) command.request = Request::Version;
+                continue;
+            case 'r':
+                command.recursive = true;
+                continue;
+            case kDiff:
+                command.diff = true;
+                continue;
+            case 'j':
+                if (const auto jobs = JobCount(optarg))
+                    command.jobs = *jobs;
+                else
+                    misused("invalid number of threads " + std::string(optarg));
+                continue;
+            case ':':
+            case '?':
+                misused(GetoptMessage(result, argv[static_cast<std::size_t>(optind) - 1]));
+                continue;
+            default:
                 break;
+        }
+        const std::optional<OutputMode> mode = ModeOf(result);
+        if (!mode) continue;
+        std::vector<std::string> given{LongName(result)};
+        if (optarg != nullptr) given.emplace_back(optarg);
+        if (*mode == OutputMode::RepeatWave) {
+            // Its second value, the output file, is the next argument whatever it looks like.
+            if (optind >= argc) {
+                misused("--repeat needs a clip and an output file");
+                continue;
             }
-            if (const auto jobs = JobCount(*value))
-                command.jobs = *jobs;
-            else
-                misused("invalid number of threads " + *value);
-            continue;
-        }
-        const auto option = std::find_if(std::begin(kModeOptions), std::end(kModeOptions),
-                                         [&](const ModeOption& o) { return o.name == name; });
-        if (option == std::end(kModeOptions)) {
-            misused("unknown option " + argument);
-            continue;
-        }
-        std::vector<std::string> given{name};
-        if (equals != std::string::npos) {
-            if (option->values == 0) misused(name + " takes no value");
-            given.push_back(argument.substr(equals + 1));
-        }
-        while (given.size() <= option->values && i + 1 < arguments.size())
-            given.push_back(arguments[++i]);
-        if (given.size() <= option->values) {
-            misused(name + " needs " + std::string(option->needs));
-            break;
+            given.emplace_back(argv[static_cast<std::size_t>(optind++)]);
         }
         if (chosen && *chosen != given) {
-            misused((*chosen)[0] + " and " + name + " cannot be given together");
+            misused((*chosen)[0] + " and " + given[0] + " cannot be given together");
             continue;
         }
-        command.mode = option->mode;
-        if (option->mode == OutputMode::SummaryReport) {
+        command.mode = *mode;
+        if (*mode == OutputMode::SummaryReport) {
             const std::optional<OutputMode> report = ReportMode(given[1]);
             if (!report)
                 misused("unknown report " + given[1]);
             else
                 command.mode = *report;
-        } else if (option->mode == OutputMode::ExtractClips) {
+        } else if (*mode == OutputMode::ExtractClips) {
             command.extractFolder = given[1];
-        } else if (option->mode == OutputMode::RepeatWave) {
+        } else if (*mode == OutputMode::RepeatWave) {
             command.repeatClip = given[1];
             command.repeatOutput = given[2];
         }
         chosen = std::move(given);
     }
+    for (int i = optind; i < argc; ++i)
+        command.files.emplace_back(argv[static_cast<std::size_t>(i)]);
     if (command.request == Request::Help) return command;
     if (problem) return Misused(*problem);
     if (command.request != Request::Run) return command;
@@ -185,7 +240,8 @@ std::string UsageText() {
            "       spjinfo --diff [--json] FILE1 FILE2\n"
            "Shows what is inside SFX sound project (.spj) files.\n"
            "\n"
-           "  --json            one JSON object per file and line\n"
+           "  --json            one JSON object per file and line; its path is the file\n"
+           "                    as given or found, as in --csv\n"
            "  --csv             one line of comma-separated values per file (RFC 4180, CR LF\n"
            "                    line ends) after a heading line: path, file name, author,\n"
            "                    requirement, clips, voices, schemes, sound total, code\n"
@@ -203,7 +259,8 @@ std::string UsageText() {
            "                    it), as the player plays it. CLIP is a line number of the\n"
            "                    player's list, which is in directory order from 0 (see\n"
            "                    --clips), or a clip's name as the player lists it; a CLIP\n"
-           "                    of digits only is a line number. OUT - is standard output\n"
+           "                    of digits only is a line number. OUT - is standard output,\n"
+           "                    when that is not a terminal\n"
            "  -r, --recursive   show every *.spj file (any letter case) in and below the\n"
            "                    folders named, sorted by path; links to folders are not\n"
            "                    followed, links to files only inside the folders, and a\n"
@@ -217,11 +274,13 @@ std::string UsageText() {
            "  --version         show the version\n"
            "\n"
            "Only one of the options above that choose the output may be given. An option's\n"
-           "value may follow it as the next argument or after '=' (--report=cvs).\n"
+           "value may follow it as the next argument or after '=' (--report=cvs); short\n"
+           "options may be bundled (-rj2). -- ends the options. A FILE of - is standard\n"
+           "input, named - in messages.\n"
            "\n"
            "In the plain, --cvs, --clips and plain --diff outputs a TAB, carriage return or\n"
-           "line feed inside a cell is written as \\t, \\r or \\n and a backslash as \\\\;\n"
-           "other cells are written unchanged.\n"
+           "line feed inside a cell is written as \\t, \\r or \\n, a backslash as \\\\ and\n"
+           "any other control character as \\xHH; other cells are written unchanged.\n"
            "\n"
            "Files are written whole or not at all: through a temporary file in the same\n"
            "folder, renamed into place once complete.\n"

@@ -8,6 +8,15 @@
 namespace tambrelox::spjinfo {
 
 enum class Request { Run, Help, Version };
+
+// What the exit status says, as --help documents it; with --diff as diff(1) has it.
+enum class ExitStatus : int {
+    Success = 0,
+    Failure = 1,  // a file refused, or output not written
+    UsageError = 2,
+    Differ = 1,   // --diff: the projects differ
+    Trouble = 2,  // --diff: a file not read, or output not written
+};
 enum class OutputMode {
     Summary,
     Json,

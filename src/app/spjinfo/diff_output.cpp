@@ -15,10 +15,6 @@
 namespace tambrelox::spjinfo {
 namespace {
 
-constexpr int kSame = 0;
-constexpr int kDiffer = 1;
-constexpr int kTrouble = 2;
-
 using Json = nlohmann::ordered_json;
 
 // The project at `path`, read whole with its startup CVs checked; said on stderr when refused.
@@ -102,17 +98,17 @@ void WriteJson(std::ostream& out, const ProjectDiff& diff, const CommandLine& co
 
 }  // namespace
 
-int CompareProjectFiles(const CommandLine& command) {
+ExitStatus CompareProjectFiles(const CommandLine& command) {
     const std::optional<Project> before = ReadForComparison(command.files[0]);
     const std::optional<Project> after = ReadForComparison(command.files[1]);
-    if (!before || !after) return kTrouble;
+    if (!before || !after) return ExitStatus::Trouble;
     const ProjectDiff diff = CompareProjects(*before, *after);
     if (command.mode == OutputMode::Json)
         WriteJson(std::cout, diff, command);
     else
         WritePlain(std::cout, diff, command);
-    if (!OutputWritten()) return kTrouble;
-    return diff.same() ? kSame : kDiffer;
+    if (!OutputWritten()) return ExitStatus::Trouble;
+    return diff.same() ? ExitStatus::Success : ExitStatus::Differ;
 }
 
 }  // namespace tambrelox::spjinfo

@@ -5,9 +5,9 @@
 namespace tambrelox::spjinfo {
 
 // Compares the command's two projects and writes how the second differs from
-// the first, as plain lines or (mode Json) one JSON object. Returns the exit
-// status as diff(1) has it: 0 when they are the same, 1 when they differ, 2
-// when a file could not be read or the output not written.
-[[nodiscard]] int CompareProjectFiles(const CommandLine& command);
+// the first, as plain lines or (mode Json) one JSON object. Returns Success
+// when they are the same, Differ when they differ, Trouble when a file could
+// not be read or the output not written.
+[[nodiscard]] ExitStatus CompareProjectFiles(const CommandLine& command);
 
 }  // namespace tambrelox::spjinfo

@@ -44,6 +44,7 @@ void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& 
                          {"flashSize", static_cast<std::uint64_t>(clip.flashSize)}});
     }
     const nlohmann::ordered_json object = {
+        {"path", file.realPath},
         {"file", Utf8Upper(file.fileName)},
         {"folder", file.folder},
         {"author", ShownAuthor(project.author)},

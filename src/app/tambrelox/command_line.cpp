@@ -31,13 +31,14 @@ Outcome<DesktopCommandLine> ParseDesktopCommandLine(const QStringList& arguments
                                          QStringLiteral("report"));
     const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("file"));
     parser.addOptions({helpOption, versionOption, printOption, pdfOption});
-    if (!parser.parse(arguments)) return Misused(parser.errorText());
-
+    // --help wins wherever it is given, even after an option that is wrong.
+    const bool parsed = parser.parse(arguments);
     DesktopCommandLine command;
     if (parser.isSet(helpOption)) {
         command.request = DesktopRequest::Help;
         return command;
     }
+    if (!parsed) return Misused(parser.errorText());
     if (parser.isSet(versionOption)) {
         command.request = DesktopRequest::Version;
         return command;

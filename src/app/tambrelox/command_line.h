@@ -12,6 +12,13 @@ namespace tambrelox {
 
 enum class DesktopRequest { Run, Help, Version };
 
+// What the exit status says, as --help documents it.
+enum class DesktopExitStatus : int {
+    Success = 0,
+    Failure = 1,  // the project not read, or the printout not written
+    UsageError = 2,
+};
+
 struct DesktopCommandLine {
     DesktopRequest request = DesktopRequest::Run;
     std::optional<QString> file;             // the project to open, or to print

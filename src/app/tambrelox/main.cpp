@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <exception>
 #include <iostream>
 
@@ -16,8 +18,7 @@
 
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kUsageError = 2;
+using tambrelox::DesktopExitStatus;
 
 // Standard output flushed; false, said on stderr, when it could not all be written.
 bool OutputWritten() {
@@ -39,19 +40,26 @@ int Run(int argc, char** argv) {
     const auto parsed = ParseDesktopCommandLine(Arguments(argc, argv));
     if (!parsed.ok()) {
         std::cerr << "tambrelox: " << parsed.refusal().message << "\nTry 'tambrelox --help'.\n";
-        return kUsageError;
+        return static_cast<int>(DesktopExitStatus::UsageError);
     }
     const DesktopCommandLine& command = parsed.value();
     if (command.request == DesktopRequest::Help) {
         std::cout << DesktopUsageText();
-        return OutputWritten() ? 0 : kFailed;
+        return static_cast<int>(OutputWritten() ? DesktopExitStatus::Success
+                                                : DesktopExitStatus::Failure);
     }
     if (command.request == DesktopRequest::Version) {
-        std::cout << "tambrelox " << kVersion << '\n';
-        return OutputWritten() ? 0 : kFailed;
+        std::cout << VersionLine("tambrelox") << '\n';
+        return static_cast<int>(OutputWritten() ? DesktopExitStatus::Success
+                                                : DesktopExitStatus::Failure);
     }
     const NumberFormat numberFormat = NumberFormat::FromUserLocale();
 
+    if (command.printout && command.pdf == QLatin1String(kStandardOutput.data()) &&
+        ::isatty(STDOUT_FILENO) == 1) {
+        std::cerr << "tambrelox: will not write a PDF to a terminal; redirect standard output\n";
+        return static_cast<int>(DesktopExitStatus::UsageError);
+    }
     if (command.printout) {
         // A printout needs no screen, and must not fail for want of one.
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -59,10 +67,10 @@ int Run(int argc, char** argv) {
         const std::string spj = command.file->toStdString();
         const auto printed = PrintFileToPdf(*command.printout, spj, command.pdf.toStdString(),
                                             numberFormat, std::cout);
-        if (!OutputWritten()) return kFailed;
-        if (printed.ok()) return 0;
+        if (!OutputWritten()) return static_cast<int>(DesktopExitStatus::Failure);
+        if (printed.ok()) return static_cast<int>(DesktopExitStatus::Success);
         std::cerr << "tambrelox: " << spj << ": " << printed.refusal().message << '\n';
-        return kFailed;
+        return static_cast<int>(DesktopExitStatus::Failure);
     }
 
     QApplication app(argc, argv);
@@ -95,6 +103,6 @@ int main(int argc, char** argv) {
         return Run(argc, argv);
     } catch (const std::exception& error) {
         std::cerr << "tambrelox: " << error.what() << '\n';
-        return kFailed;
+        return static_cast<int>(DesktopExitStatus::Failure);
     }
 }

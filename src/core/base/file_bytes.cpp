@@ -40,6 +40,10 @@ Refusal CannotRead(std::uint64_t offset) {
             Place{Place::In::FileOffset, offset}};
 }
 
+Refusal FarTooLarge() {
+    return {RefusalKind::TooLarge, "the file is far too large"};
+}
+
 // What open() with 0644 gives a new file: mkstemp() makes its file private.
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);  // the mask can only be read by setting it
@@ -63,7 +67,7 @@ Outcome<ReadableFile> ReadableFile::Open(const std::filesystem::path& path) {
     if (::fstat(file.get(), &status) != 0) return CannotRead(0);
     if (!S_ISREG(status.st_mode)) return Refusal{RefusalKind::NotAFile, "it is not a file"};
     if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > kLargestFileRead) {
-        return Refusal{RefusalKind::TooLarge, "the file is far too large"};
+        return FarTooLarge();
     }
     return ReadableFile(file.release(), static_cast<std::uint64_t>(status.st_size));
 }
@@ -90,6 +94,21 @@ Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& pa
     const auto file = ReadableFile::Open(path);
     if (!file.ok()) return file.refusal();
     return file.value().Read(0, file.value().size());
+}
+
+Outcome<std::vector<std::uint8_t>> ReadStandardInput() {
+    constexpr std::size_t kChunk = std::size_t{64} * 1024;
+    std::vector<std::uint8_t> bytes;
+    for (;;) {
+        const std::size_t done = bytes.size();
+        if (done > kLargestFileRead) return FarTooLarge();
+        bytes.resize(done + kChunk);
+        const ssize_t got = ::read(STDIN_FILENO, bytes.data() + done, kChunk);
+        bytes.resize(done + static_cast<std::size_t>(got > 0 ? got : 0));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return CannotRead(done);
+        if (got == 0) return bytes;
+    }
 }
 
 Outcome<void> WriteWholeFile(const std::filesystem::path& path,

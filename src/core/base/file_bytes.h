@@ -47,8 +47,15 @@ class ReadableFile {
 // The whole of a regular file of at most kLargestFileRead bytes, read as ReadableFile reads.
 [[nodiscard]] Outcome<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path);
 
-// What a command line names an output file to mean standard output.
+// What a command line names an output file to mean standard output, and an
+// input file to mean standard input.
 inline constexpr std::string_view kStandardOutput = "-";
+inline constexpr std::string_view kStandardInput = "-";
+
+// All of standard input, whatever it is (a file, a pipe), up to
+// kLargestFileRead bytes; refused as ReadableFile refuses when there is more
+// or it cannot be read.
+[[nodiscard]] Outcome<std::vector<std::uint8_t>> ReadStandardInput();
 
 // Creates or replaces `path` with `bytes` unchanged, through a temporary file
 // in the same folder that is synced and renamed into place: a failure leaves

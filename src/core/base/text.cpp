@@ -176,7 +176,14 @@ std::string EscapedCell(std::string_view text) {
                 cell += "\\\\";
                 break;
             default:
-                cell += c;
+                if (const auto byte = static_cast<unsigned char>(c); byte < 0x20 || byte == 0x7F) {
+                    constexpr std::string_view kHex = "0123456789abcdef";
+                    cell += "\\x";
+                    cell += kHex[byte >> 4];
+                    cell += kHex[byte & 0xF];
+                } else {
+                    cell += c;
+                }
         }
     }
     return cell;

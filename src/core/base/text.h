@@ -29,9 +29,10 @@ namespace tambrelox {
 // "@@@@@@@@@"-style masks: spaces on the left up to `width` characters; longer text stays whole.
 [[nodiscard]] std::string RightAligned(std::string_view text, std::size_t width);
 
-// A cell of TAB-separated output, so that every line stays one row: a TAB,
-// CR, LF or backslash becomes a backslash followed by t, r, n or a backslash;
-// any other text is unchanged.
+// A cell of TAB-separated output, so that every line stays one row and no
+// control character reaches a terminal: a TAB, CR, LF or backslash becomes a
+// backslash followed by t, r, n or a backslash, any other C0 control or DEL
+// becomes \xHH (two lower-case hex digits); any other text is unchanged.
 [[nodiscard]] std::string EscapedCell(std::string_view text);
 
 // One record of comma-separated values as RFC 4180 writes it, ending in CR LF:

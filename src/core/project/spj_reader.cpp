@@ -241,8 +241,9 @@ Outcome<void> CheckProjectFileSize(std::uint64_t size, std::string_view fileName
 
 Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName,
                                  ReadExtent extent) {
-    if (extent == ReadExtent::WholeFile) {
-        auto data = ReadWholeFile(path);
+    const bool standardInput = path == kStandardInput;
+    if (extent == ReadExtent::WholeFile || standardInput) {
+        auto data = standardInput ? ReadStandardInput() : ReadWholeFile(path);
         if (!data.ok()) return FileProblem(fileName, data.refusal());
         return ReadProject(std::move(data).value(), fileName);
     }

@@ -44,7 +44,8 @@ enum class ReadExtent {
 };
 
 // Reads the file at `path` (opened read-only, closed at once) as ReadProject
-// reads its bytes: the same checks, the same refusals, the same project.
+// reads its bytes: the same checks, the same refusals, the same project. A
+// `path` of "-" is standard input, read whole.
 [[nodiscard]] Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName,
                                                ReadExtent extent = ReadExtent::WholeFile);
 

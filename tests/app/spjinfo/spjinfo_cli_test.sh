@@ -54,7 +54,7 @@ check "the other file is still shown" 'grep -q "DEMO.SPJ" "$tmp/out"'
 
 "$SPJINFO" --bogus >/dev/null 2>"$tmp/err"; status=$?
 check "usage error exits 2" '[ $status -eq 2 ] && grep -q "^Try .spjinfo --help.\.$" "$tmp/err"'
-check "version" '[ "$("$SPJINFO" --version)" = "spjinfo V1.0" ]'
+check "version" '[ "$("$SPJINFO" --version)" = "spjinfo (Tambrelox) 1.0" ]'
 
 if [ $fail -eq 0 ]; then echo "spjinfo: all checks passed"; fi
 exit $fail

@@ -68,6 +68,7 @@ TEST(Text, EscapedCellKeepsEveryRowOnOneLine) {
         {"a\tb\r\n", "a\\tb\\r\\n"},
         {"back\\slash", "back\\\\slash"},
         {"\\n", "\\\\n"},  // a backslash before an n stays told apart from a line feed
+        {"\x1b[2Jx\x01\x7f\x1f ", "\\x1b[2Jx\\x01\\x7f\\x1f "},
         {"caf\xc3\xa9", "caf\xc3\xa9"},
     };
     for (const auto& [text, cell] : cases) EXPECT_EQ(EscapedCell(text), cell) << text;

@@ -119,6 +119,7 @@ TEST(ClipFileName, StaysOneSafeComponentOfThisFileSystem) {
     EXPECT_EQ(ClipFileName("whistle.wav", "x"), "whistle.wav");
     EXPECT_EQ(ClipFileName("../../etc/passwd", "x"), "_._.._etc_passwd");
     EXPECT_EQ(ClipFileName(".bashrc", "x"), "_bashrc");
+    EXPECT_EQ(ClipFileName("a\x81\x9d\x1b.wav", "x"), "a___.wav");  // C1 controls, ESC
     EXPECT_EQ(ClipFileName("..", "clip 3.wav"), "clip 3.wav");
     EXPECT_EQ(ClipFileName(".", "clip 3.wav"), "clip 3.wav");
     EXPECT_EQ(ClipFileName("   ", "clip 3.wav"), "clip 3.wav");

@@ -1,4 +1,4 @@
-#include "app/spjinfo/catalogue.h"
+#include "app/spjinfo/show_projects.h"
 
 #include <unistd.h>
 
@@ -16,8 +16,6 @@
 namespace tambrelox::spjinfo {
 namespace {
 
-constexpr int kRefused = 1;
-
 bool IsReport(OutputMode mode) {
     return mode == OutputMode::SummaryReport || mode == OutputMode::CVReport;
 }
@@ -30,14 +28,14 @@ unsigned Threads(const CommandLine& command) {
 
 }  // namespace
 
-int ShowProjects(const CommandLine& command) {
-    int status = 0;
+ExitStatus ShowProjects(const CommandLine& command) {
+    ExitStatus status = ExitStatus::Success;
     std::vector<std::string> paths = command.files;
     if (command.recursive) {
         ProjectTree tree = FindProjectFiles(command.files);
         for (const auto& [folder, refusal] : tree.unlistedFolders) {
-            if (!Complain(folder, refusal)) return kRefused;
-            status = kRefused;
+            if (!Complain(folder, refusal)) return ExitStatus::Failure;
+            status = ExitStatus::Failure;
         }
         paths = std::move(tree.files);
     }
@@ -58,7 +56,7 @@ int ShowProjects(const CommandLine& command) {
         std::cout << result.output;
         if (result.refusal) {
             if (!Complain(paths[i], *result.refusal)) return false;
-            status = kRefused;
+            status = ExitStatus::Failure;
         }
         // Checked file by file, while errno still tells why a write failed.
         if (!OutputWritten()) return false;
@@ -66,8 +64,8 @@ int ShowProjects(const CommandLine& command) {
         return true;
     };
     const auto work = [&](std::size_t i) { shown[i] = ShowProject(command, paths[i], format); };
-    if (!RunInOrder(paths.size(), Threads(command), work, deliver)) return kRefused;
-    return OutputWritten() ? status : kRefused;
+    if (!RunInOrder(paths.size(), Threads(command), work, deliver)) return ExitStatus::Failure;
+    return OutputWritten() ? status : ExitStatus::Failure;
 }
 
 }  // namespace tambrelox::spjinfo
