@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Loads spjinfo's bash completion and completes command lines as bash hands
-# them over (split at "="), in a scratch folder with a project, another file
-# and a folder.
+# Loads both programs' bash completions and completes command lines as bash
+# hands them over (split at "="), in a scratch folder with a project, another
+# file and a folder.
 set -euo pipefail
-# shellcheck source=/dev/null
-source "$1"
+for script in "$@"; do
+  # shellcheck source=/dev/null
+  source "$script"
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -18,7 +20,7 @@ completes() {
   COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
   COMPREPLY=()
   # compopt refuses to run outside a completion bash started itself.
-  _spjinfo 2>/dev/null || true
+  "_${COMP_WORDS[0]}" 2>/dev/null || true
   local got="${COMPREPLY[*]}"
   if [ "$got" != "$expected" ]; then
     echo "'${COMP_WORDS[*]}' completes to '$got', not '$expected'"
@@ -36,5 +38,12 @@ completes "--recursive" spjinfo --rec
 completes "" spjinfo --jobs ""
 completes "clips" spjinfo -r ""
 completes "clips" spjinfo --csv --recursive ""
-[ $status -eq 0 ] && echo "spjinfo's completion offers its options, their values and projects"
+completes "" spjinfo --repeat ""
+completes "notes.txt" spjinfo --repeat 0 n
+completes "notes.txt" spjinfo --repeat = 0 n
+completes "summary cvs text" tambrelox --print ""
+completes "notes.txt" tambrelox --print cvs --pdf = n
+completes "--print --pdf" tambrelox --p
+completes "demo.spj clips" tambrelox ""
+[ $status -eq 0 ] && echo "the completions offer options, their values and files"
 exit $status

@@ -21,8 +21,13 @@ expected="/usr/bin/spjinfo
 /usr/bin/tambrelox
 /usr/share/applications/org.tambrelox.Tambrelox.desktop
 /usr/share/bash-completion/completions/spjinfo
+/usr/share/bash-completion/completions/tambrelox
 /usr/share/doc/tambrelox/changelog.gz
 /usr/share/doc/tambrelox/copyright
+/usr/share/icons/hicolor/128x128/apps/tambrelox.png
+/usr/share/icons/hicolor/256x256/apps/tambrelox.png
+/usr/share/icons/hicolor/48x48/apps/tambrelox.png
+/usr/share/icons/hicolor/64x64/apps/tambrelox.png
 /usr/share/icons/hicolor/scalable/apps/tambrelox.svg
 /usr/share/man/man1/spjinfo.1.gz
 /usr/share/man/man1/tambrelox.1.gz
@@ -37,16 +42,30 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = sound ] || fail "Section: $(field Section)"
 depends=$(field Depends)
 # Found by dpkg-shlibdeps from the links, and added for what is loaded at run time.
-for package in libc6 libqt6widgets6 libqt6multimedia6 qt6-qpa-plugins libqt6svg6 fonts-liberation2; do
+for package in libc6 libqt6widgets6 libqt6multimedia6 libqt6svg6 fonts-liberation2; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+# On Debian 12 it holds only the VNC and TUIO plugins; xcb comes with libqt6gui6.
+[[ $depends != *qt6-qpa-plugins* ]] || fail "Depends names qt6-qpa-plugins: $depends"
+[ "$(field Suggests)" = qt6-wayland ] || fail "Suggests: $(field Suggests)"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 for program in spjinfo tambrelox; do
   file "$root/usr/bin/$program" | grep -q ', stripped' || fail "$program is not stripped"
-  [ "$("$root/usr/bin/$program" --version)" = "$program V$VERSION" ] || fail "$program --version"
+  [ "$("$root/usr/bin/$program" --version)" = "$program (Tambrelox) $VERSION" ] || fail "$program --version"
 done
+for side in 48 64 128 256; do
+  file "$root/usr/share/icons/hicolor/${side}x$side/apps/tambrelox.png" |
+    grep -q "PNG image data, $side x $side," || fail "no $side px PNG icon"
+done
+
+# The MIME type is found by content too, through the installed database.
+update-mime-database "$root/usr/share/mime" >/dev/null 2>&1
+cp "$DEMO" "$work/project-without-extension"
+type=$(XDG_DATA_HOME=$work/none XDG_DATA_DIRS=$root/usr/share \
+  gio info -a standard::content-type "$work/project-without-extension")
+[[ $type == *"standard::content-type: application/x-spj"* ]] || fail "not found by content: $type"
 
 # The unpacked programs, on the system's libraries, print what the build's do.
 "$root/usr/bin/spjinfo" "$DEMO" >"$work/packaged.txt"
