@@ -28,6 +28,16 @@ bool OutputWritten() {
     return false;
 }
 
+QtMessageHandler qtMessages = nullptr;
+
+// Qt's start-up warns when XDG_RUNTIME_DIR is not set, though a printout
+// never needs the folder; every other message goes out as before.
+void WithoutRuntimeFolderNoise(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+    qtMessages(type, context, message);
+}
+
 QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
@@ -63,6 +73,7 @@ int Run(int argc, char** argv) {
     if (command.printout) {
         // A printout needs no screen, and must not fail for want of one.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qtMessages = qInstallMessageHandler(WithoutRuntimeFolderNoise);
         const QApplication app(argc, argv);
         const std::string spj = command.file->toStdString();
         const auto printed = PrintFileToPdf(*command.printout, spj, command.pdf.toStdString(),
@@ -73,6 +84,13 @@ int Run(int argc, char** argv) {
         return static_cast<int>(DesktopExitStatus::Failure);
     }
 
+    // Without a display Qt's window system plugin aborts the program; say why instead.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::cerr << "tambrelox: no display to open a window on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set); --print needs none\n";
+        return static_cast<int>(DesktopExitStatus::Failure);
+    }
     QApplication app(argc, argv);
     // Settings then live in ~/.config/tambrelox/tambrelox.conf.
     QApplication::setOrganizationName(QStringLiteral("tambrelox"));

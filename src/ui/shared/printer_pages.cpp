@@ -14,16 +14,17 @@ constexpr double kRoundingSlack = 1e-6;
 
 }  // namespace
 
-PrinterPages::PrinterPages(QPrinter& printer) : printer_(printer), font_("Courier New", 10) {
+PrinterPages::PrinterPages(QPagedPaintDevice& device)
+    : device_(device), printer_(dynamic_cast<QPrinter*>(&device)), font_("Courier New", 10) {
     font_.setStyleHint(QFont::TypeWriter);
     font_.setFixedPitch(true);
-    if (!painter_.begin(&printer_)) return;
+    if (!painter_.begin(&device_)) return;
     painter_.setFont(font_);
-    const QFontMetricsF metrics(font_, &printer_);
+    const QFontMetricsF metrics(font_, &device_);
     columnWidth_ = metrics.horizontalAdvance(QLatin1Char('M'));
     // Lines may close up a little so that the reports' 70 lines fit a page
     // such as Letter; a page much shorter holds fewer lines instead.
-    const double pageHeight = printer_.pageLayout().paintRectPixels(printer_.resolution()).height();
+    const double pageHeight = device_.pageLayout().paintRectPixels(device_.logicalDpiY()).height();
     lineHeight_ = std::clamp(pageHeight / kLinesPerPage, kTightestLines * metrics.lineSpacing(),
                              metrics.lineSpacing());
     linesPerPage_ =
@@ -32,11 +33,12 @@ PrinterPages::PrinterPages(QPrinter& printer) : printer_(printer), font_("Courie
 }
 
 PrinterPages::~PrinterPages() {
-    if (painter_.isActive()) printer_.abort();
+    if (painter_.isActive() && printer_ != nullptr) printer_->abort();
 }
 
 bool PrinterPages::Healthy() const {
-    return painter_.isActive() && printer_.printerState() != QPrinter::Error;
+    return painter_.isActive() &&
+           (printer_ == nullptr || printer_->printerState() != QPrinter::Error);
 }
 
 bool PrinterPages::Draw(int line, int column, std::string_view text) {
@@ -48,7 +50,7 @@ bool PrinterPages::Draw(int line, int column, std::string_view text) {
 }
 
 bool PrinterPages::NewPage() {
-    return Healthy() && printer_.newPage();
+    return Healthy() && device_.newPage();
 }
 
 bool PrinterPages::EndDocument() {

@@ -5,17 +5,18 @@
 
 #include "core/report/column_printer.h"
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace tambrelox {
 
-// Paints printed lines on a QPrinter (a printer or a PDF file) in "Courier
-// New" 10 point: column n stands n - 1 character widths right of the left
-// margin, line l l line heights below the top margin.
+// Paints printed lines on a QPrinter (a printer or a PDF file) or a
+// QPdfWriter in "Courier New" 10 point: column n stands n - 1 character
+// widths right of the left margin, line l l line heights below the top margin.
 class PrinterPages final : public PageBackend {
   public:
     // Starts the document; every call fails when it could not be started.
-    explicit PrinterPages(QPrinter& printer);
+    explicit PrinterPages(QPagedPaintDevice& device);
     // A document not ended is abandoned.
     ~PrinterPages() override;
     PrinterPages(const PrinterPages&) = delete;
@@ -29,7 +30,8 @@ class PrinterPages final : public PageBackend {
   private:
     [[nodiscard]] bool Healthy() const;
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    QPrinter* printer_;  // when the device is a printer, which can fail and be aborted
     QPainter painter_;
     QFont font_;
     double columnWidth_ = 0;

@@ -1,9 +1,13 @@
 #include "ui/shared/printout.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -19,15 +23,19 @@ namespace {
 // A quarter inch all round leaves room for the reports' 88-column lines and 70 lines.
 constexpr double kMarginMillimetres = 6.35;
 
-void PrepareReportPrinter(QPrinter& printer, const QString& documentName) {
-    printer.setDocName(documentName);
-    printer.setPageMargins(
+void SetReportMargins(QPagedPaintDevice& device) {
+    device.setPageMargins(
         QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
         QPageLayout::Millimeter);
 }
 
-bool PrintOn(QPrinter& printer, const Printout& printout) {
-    PrinterPages pages(printer);
+void PrepareReportPrinter(QPrinter& printer, const QString& documentName) {
+    printer.setDocName(documentName);
+    SetReportMargins(printer);
+}
+
+bool PrintOn(QPagedPaintDevice& device, const Printout& printout) {
+    PrinterPages pages(device);
     ColumnPrinter columns(pages);
     printout(columns);
     return !columns.failed();
@@ -50,6 +58,15 @@ bool IsWholePdf(const QByteArray& pdf) {
     return isNumber && xref >= 0 && pdf.mid(xref, 5) == "xref\n";
 }
 
+// The bytes of a printout that has ended: refused when it failed or did not come out whole.
+Outcome<std::vector<std::uint8_t>> FinishedPdf(bool printed, const QByteArray& bytes) {
+    if (!printed) return Refusal{RefusalKind::CannotWrite, "the printout could not be made"};
+    if (!IsWholePdf(bytes)) {
+        return Refusal{RefusalKind::CannotWrite, "the printout could not be written whole"};
+    }
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
 // Prints on `printer`, which writes a file, into a temporary file instead:
 // the bytes that file holds once the printout has ended.
 Outcome<std::vector<std::uint8_t>> PrintedFileBytes(QPrinter& printer, const Printout& printout) {
@@ -59,14 +76,8 @@ Outcome<std::vector<std::uint8_t>> PrintedFileBytes(QPrinter& printer, const Pri
                        "cannot make a temporary file: " + file.errorString().toStdString()};
     }
     printer.setOutputFileName(file.fileName());
-    if (!PrintOn(printer, printout)) {
-        return Refusal{RefusalKind::CannotWrite, "the printout could not be made"};
-    }
-    const QByteArray bytes = file.readAll();
-    if (!IsWholePdf(bytes)) {
-        return Refusal{RefusalKind::CannotWrite, "the printout could not be written whole"};
-    }
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    const bool printed = PrintOn(printer, printout);
+    return FinishedPdf(printed, printed ? file.readAll() : QByteArray());
 }
 
 // A printout into a file goes there whole or not at all.
@@ -101,10 +112,21 @@ void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& docum
 
 Outcome<std::vector<std::uint8_t>> PrintedPdf(const QString& documentName,
                                               const Printout& printout) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    PrepareReportPrinter(printer, documentName);
-    return PrintedFileBytes(printer, printout);
+    // A PDF writer, not a printer: QPrinter's constructor asks the print
+    // system for its printers, and with it sets SIGPIPE to be ignored.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool printed = false;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(documentName);
+        // The paper of the user's part of the world, as a printer would have it.
+        const bool imperial = QLocale().measurementSystem() != QLocale::MetricSystem;
+        writer.setPageSize(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4));
+        SetReportMargins(writer);
+        printed = PrintOn(writer, printout);
+    }
+    return FinishedPdf(printed, buffer.data());
 }
 
 Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
