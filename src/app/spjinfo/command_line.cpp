@@ -149,6 +149,7 @@ Outcome<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments)
     std::vector<std::string> words{"spjinfo"};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
     const int argc = static_cast<int>(words.size());
