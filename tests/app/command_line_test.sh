@@ -168,9 +168,11 @@ if [ -n "$TAMBRELOX" ]; then
   # Killed by SIGPIPE as spjinfo is, and no word about a runtime folder on the way.
   env -u XDG_RUNTIME_DIR "$TAMBRELOX" --print cvs --pdf - "$DEMO" 2>err | true; status=${PIPESTATUS[0]}
   check "tambrelox --pdf - into a closed pipe ends by SIGPIPE, quietly" '[ $status -eq 141 ] && [ ! -s err ]'
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$TAMBRELOX" "$DEMO" >out 2>err; status=$?
-  check "tambrelox with no display says so and exits 1" \
-    '[ $status -eq 1 ] && [ ! -s out ] && grep -q "^tambrelox: no display .*--print needs none$" err'
+  for display in "" :99; do
+    env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=$display "$TAMBRELOX" "$DEMO" >out 2>err; status=$?
+    check "tambrelox with DISPLAY '$display' says it needs a display and exits 1" \
+      '[ $status -eq 1 ] && [ ! -s out ] && grep -q "^tambrelox: no display .*--print needs none$" err'
+  done
 fi
 
 # The player's list, and a clip named as it lists it.

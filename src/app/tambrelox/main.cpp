@@ -84,14 +84,26 @@ int Run(int argc, char** argv) {
         return static_cast<int>(DesktopExitStatus::Failure);
     }
 
-    // Without a display Qt's window system plugin aborts the program; say why instead.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::cerr << "tambrelox: no display to open a window on (neither DISPLAY nor "
-                     "WAYLAND_DISPLAY is set); --print needs none\n";
-        return static_cast<int>(DesktopExitStatus::Failure);
+    // With no display, or one that cannot be reached, Qt's window system
+    // plugins fail and Qt aborts the program. The plugins Qt would choose are
+    // tried as it would try them, then "minimal", which shows nothing and so
+    // stands for "no display": the program then says why it cannot go on.
+    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!platformChosen) {
+        const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+                             qgetenv("XDG_SESSION_TYPE") == "wayland";
+        qputenv("QT_QPA_PLATFORM", wayland ? "wayland;xcb;minimal" : "xcb;minimal");
     }
     QApplication app(argc, argv);
+    if (!platformChosen) {
+        if (QGuiApplication::platformName() == QLatin1String("minimal")) {
+            std::cerr << "tambrelox: no display to open a window on (DISPLAY or WAYLAND_DISPLAY);"
+                         " --print needs none\n";
+            return static_cast<int>(DesktopExitStatus::Failure);
+        }
+        // Programs started from the windows choose for themselves.
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     // Settings then live in ~/.config/tambrelox/tambrelox.conf.
     QApplication::setOrganizationName(QStringLiteral("tambrelox"));
     QApplication::setApplicationName(QStringLiteral("tambrelox"));
