@@ -30,7 +30,7 @@ while IFS='|' read -r program arguments message; do
 done <<'TABLE'
 SPJINFO||no SPJ file named
 SPJINFO|--bogus "$DEMO"|unrecognized option '--bogus'
-SPJINFO|-x "$DEMO"|invalid option -- 'x'
+SPJINFO|--json -xr "$DEMO"|invalid option -- 'x'
 SPJINFO|--re "$DEMO"|option '--re' is ambiguous; possibilities: '--recursive' '--report' '--repeat'
 SPJINFO|--json --text "$DEMO"|--json and --text cannot be given together
 SPJINFO|--report=summary --report cvs "$DEMO"|--report and --report cannot be given together

@@ -49,15 +49,20 @@ std::string LongName(int value) {
     return {};
 }
 
-// What getopt_long itself would say (as glibc words it) about the option it refused.
+// What getopt_long itself would say (as glibc words it) about the option it
+// refused; `argument` is the argument it refused when that was a long option
+// or a missing value.
 std::string GetoptMessage(int result, std::string_view argument) {
-    const bool asLong = argument.substr(0, 2) == "--";
+    const std::string shortName(1, static_cast<char>(optopt));
     if (result == ':') {
-        if (asLong) return "option '" + LongName(optopt) + "' requires an argument";
-        return "option requires an argument -- '" + std::string(1, static_cast<char>(optopt)) + "'";
+        if (argument.substr(0, 2) == "--")
+            return "option '" + LongName(optopt) + "' requires an argument";
+        return "option requires an argument -- '" + shortName + "'";
     }
-    if (optopt != 0 && asLong) return "option '" + LongName(optopt) + "' doesn't allow an argument";
-    if (optopt != 0) return "invalid option -- '" + std::string(1, static_cast<char>(optopt)) + "'";
+    // A known option refused is a long one given a value it does not take.
+    if (optopt != 0 && !LongName(optopt).empty())
+        return "option '" + LongName(optopt) + "' doesn't allow an argument";
+    if (optopt != 0) return "invalid option -- '" + shortName + "'";
     const std::string_view name = argument.substr(2, argument.find('=') - 2);
     std::string matches;
     for (const option& o : kOptions) {
