@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/project/summary.h"
+#include "core/report/diff_lines.h"
 #include "test_files.h"
 
 namespace tambrelox {
@@ -127,6 +128,11 @@ TEST(CompareProjects, ReportsStartupCVsByValueAndByName) {
     EXPECT_EQ(diff.textHunks,
               (Lines{"@@ -1,5 +1,5 @@", " Steam loco", " Author: Test Maker", " (B)",
                      "-CV140 Whistle Volume", "+CV140 Horn Volume", " (C)"}));
+    const Lines lines = ProjectDiffLines(diff, "a.spj", "b.spj");
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 6),
+              (Lines{"CV 29 Configuration Register: value 0 -> 6",
+                     "CV 140 Whistle Volume: name Whistle Volume -> Horn Volume",
+                     "descriptive text:", "--- a.spj", "+++ b.spj", "@@ -1,5 +1,5 @@"}));
 }
 
 TEST(CompareProjects, ReportsEveryKindOfChangeTogether) {
