@@ -7,11 +7,10 @@
 #include <optional>
 
 #include "app/spjinfo/standard_streams.h"
-#include "core/base/text.h"
 #include "core/cv/cv_table.h"
 #include "core/project/chosen_file.h"
 #include "core/project/spj_reader.h"
-#include "core/report/project_diff.h"
+#include "core/report/diff_lines.h"
 
 namespace tambrelox::spjinfo {
 namespace {
@@ -42,69 +41,9 @@ std::string HashText(std::uint64_t hash) {
     return digits;
 }
 
-std::string DepthText(const std::optional<int>& depth) {
-    return depth ? std::to_string(*depth) : "-";
-}
-
-// Every line of the plain form stays one line: names and text are written as
-// the other plain outputs write cells (see EscapedCell).
-std::string ClipText(const ClipFacts& clip) {
-    return std::to_string(clip.handle) + " " + EscapedCell(clip.name);
-}
-
-// "FIELD BEFORE -> AFTER" for a changed field; just "content" for the sound itself.
-std::string FieldChange(const ClipChange& change, ClipField field) {
-    const ClipFacts& a = change.before;
-    const ClipFacts& b = change.after;
-    const auto from = [field](const std::string& x, const std::string& y) {
-        return std::string(ClipFieldName(field)) + " " + x + " -> " + y;
-    };
-    switch (field) {
-        case ClipField::Handle:
-            return from(std::to_string(a.handle), std::to_string(b.handle));
-        case ClipField::Name:
-            return from(EscapedCell(a.name), EscapedCell(b.name));
-        case ClipField::Size:
-            return from(std::to_string(a.size), std::to_string(b.size));
-        case ClipField::Bits:
-            return from(std::to_string(a.bits), std::to_string(b.bits));
-        case ClipField::DL:
-            return from(DepthText(a.dlDepth), DepthText(b.dlDepth));
-        case ClipField::Content:
-            break;
-    }
-    return std::string(ClipFieldName(field));
-}
-
-std::string CVChangeText(const CVChange& cv) {
-    const std::string nameBefore = EscapedCell(cv.nameBefore);
-    std::string text = "CV " + std::to_string(cv.cv) + " " + nameBefore + ":";
-    if (cv.nameBefore != cv.nameAfter)
-        text += " name " + nameBefore + " -> " + EscapedCell(cv.nameAfter);
-    if (cv.valueBefore != cv.valueAfter) {
-        if (cv.nameBefore != cv.nameAfter) text += ",";
-        text += " value " + std::to_string(cv.valueBefore) + " -> " + std::to_string(cv.valueAfter);
-    }
-    return text;
-}
-
 void WritePlain(std::ostream& out, const ProjectDiff& diff, const CommandLine& command) {
-    for (const ClipFacts& clip : diff.removedClips)
-        out << "clip removed: " << ClipText(clip) << '\n';
-    for (const ClipFacts& clip : diff.addedClips) out << "clip added: " << ClipText(clip) << '\n';
-    for (const ClipChange& change : diff.changedClips) {
-        out << "clip changed: " << ClipText(change.before) << ":";
-        for (std::size_t f = 0; f < change.fields.size(); ++f)
-            out << (f > 0 ? ", " : " ") << FieldChange(change, change.fields[f]);
-        out << '\n';
-    }
-    for (const ValueChange& value : diff.values)
-        out << value.name << ": " << EscapedCell(value.before) << " -> " << EscapedCell(value.after)
-            << '\n';
-    for (const CVChange& cv : diff.cvs) out << CVChangeText(cv) << '\n';
-    if (diff.textHunks.empty()) return;
-    out << "descriptive text:\n--- " << command.files[0] << "\n+++ " << command.files[1] << '\n';
-    for (const std::string& line : diff.textHunks) out << EscapedCell(line) << '\n';
+    for (const std::string& line : ProjectDiffLines(diff, command.files[0], command.files[1]))
+        out << line << '\n';
 }
 
 Json ClipJson(const ClipFacts& clip) {

@@ -2,30 +2,16 @@
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
-#include <charconv>
-#include <iterator>
-
 #include "app/spjinfo/tab_separated.h"
 #include "core/base/text.h"
 #include "core/grid/grid_model.h"
 #include "core/grid/summary_grid.h"
 #include "core/project/author.h"
+#include "core/report/catalogue_row.h"
 #include "core/report/plain_reports.h"
 #include "core/report/report_frame.h"
 
 namespace tambrelox::spjinfo {
-namespace {
-
-// A count or size as a plain number a spreadsheet reads in any locale.
-std::string PlainNumber(double value) {
-    char digits[32];
-    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
-    return {digits, end};
-}
-
-}  // namespace
-
 void WriteSummaryText(std::ostream& out, const ChosenFile& file, const Project& project,
                       const NumberFormat& format) {
     WriteRow(out, {"SPJ Filename:", Utf8Upper(file.fileName)});
@@ -76,24 +62,11 @@ void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& 
 }
 
 void WriteSummaryCsvHeading(std::ostream& out) {
-    out << CsvRecord({"path", "file name", "author", "requirement", "clips", "voices", "schemes",
-                      "sound total", "code size", "project total", "largest clip",
-                      "largest clip play seconds"});
+    out << CsvRecord(CatalogueHeading());
 }
 
 void WriteSummaryCsv(std::ostream& out, const ChosenFile& file, const Project& project) {
-    const ProjectSummary& summary = project.summary;
-    const std::vector<SummaryClipRow> clips = SummaryClipRows(project);
-    const auto largest = std::max_element(
-        clips.begin(), clips.end(),
-        [](const SummaryClipRow& a, const SummaryClipRow& b) { return a.flashSize < b.flashSize; });
-    const bool hasClips = largest != clips.end();
-    out << CsvRecord({file.realPath, Utf8Upper(file.fileName), ShownAuthor(project.author),
-                      summary.requirement, std::to_string(summary.clips.size()),
-                      std::to_string(summary.voiceCount), std::to_string(summary.schemeCount),
-                      PlainNumber(summary.flashTotal), PlainNumber(summary.codeSize),
-                      PlainNumber(summary.projectTotal), hasClips ? largest->name : "",
-                      hasClips ? PlainNumber(largest->playSeconds) : ""});
+    out << CsvRecord(CatalogueRow(file, project));
 }
 
 void WriteSummaryReport(std::ostream& out, const ChosenFile& file, const Project& project,

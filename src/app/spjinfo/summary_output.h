@@ -19,9 +19,7 @@ void WriteSummaryJson(std::ostream& out, const ChosenFile& file, const Project& 
 // The heading record of the summary as comma-separated values (see WriteSummaryCsv).
 void WriteSummaryCsvHeading(std::ostream& out);
 
-// The summary as one record of comma-separated values: the path as given, the
-// name as shown, author, requirement, counts and totals, and the name and play
-// seconds of the clip taking the most flash memory (the first of equals).
+// The summary as one record of comma-separated values (see CatalogueRow).
 void WriteSummaryCsv(std::ostream& out, const ChosenFile& file, const Project& project);
 
 // The printed summary as plain text (see WritePlainText).
