@@ -161,11 +161,14 @@ async function showFile(file) {
   showMessage($('message'), '');
   shown = { bytes, name: file.name };
   showSummary(summary);
+  $('project').hidden = false;
+  // The summary is painted before the other views are made.
+  await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted)));
+  if (shown?.bytes !== bytes) return;
   showStartupCVs(bytes, file.name);
   $('descriptive-text').textContent = core.descriptiveText(bytes, file.name).text;
   showClips(bytes, file.name);
   fillPrintPages(summaryReport());
-  $('project').hidden = false;
 }
 
 // Refusals are the core's answers; this catches the unexpected (a file the
@@ -183,11 +186,11 @@ async function openFiles(files) {
   await coreReady;
   const projects = files.filter((f) => /\.spj$/i.test(f.name));
   if (files.length === 1 && projects.length === 1) return openFile(projects[0]);
-  if (files.length === 1) {
+  if (projects.length === 0) {
     showMessage($('message'), core.noProjectChosen);
     return fileOpened();
   }
-  return openCatalogue(files, {
+  return openCatalogue(projects, {
     openFile, coreReady: () => coreReady, core: () => core, showMessage, failed: coreFailed,
   }).catch(coreFailed);
 }

@@ -127,17 +127,23 @@ async function compare() {
   $('comparison-text').hidden = !diff.textDiff;
 }
 
-// A worker keeps the page answering; the single file, which cannot start one, reads in the page.
+// Workers, one a processor core and two at most, keep the page answering
+// while they share the files; the single file, which cannot start one, reads
+// in the page.
 function startReading(report) {
-  if (document.body.dataset.singleFile) {
-    return readCatalogue(page.core(), files, report);
+  if (document.body.dataset.singleFile) return readCatalogue(page.core(), files, report);
+  const count = Math.min(2, navigator.hardwareConcurrency || 1, files.length);
+  for (let k = 0; k < count; ++k) {
+    const worker = new Worker(new URL('catalogue_worker.js', import.meta.url), { type: 'module' });
+    const share = files.filter(({ line }) => line % count === k);
+    let left = share.length;
+    worker.onmessage = ({ data }) => {
+      left -= data.length;
+      if (left === 0) worker.terminate();
+      report(data);
+    };
+    worker.postMessage({ files: share });
   }
-  const worker = new Worker(new URL('catalogue_worker.js', import.meta.url), { type: 'module' });
-  worker.onmessage = ({ data }) => {
-    report(data.rows, data.done);
-    if (data.done === files.length) worker.terminate();
-  };
-  worker.postMessage({ files });
   return null;
 }
 
@@ -145,7 +151,8 @@ export async function openCatalogue(picked, context) {
   page = context;
   await page.coreReady();
   files = picked.map((file) => ({ file, path: file.webkitRelativePath || file.name }))
-    .sort((a, b) => (a.path < b.path ? -1 : Number(a.path > b.path)));
+    .sort((a, b) => (a.path < b.path ? -1 : Number(a.path > b.path)))
+    .map((entry, line) => ({ ...entry, line }));
   rows = [];
   chosen = [];
   $('compare').disabled = true;
@@ -153,8 +160,9 @@ export async function openCatalogue(picked, context) {
   $('comparison').hidden = true;
   $('catalogue-progress').textContent = `Reading 0 of ${files.length} files…`;
   showRows();
-  await startReading((batch, done) => {
+  await startReading((batch) => {
     rows.push(...batch.map((row) => ({ ...row, path: files[row.line].path })));
+    const done = rows.length;
     $('catalogue-progress').textContent = done === files.length
       ? `${files.length} files read.` : `Reading ${done} of ${files.length} files…`;
     if (done === files.length) showRows();

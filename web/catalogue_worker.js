@@ -6,5 +6,5 @@ const coreLoading = createTambreloxCore();
 
 onmessage = async ({ data }) => {
   const core = await coreLoading;
-  await readCatalogue(core, data.files, (rows, done) => postMessage({ rows, done }));
+  await readCatalogue(core, data.files, (rows) => postMessage(rows));
 };
