@@ -332,6 +332,26 @@ class WebPage(unittest.TestCase):
             self.cdp("Network.emulateNetworkConditions", offline=False, latency=0,
                      downloadThroughput=-1, uploadThroughput=-1)
 
+    def test_a_new_build_replaces_the_cached_one(self):
+        site = self.temp / "site"
+        shutil.copytree(PAGE, site)
+        server = serve(site)
+        origin = f"http://127.0.0.1:{server.server_address[1]}"
+        try:
+            open_page(self.browser, origin)
+            self.wait_for("caches.keys().then((names) => names.length === 1)")
+            worker = site / "service_worker.js"
+            worker.write_text(worker.read_text().replace("kCache = 'tambrelox-", "kCache = 'tambrelox-next-"))
+            (site / "style.css").write_text((site / "style.css").read_text() + "/* next build */\n")
+            open_page(self.browser, origin)
+            self.wait_for("""caches.keys().then((names) => names.length === 1
+                && names[0].startsWith('tambrelox-next-'))""")
+            self.wait_for("caches.match('style.css').then((r) => r.text()).then((t) => t.includes('next build'))")
+        finally:
+            server.shutdown()
+            open_page(self.browser, self.origin)
+            self.show(DEMO)
+
     def test_the_single_file_works_from_the_disk(self):
         self.errors()
         self.browser.get((PAGE / "tambrelox.html").as_uri())
