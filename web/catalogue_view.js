@@ -137,6 +137,10 @@ function startReading(report) {
     const worker = new Worker(new URL('catalogue_worker.js', import.meta.url), { type: 'module' });
     const share = files.filter(({ line }) => line % count === k);
     let left = share.length;
+    worker.onerror = (event) => {
+      event.preventDefault();
+      page.failed(event.message);
+    };
     worker.onmessage = ({ data }) => {
       left -= data.length;
       if (left === 0) worker.terminate();

@@ -2,6 +2,7 @@
 import functools
 import http.server
 import importlib.machinery
+import importlib.util
 import pathlib
 import threading
 
@@ -11,8 +12,10 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 
 # The handler scripts/serve-web serves the page with, security headers and all.
-serve_web = importlib.machinery.SourceFileLoader(
-    "serve_web", str(pathlib.Path(__file__).resolve().parents[2] / "scripts" / "serve-web")).load_module()
+_loader = importlib.machinery.SourceFileLoader(
+    "serve_web", str(pathlib.Path(__file__).resolve().parents[2] / "scripts" / "serve-web"))
+serve_web = importlib.util.module_from_spec(importlib.util.spec_from_loader("serve_web", _loader))
+_loader.exec_module(serve_web)
 
 
 def serve(folder):

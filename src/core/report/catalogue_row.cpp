@@ -34,8 +34,8 @@ std::string PlainNumber(double value) {
     } else if (exponent + 1 >= count) {
         fixed = digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
     } else {
-        fixed = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
-                digits.substr(static_cast<std::size_t>(exponent + 1));
+        const std::size_t point = static_cast<std::size_t>(exponent) + 1;
+        fixed = digits.substr(0, point) + "." + digits.substr(point);
     }
     if (negative) fixed.insert(0, "-");
     return fixed.size() <= text.size() ? fixed : text;
