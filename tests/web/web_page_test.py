@@ -339,7 +339,7 @@ class WebPage(unittest.TestCase):
         origin = f"http://127.0.0.1:{server.server_address[1]}"
         try:
             open_page(self.browser, origin)
-            self.wait_for("caches.keys().then((names) => names.length === 1)")
+            self.wait_for("navigator.serviceWorker.ready.then((r) => r.active.state === 'activated')")
             worker = site / "service_worker.js"
             worker.write_text(worker.read_text().replace("kCache = 'tambrelox-", "kCache = 'tambrelox-next-"))
             (site / "style.css").write_text((site / "style.css").read_text() + "/* next build */\n")
@@ -349,6 +349,7 @@ class WebPage(unittest.TestCase):
             self.wait_for("caches.match('style.css').then((r) => r.text()).then((t) => t.includes('next build'))")
         finally:
             server.shutdown()
+            self.browser.get_log("performance")  # that origin's requests are this test's own
             open_page(self.browser, self.origin)
             self.show(DEMO)
 
