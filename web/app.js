@@ -431,6 +431,7 @@ addEventListener('afterprint', () => {
   chosenPrint = null;
 });
 addEventListener('resize', () => drawWaveform());
+matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => drawWaveform());
 addEventListener('unhandledrejection', (event) => coreFailed(event.reason));
 if ('launchQueue' in window) {
   window.launchQueue.setConsumer(async ({ files }) => {
