@@ -384,8 +384,18 @@ class WebPage(unittest.TestCase):
         subprocess.run([str(MAKE_TEST_SPJ), "collection", str(folder), "200"], check=True)
         self.browser.find_element(By.ID, "spj-folder").send_keys(str(folder))
         self.wait_for("document.getElementById('catalogue-progress').textContent === '200 files read.'")
-        self.assertEqual(self.script("""return [...document.querySelectorAll(
-            '#catalogue-table td.refusal')].length"""), 25)
+        # Each filter keeps the rows it names.
+        shown = """const filter = document.getElementById('catalogue-filter');
+            filter.value = arguments[0]; filter.dispatchEvent(new Event('change'));
+            return [...document.querySelectorAll('#catalogue-table tbody tr')]
+              .map((row) => row.cells[row.cells.length > 3 ? 4 : 2].textContent);"""
+        for choice, count, requirements in (("refused", 25, None), ("small", 150, {"any SFX Decoder"}),
+                                            ("large", 25, {"Series-6 Premium Decoders Only"}),
+                                            ("all", 200, None)):
+            cells = self.script(shown, choice)
+            self.assertEqual(len(cells), count, choice)
+            if requirements:
+                self.assertEqual(set(cells), requirements, choice)
         self.browser.find_element(By.ID, "save-catalogue").click()
         saved = self.downloads / "catalogue.csv"
         WebDriverWait(self.browser, 20).until(lambda _: saved.exists())
@@ -403,6 +413,10 @@ class WebPage(unittest.TestCase):
         # Choosing a row opens its project.
         self.browser.find_element(By.CSS_SELECTOR, "#catalogue-table tr[data-line='4'] td:nth-child(3)").click()
         self.wait_for("document.getElementById('spj-name').textContent === 'PROJECT0004.SPJ'")
+        self.script("[...document.querySelectorAll('#catalogue-table button.sort')][9].click()")
+        totals = self.script("""return [...document.querySelectorAll('#catalogue-table tbody tr')]
+            .filter((row) => row.cells.length > 3).map((row) => Number(row.cells[10].textContent));""")
+        self.assertEqual(totals, sorted(totals))
 
     def test_zz_no_request_leaves_the_page_origin_and_a_screenshot(self):
         requests = [json.loads(entry["message"])["message"]
