@@ -9,20 +9,29 @@
 #include <string>
 #include <vector>
 
+#include "core/base/captions.h"
 #include "core/base/file_bytes.h"
 #include "core/base/text.h"
+#include "core/base/title_line.h"
 #include "core/cv/cv_table.h"
 #include "core/grid/summary_grid.h"
 #include "core/project/author.h"
 #include "core/project/chosen_file.h"
+#include "core/project/flash_budget.h"
 #include "core/project/spj_reader.h"
+#include "core/project/summary.h"
 #include "core/project/text_lines.h"
+#include "core/report/catalogue_row.h"
+#include "core/report/diff_lines.h"
 #include "core/report/plain_reports.h"
+#include "core/report/project_diff.h"
 #include "core/report/report_frame.h"
 #include "core/sound/clip_list.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/pcm_wave.h"
+#include "core/sound/play_position.h"
 #include "core/sound/repeat_wave.h"
+#include "core/sound/waveform_envelope.h"
 
 namespace tambrelox::web {
 namespace {
@@ -44,10 +53,24 @@ val Row(const GridModel& grid, int row) {
     return cells;
 }
 
-// The grid's headings, the rows below them and which columns are centred.
+// Which cells of a row hold a number, which the desktop's grid sets to the right.
+val Numbers(const GridModel& grid, int row) {
+    val numbers = val::array();
+    for (int col = 0; col < grid.Cols(); ++col) {
+        numbers.call<void>("push", grid.Number(row, col).has_value());
+    }
+    return numbers;
+}
+
+// The grid's headings, the rows below them, which columns are centred and
+// which cells are numbers.
 val Table(const GridModel& grid) {
     val rows = val::array();
-    for (int row = 1; row < grid.Rows(); ++row) rows.call<void>("push", Row(grid, row));
+    val right = val::array();
+    for (int row = 1; row < grid.Rows(); ++row) {
+        rows.call<void>("push", Row(grid, row));
+        right.call<void>("push", Numbers(grid, row));
+    }
     val centred = val::array();
     for (int col = 0; col < grid.Cols(); ++col) {
         centred.call<void>("push", grid.ColAlignment(col) == GridAlignment::Centre);
@@ -56,6 +79,7 @@ val Table(const GridModel& grid) {
     table.set("headings", Row(grid, 0));
     table.set("centred", centred);
     table.set("rows", rows);
+    table.set("right", right);
     return table;
 }
 
@@ -114,13 +138,23 @@ val Summary(const val& bytes, const std::string& name) {
         result.set("file", Utf8Upper(file.fileName));
         result.set("author", ShownAuthor(project.author));
         result.set("requirement", project.summary.requirement);
+        const FlashBudget budget = AssessFlashBudget(project.summary, kFormat);
+        val shownBudget = val::object();
+        shownBudget.set("nearlyFull", budget.level == FlashLevel::NearlyFull);
+        shownBudget.set("overLimit", budget.level == FlashLevel::OverLimit);
+        shownBudget.set("filled", budget.filled);
+        shownBudget.set("text", budget.text);
+        shownBudget.set("explanation", FlashBudgetExplanation(kFormat));
+        result.set("budget", shownBudget);
         return result;
     });
 }
 
 val CVTable(const val& bytes, const std::string& name) {
     return WithStartupCVs(bytes, name, [](const ChosenFile&, const Project& project) {
-        return Table(CVGrid(project));
+        val result = Table(CVGrid(project));
+        result.set("note", std::string(kCustomCVNameNote));
+        return result;
     });
 }
 
@@ -144,6 +178,7 @@ val ClipList(const val& bytes, const std::string& name) {
             item.set("format", std::string(ClipFormatText(clip.bits).value_or("")));
             item.set("playTime", PlayTimeText(clip.playSeconds, kFormat));
             item.set("playSeconds", clip.playSeconds);
+            if (NeedsSizeNote(clip.playSeconds)) item.set("sizeNote", std::string(kSizeNote));
             clips.call<void>("push", item);
         }
         val result = val::object();
@@ -192,6 +227,26 @@ val PcmSound(const val& wave) {
     return result;
 }
 
+// Each pixel column's lowest and highest sample, for drawing the wave `columns` wide.
+val Envelope(const val& samples, int columns) {
+    const auto pcm = emscripten::convertJSArrayToNumberVector<std::int16_t>(samples);
+    val low = val::array();
+    val high = val::array();
+    for (const EnvelopeColumn& column : WaveformEnvelope(pcm, static_cast<std::size_t>(columns))) {
+        low.call<void>("push", column.low);
+        high.call<void>("push", column.high);
+    }
+    val result = val::object();
+    result.set("low", low);
+    result.set("high", high);
+    return result;
+}
+
+double Position(double playedSeconds, double clipSeconds, bool repeating) {
+    return PositionInClip(playedSeconds, clipSeconds,
+                          repeating ? PlayKind::Repeating : PlayKind::Once);
+}
+
 val SummaryReport(const val& bytes, const std::string& name) {
     return WithProject(bytes, name, [](const ChosenFile& file, const Project& project) {
         return Text(SummaryReportText(file, project, kFormat, PrintedNow()));
@@ -204,11 +259,75 @@ val CVReport(const val& bytes, const std::string& name) {
     });
 }
 
+val Strings(const std::vector<std::string>& texts) {
+    val array = val::array();
+    for (const std::string& text : texts) array.call<void>("push", text);
+    return array;
+}
+
+val CatalogueHeading() {
+    return Strings(tambrelox::CatalogueHeading());
+}
+
+std::string CatalogueCsvHeading() {
+    return CsvRecord(tambrelox::CatalogueHeading());
+}
+
+// A project of a collection, named by its path in the folder chosen, as spjinfo -r lists it.
+val CatalogueRow(const val& bytes, const std::string& path) {
+    const ChosenFile file = ChosenFromArgument(path);
+    const auto project = Open(bytes, file);
+    if (!project.ok()) return Refused(project.refusal());
+    const std::vector<std::string> cells = tambrelox::CatalogueRow(file, project.value());
+    val result = val::object();
+    result.set("cells", Strings(cells));
+    result.set("csv", CsvRecord(cells));
+    result.set("fitsSmall", project.value().summary.requirement == kAnyDecoder);
+    return result;
+}
+
+// Read as spjinfo --diff reads each side: whole, with its startup CVs checked.
+Outcome<Project> OpenForComparison(const val& bytes, const std::string& path) {
+    const ChosenFile file = ChosenFromArgument(path);
+    auto project = Open(bytes, file);
+    if (!project.ok()) return project;
+    if (auto cvs = CheckStartupCVs(project.value(), file.fileName); !cvs.ok()) return cvs.refusal();
+    return project;
+}
+
+// The comparison's lines: the changes, then the descriptive text's unified diff as one text.
+val Compare(const val& beforeBytes, const std::string& beforePath, const val& afterBytes,
+            const std::string& afterPath) {
+    const auto before = OpenForComparison(beforeBytes, beforePath);
+    if (!before.ok()) return Refused(before.refusal());
+    const auto after = OpenForComparison(afterBytes, afterPath);
+    if (!after.ok()) return Refused(after.refusal());
+    ProjectDiff diff = CompareProjects(before.value(), after.value());
+    const std::vector<std::string> lines = ProjectDiffLines(diff, beforePath, afterPath);
+    diff.textHunks.clear();
+    const std::vector<std::string> changes = ProjectDiffLines(diff, beforePath, afterPath);
+    std::string textDiff;
+    for (std::size_t i = changes.size(); i < lines.size(); ++i) textDiff += lines[i] + "\n";
+    val result = val::object();
+    result.set("lines", Strings(changes));
+    result.set("textDiff", textDiff);
+    return result;
+}
+
+val TextReport(const val& bytes, const std::string& name) {
+    return WithProject(bytes, name, [](const ChosenFile&, const Project& project) {
+        return Text(TextReportText(project));
+    });
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(tambrelox_core) {
     // The page reads no more of a file than this and one byte, enough to refuse it.
     emscripten::constant("largestFileRead", static_cast<double>(kLargestFileRead));
+    emscripten::constant("titleLine", std::string(kTitleLine));
+    emscripten::constant("aboutText", std::string(AboutText()));
+    emscripten::constant("noProjectChosen", std::string(kNoProjectChosen));
     emscripten::function("summary", &Summary);
     emscripten::function("cvTable", &CVTable);
     emscripten::function("descriptiveText", &DescriptiveText);
@@ -218,6 +337,13 @@ EMSCRIPTEN_BINDINGS(tambrelox_core) {
     emscripten::function("pcmSound", &PcmSound);
     emscripten::function("summaryReport", &SummaryReport);
     emscripten::function("cvReport", &CVReport);
+    emscripten::function("textReport", &TextReport);
+    emscripten::function("envelope", &Envelope);
+    emscripten::function("catalogueHeading", &CatalogueHeading);
+    emscripten::function("catalogueCsvHeading", &CatalogueCsvHeading);
+    emscripten::function("catalogueRow", &CatalogueRow);
+    emscripten::function("compareProjects", &Compare);
+    emscripten::function("positionInClip", &Position);
 }
 
 }  // namespace tambrelox::web

@@ -1,6 +1,9 @@
 """Serves a folder on localhost and drives headless Chromium, for the web page's tests and benchmark."""
 import functools
 import http.server
+import importlib.machinery
+import importlib.util
+import pathlib
 import threading
 
 from selenium import webdriver
@@ -8,14 +11,16 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
+# The handler scripts/serve-web serves the page with, security headers and all.
+_loader = importlib.machinery.SourceFileLoader(
+    "serve_web", str(pathlib.Path(__file__).resolve().parents[2] / "scripts" / "serve-web"))
+serve_web = importlib.util.module_from_spec(importlib.util.spec_from_loader("serve_web", _loader))
+_loader.exec_module(serve_web)
 
 
 def serve(folder):
     """An HTTP server for `folder` on a free localhost port, running until shut down."""
-    handler = functools.partial(QuietHandler, directory=str(folder))
+    handler = functools.partial(serve_web.SecureHandler, directory=str(folder))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server

@@ -1,31 +1,98 @@
 #!/usr/bin/env python3
 """Drives the web page in headless Chromium and checks it shows what spjinfo prints.
 
-Usage: web_page_test.py PAGE_DIR SPJINFO DEMO_SPJ SCREENSHOT_DIR
+Usage: web_page_test.py PAGE_DIR SPJINFO DEMO_SPJ MAKE_TEST_SPJ SCREENSHOT_DIR
 """
+import base64
 import json
 import pathlib
 import shutil
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import Select, WebDriverWait
+from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "support"))
 from web_browser import open_page, serve, start_browser  # noqa: E402
 
-PAGE, SPJINFO, DEMO, SCREENSHOTS = (pathlib.Path(arg).resolve() for arg in sys.argv[1:5])
+PAGE, SPJINFO, DEMO, MAKE_TEST_SPJ, SCREENSHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:6])
+COLLECTION_SIZE = 120
 
 
-def spjinfo(*args):
-    return subprocess.run([str(SPJINFO), *args], capture_output=True, check=False)
+def spjinfo(*args, cwd=None):
+    return subprocess.run([str(SPJINFO), *args], capture_output=True, check=False, cwd=cwd)
 
 
-TABLE_CELLS = """return [...document.querySelectorAll(arguments[0] + ' tbody tr')]
-                   .map(row => [...row.cells].map(cell => cell.textContent));"""
+def refusal(result):
+    """The message of spjinfo's complaint, without the program and file names before it."""
+    return result.stderr.decode().strip().split(": ", 2)[2]
+
+
+def escaped(cell):
+    """A cell as spjinfo's TAB-separated output writes it."""
+    return cell.translate({ord("\\"): "\\\\", ord("\t"): "\\t", ord("\r"): "\\r", ord("\n"): "\\n"})
+
+
+# Everything the page shows of the project on show, in one call.
+SHOWN = """
+const $ = (id) => document.getElementById(id);
+const text = (id) => ($(id).hidden ? null : $(id).textContent);
+const cells = (table) => [...document.querySelectorAll(table + ' tbody tr')]
+  .map((row) => [...row.cells].map((cell) => cell.textContent));
+return {
+  message: text('message'), file: text('spj-name'), author: text('spj-author'),
+  requirement: text('spj-requirement'),
+  headings: [...document.querySelectorAll('#summary-table thead th')].map((th) => th.textContent),
+  rows: cells('#summary-table'), cvMessage: text('cv-message'), cvs: cells('#cv-table'),
+  text: text('descriptive-text'),
+  clips: [...document.querySelectorAll('#clip-list li')].map((li) => [li.textContent, li.dataset.playTime]),
+};"""
+
+# The pixels of a PNG screenshot, and for each text on show the contrast of its
+# most distant pixel against the colour most of its box has.
+CONTRAST = """
+const [png, done] = [arguments[0], arguments[arguments.length - 1]];
+const image = new Image();
+image.onload = () => {
+  const canvas = document.createElement('canvas');
+  canvas.width = image.width; canvas.height = image.height;
+  const context = canvas.getContext('2d');
+  context.drawImage(image, 0, 0);
+  const luminance = ([r, g, b]) => [r, g, b].map((c) => c / 255)
+    .map((c) => (c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+  const ratio = (a, b) => (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+  const texts = [...document.querySelectorAll('body *')].filter((element) =>
+    [...element.childNodes].some((node) => node.nodeType === 3 && node.textContent.trim())
+    && element.checkVisibility() && !element.closest('#waveform') && (() => {
+      const box = element.getBoundingClientRect();
+      const hit = document.elementFromPoint(box.left + Math.min(box.width / 2, 8), box.top + box.height / 2);
+      return hit && (hit === element || element.contains(hit));
+    })());
+  done(texts.map((element) => {
+    const box = element.getBoundingClientRect();
+    const x = Math.max(0, Math.floor(box.left)), y = Math.max(0, Math.floor(box.top));
+    const w = Math.min(Math.ceil(box.width), canvas.width - x), h = Math.min(Math.ceil(box.height), 60);
+    if (w <= 0 || h <= 0 || y >= canvas.height) return [element.id || element.tagName, 21];
+    const data = context.getImageData(x, y, w, Math.min(h, canvas.height - y)).data;
+    const counts = new Map();
+    for (let i = 0; i < data.length; i += 4) {
+      const key = (data[i] << 16) | (data[i + 1] << 8) | data[i + 2];
+      counts.set(key, (counts.get(key) ?? 0) + 1);
+    }
+    const rgb = (key) => [key >> 16, (key >> 8) & 255, key & 255];
+    const background = luminance(rgb([...counts].sort((a, b) => b[1] - a[1])[0][0]));
+    const most = Math.max(...[...counts.keys()].map((key) => ratio(luminance(rgb(key)), background)));
+    return [`${element.tagName}#${element.id}.${element.className}: ${element.textContent.slice(0, 30)}`,
+      most];
+  }));
+};
+image.src = 'data:image/png;base64,' + png;
+"""
 
 
 class WebPage(unittest.TestCase):
@@ -35,10 +102,12 @@ class WebPage(unittest.TestCase):
         cls.origin = f"http://127.0.0.1:{cls.server.server_address[1]}"
         cls.temp = pathlib.Path(tempfile.mkdtemp())
         cls.downloads = cls.temp / "downloads"
+        cls.collection = cls.temp / "collection"
+        subprocess.run([str(MAKE_TEST_SPJ), "collection", str(cls.collection), str(COLLECTION_SIZE)],
+                       check=True)
         cls.browser = start_browser(cls.downloads)
         open_page(cls.browser, cls.origin)
-        cls.open(DEMO)
-        cls.wait_for("document.getElementById('spj-name').textContent === 'DEMO.SPJ'")
+        cls.show(DEMO)
 
     @classmethod
     def tearDownClass(cls):
@@ -51,47 +120,107 @@ class WebPage(unittest.TestCase):
         WebDriverWait(cls.browser, 20).until(lambda b: b.execute_script("return " + condition))
 
     @classmethod
-    def open(cls, path):
-        cls.browser.find_element(By.ID, "spj-file").send_keys(str(path))
+    def show(cls, path, picker="spj-file"):
+        """Picks a file and waits until the page has shown or refused it."""
+        opened = cls.browser.execute_script("return Number(document.body.dataset.opened ?? 0)")
+        cls.browser.find_element(By.ID, picker).send_keys(str(path))
+        cls.wait_for(f"Number(document.body.dataset.opened ?? 0) > {opened}")
 
     def script(self, text, *args):
         return self.browser.execute_script(text, *args)
 
-    def bytes_of(self, expression):
-        """The bytes of a Uint8Array the page's script gives."""
-        return bytes(self.script(f"return Array.from({expression})"))
+    def errors(self):
+        """What the page logged as errors since last asked."""
+        return [entry["message"] for entry in self.browser.get_log("browser") if entry["level"] == "SEVERE"]
 
-    def test_summary_cells_are_those_spjinfo_prints(self):
-        printed = json.loads(spjinfo("--json", str(DEMO)).stdout)
-        self.assertEqual(self.script(TABLE_CELLS, "#summary-table"), printed["rows"])
-        headings = spjinfo(str(DEMO)).stdout.decode().splitlines()[4].split("\t")
-        self.assertEqual(self.script("""return [...document.querySelectorAll(
-            '#summary-table thead th')].map(th => th.textContent);"""), headings)
-        shown = [self.browser.find_element(By.ID, id).text
-                 for id in ("spj-name", "spj-author", "spj-requirement")]
-        self.assertEqual(shown, [printed["file"], printed["author"], printed["requirement"]])
+    def cdp(self, command, **parameters):
+        return self.browser.execute_cdp_cmd(command, parameters)
 
-    def test_cv_rows_and_text_are_those_spjinfo_prints(self):
-        rows = [line.split("\t") for line in spjinfo("--cvs", str(DEMO)).stdout.decode().splitlines()]
-        self.assertEqual(len(rows), 255)
-        self.assertEqual(self.script(TABLE_CELLS, "#cv-table"), rows)
-        text = spjinfo("--text", str(DEMO)).stdout.decode("cp1252").replace("\r\n", "\n")
-        self.assertEqual(self.script("return document.getElementById('descriptive-text').textContent"),
-                         text)
+    def pdf_text(self):
+        """What the browser's own Print prints."""
+        pdf = self.temp / "printed.pdf"
+        pdf.write_bytes(base64.b64decode(self.cdp("Page.printToPDF")["data"]))
+        return subprocess.run(["pdftotext", "-layout", str(pdf), "-"], capture_output=True,
+                              check=True).stdout.decode()
 
-    def test_corrupt_file_shows_the_message_and_keeps_the_project(self):
-        corrupt = self.temp / "corrupt.spj"
-        damaged = bytearray(DEMO.read_bytes())
-        damaged[7] = 1  # the fourth byte of a header field
-        corrupt.write_bytes(damaged)
-        expected = spjinfo(str(corrupt)).stderr.decode().strip().split(": ", 2)[2]
-        self.assertIn("corrupt", expected)
-        self.open(corrupt)
-        self.wait_for("!document.getElementById('message').hidden")
-        self.assertEqual(self.browser.find_element(By.ID, "message").text, expected)
-        self.assertEqual(self.browser.find_element(By.ID, "spj-name").text, "DEMO.SPJ")
-        self.assertEqual(len(self.script(TABLE_CELLS, "#summary-table")),
-                         len(json.loads(spjinfo("--json", str(DEMO)).stdout)["rows"]))
+    def test_a_file_picked_before_the_core_loads_is_opened_and_print_says_no_project(self):
+        # The service worker's own fetches are not slowed down.
+        self.script("""return navigator.serviceWorker.getRegistrations()
+                           .then((all) => Promise.all(all.map((one) => one.unregister())))""")
+        self.cdp("Network.emulateNetworkConditions", offline=False, latency=1500,
+                 downloadThroughput=-1, uploadThroughput=-1)
+        try:
+            self.browser.get(self.origin + "/index.html")
+            self.assertIn("No project is open.", self.pdf_text())
+            self.browser.find_element(By.ID, "spj-file").send_keys(str(DEMO))
+            self.assertEqual(self.browser.find_element(By.ID, "loading").text, "Loading…")
+            self.wait_for("document.getElementById('spj-name').textContent === 'DEMO.SPJ'")
+            self.assertFalse(self.browser.find_element(By.ID, "loading").is_displayed())
+        finally:
+            self.cdp("Network.emulateNetworkConditions", offline=False, latency=0,
+                     downloadThroughput=-1, uploadThroughput=-1)
+
+    def test_every_fixture_project_shows_what_spjinfo_prints(self):
+        projects = sorted(self.collection.iterdir())
+        self.assertGreaterEqual(len(projects), 100)
+        refused = 0
+        for project in projects:
+            with self.subTest(project.name):
+                self.show(project)
+                shown = self.script(SHOWN)
+                printed = spjinfo("--json", str(project))
+                if printed.returncode != 0:
+                    refused += 1
+                    self.assertEqual(shown["message"], refusal(printed))
+                    continue
+                expected = json.loads(printed.stdout)
+                self.assertIsNone(shown["message"])
+                self.assertEqual([shown[k] for k in ("file", "author", "requirement", "rows")],
+                                 [expected[k] for k in ("file", "author", "requirement", "rows")])
+                self.assertEqual(shown["headings"],
+                                 spjinfo(str(project)).stdout.decode().splitlines()[4].split("\t"))
+                cvs = spjinfo("--cvs", str(project))
+                if cvs.returncode != 0:
+                    self.assertEqual(shown["cvMessage"], refusal(cvs))
+                else:
+                    self.assertEqual([[escaped(c) for c in row] for row in shown["cvs"]],
+                                     [line.split("\t") for line in cvs.stdout.decode().splitlines()])
+                text = spjinfo("--text", str(project)).stdout.decode("cp1252")
+                self.assertEqual(shown["text"], text.replace("\r\n", "\n"))
+                clips = [line.split("\t") for line in spjinfo("--clips", str(project)).stdout.decode()
+                         .splitlines()]
+                self.assertEqual([escaped(name) for name, _ in shown["clips"]], [c[1] for c in clips])
+                for (_, play_time), clip in zip(shown["clips"], clips):
+                    self.assertIn(clip[3], play_time)
+        self.assertGreater(refused, 5)
+        self.show(DEMO)
+
+    def test_what_the_desktop_shows_is_on_the_page(self):
+        self.show(DEMO)
+        self.script("document.getElementById('clip-list').children[0].click()")
+        shown = self.script("""const $ = (id) => document.getElementById(id);
+            const align = (table, col) => getComputedStyle($(table).tBodies[0].rows[0].cells[col]).textAlign;
+            return [$('title-line').textContent, $('about').textContent.includes('are not changed.'),
+                    $('budget-text').textContent, $('cv-note').textContent, align('summary-table', 1),
+                    align('summary-table', 4), align('cv-table', 0), getComputedStyle($('clip-name')).textAlign,
+                    $('size-note').hidden];""")
+        self.assertEqual(shown, [
+            "Tambrelox V1.0", True, "114,432 of 524,888 bytes (22%)",
+            "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
+            "These names show in Quenderlith.", "left", "right", "center", "center", True])
+        self.show(self.collection / "project0005.spj")  # its first clip, "  lead", plays 12.5 s
+        self.script("document.getElementById('clip-list').children[0].click()")
+        self.assertEqual(self.script("""const $ = (id) => document.getElementById(id);
+            return [$('size-note').textContent, $('clip-name').textContent,
+                    $('clip-list').children[0].textContent];"""), [
+            "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
+            "'Premium' decoders", "  lead.wav", "  lead.wav"])
+        not_a_project = self.temp / "notes.txt"
+        not_a_project.write_text("not a sound project")
+        self.show(not_a_project)
+        self.assertEqual(self.browser.find_element(By.ID, "message").text,
+                         "No Sound Project File (.spj) was selected!")
+        self.show(DEMO)
 
     def play(self, button):
         self.script("""window.played = null;
@@ -99,35 +228,56 @@ class WebPage(unittest.TestCase):
         self.browser.find_element(By.ID, button).click()
         self.wait_for("window.played !== null")
 
-    def test_sound_buttons_play_and_save_what_spjinfo_writes(self):
+    def focused(self):
+        return self.script("return document.activeElement.id")
+
+    def test_sound_buttons_play_save_and_keep_the_focus_where_the_desktop_puts_it(self):
+        self.show(DEMO)
         clips = [line.split("\t") for line in spjinfo("--clips", str(DEMO)).stdout.decode().splitlines()]
-        Select(self.browser.find_element(By.ID, "clip-list")).select_by_index(0)
+        self.script("document.getElementById('clip-list').children[0].click()")
+        self.play("play-repeat")
+        self.assertEqual(self.bytes_of("window.played.wave"), spjinfo("--repeat", "0", "-", str(DEMO)).stdout)
+        self.assertEqual(self.focused(), "stop")
+        self.assertTrue(self.browser.find_element(By.ID, "playing").is_displayed())
+        # The play position moves over the waveform.
+        frame = "return document.getElementById('waveform').toDataURL()"
+        before = self.script(frame)
+        time.sleep(0.2)
+        self.assertNotEqual(self.script(frame), before)
+        self.browser.find_element(By.ID, "stop").click()
+        self.assertEqual(self.focused(), "play-repeat")
+        self.assertFalse(self.browser.find_element(By.ID, "playing").is_displayed())
 
         self.play("play-once")
-        self.assertAlmostEqual(self.script("return window.played.seconds"), float(clips[0][3]),
-                               delta=0.001)
-
-        self.play("play-repeat")
-        self.assertTrue(self.browser.find_element(By.ID, "stop").is_displayed())
-        repeat = spjinfo("--repeat", "0", "-", str(DEMO)).stdout
-        self.assertEqual(self.bytes_of("window.played.wave"), repeat)
-        self.browser.find_element(By.ID, "stop").click()
-        self.assertTrue(self.browser.find_element(By.ID, "play-repeat").is_displayed())
+        self.assertAlmostEqual(self.script("return window.played.seconds"), float(clips[0][3]), delta=0.001)
+        self.wait_for("document.activeElement.id === 'clip-list'")
 
         extracted = self.temp / "clips"
         spjinfo("--extract", str(extracted), str(DEMO))
         link = self.browser.find_element(By.ID, "save-clip")
         name = link.get_attribute("download")
-        self.assertTrue((extracted / name).exists(), name)
         link.click()
         WebDriverWait(self.browser, 20).until(lambda _: (self.downloads / name).exists())
         self.assertEqual((self.downloads / name).read_bytes(), (extracted / name).read_bytes())
 
-    def printed(self, button):
-        self.script("window.print = () => {}")  # the print dialog is the browser's own
-        self.browser.find_element(By.ID, button).click()
-        return self.script("""return [...document.querySelectorAll('#print-pages .print-page')]
-                                  .map(page => page.textContent).join('\\n\\f\\n') + '\\n';""")
+    def bytes_of(self, expression):
+        """The bytes of a Uint8Array the page's script gives."""
+        return bytes(self.script(f"return Array.from({expression})"))
+
+    def test_a_clip_with_nothing_to_play_gives_the_buttons_back_and_raises_nothing(self):
+        self.errors()
+        empty = self.collection / "project0013.spj"  # its second clip holds no sound
+        long_clip = self.collection / "project0005.spj"  # too long to repeat
+        for project, line, button in ((empty, 1, "play-once"), (long_clip, 0, "play-repeat")):
+            with self.subTest(project=project.name, button=button):
+                self.show(project)
+                self.script(f"document.getElementById('clip-list').children[{line}].click()")
+                self.play(button)
+                self.assertEqual(self.script("return window.played.seconds"), 0)
+                self.assertTrue(self.browser.find_element(By.ID, "play-repeat").is_displayed())
+                self.assertFalse(self.browser.find_element(By.ID, "stop").is_displayed())
+                self.assertEqual(self.focused(), "clip-list")
+        self.assertEqual(self.errors(), [])
 
     def test_printouts_are_the_reports_spjinfo_writes(self):
         # The page knows no folder (the title line naming the file centres on
@@ -136,9 +286,137 @@ class WebPage(unittest.TestCase):
             lines = report.replace(str(DEMO.parent).lower() + "/", "").splitlines()
             return [line.strip() if line.endswith("demo.spj") else line for line in lines
                     if "Printed:" not in line]
+        self.show(DEMO)
+        self.script("window.print = () => {}")  # the print dialog is the browser's own
+        printed = """return [...document.querySelectorAll('#print-pages .print-page')]
+                     .map(page => page.textContent).join('\\n\\f\\n') + '\\n';"""
         for button, report in (("print-summary", "summary"), ("print-cvs", "cvs")):
+            self.browser.find_element(By.ID, button).click()
             expected = spjinfo("--report", report, str(DEMO)).stdout.decode()
-            self.assertEqual(comparable(self.printed(button)), comparable(expected), report)
+            self.assertEqual(comparable(self.script(printed)), comparable(expected), report)
+        self.browser.find_element(By.ID, "print-text").click()
+        self.assertEqual(self.script(printed).rstrip("\n"), self.script(
+            "return document.getElementById('descriptive-text').textContent").rstrip("\n"))
+        # The browser's own Print, after another file is opened, prints that file's summary.
+        self.show(self.collection / "project0001.spj")
+        self.script("dispatchEvent(new Event('afterprint'))")
+        pdf = self.pdf_text()
+        self.assertIn("project0001.spj", pdf)
+        self.assertNotIn("demo.spj", pdf)
+
+    def test_the_core_failing_is_said_in_a_plain_sentence(self):
+        self.script("WebAssembly.Memory.prototype.grow = () => { throw new RangeError('no'); }")
+        # More than the core's memory holds at first, so that it must grow.
+        large = self.temp / "large.spj"
+        large.write_bytes(bytes(20 * 1024 * 1024))
+        self.show(large)
+        self.assertEqual(self.browser.find_element(By.ID, "message").text,
+                         "Tambrelox met an internal fault and could not finish. "
+                         "The page has been reset: please open the file again.")
+        open_page(self.browser, self.origin)
+        self.show(DEMO)
+
+    def test_installable_and_working_offline(self):
+        open_page(self.browser, self.origin)
+        self.script("return navigator.serviceWorker.ready")
+        if not self.script("return Boolean(navigator.serviceWorker.controller)"):
+            open_page(self.browser, self.origin)
+        self.assertEqual(self.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+        self.cdp("Network.emulateNetworkConditions", offline=True, latency=0,
+                 downloadThroughput=-1, uploadThroughput=-1)
+        try:
+            open_page(self.browser, self.origin)
+            self.show(DEMO)
+            self.assertEqual(self.browser.find_element(By.ID, "spj-name").text, "DEMO.SPJ")
+        finally:
+            self.cdp("Network.emulateNetworkConditions", offline=False, latency=0,
+                     downloadThroughput=-1, uploadThroughput=-1)
+
+    def test_a_new_build_replaces_the_cached_one(self):
+        site = self.temp / "site"
+        shutil.copytree(PAGE, site)
+        server = serve(site)
+        origin = f"http://127.0.0.1:{server.server_address[1]}"
+        try:
+            open_page(self.browser, origin)
+            self.wait_for("navigator.serviceWorker.ready.then((r) => r.active.state === 'activated')")
+            worker = site / "service_worker.js"
+            worker.write_text(worker.read_text().replace("kCache = 'tambrelox-", "kCache = 'tambrelox-next-"))
+            (site / "style.css").write_text((site / "style.css").read_text() + "/* next build */\n")
+            open_page(self.browser, origin)
+            self.wait_for("""caches.keys().then((names) => names.length === 1
+                && names[0].startsWith('tambrelox-next-'))""")
+            self.wait_for("caches.match('style.css').then((r) => r.text()).then((t) => t.includes('next build'))")
+        finally:
+            server.shutdown()
+            self.browser.get_log("performance")  # that origin's requests are this test's own
+            open_page(self.browser, self.origin)
+            self.show(DEMO)
+
+    def test_the_single_file_works_from_the_disk(self):
+        self.errors()
+        self.browser.get((PAGE / "tambrelox.html").as_uri())
+        self.wait_for("document.body.dataset.ready === 'true'")
+        self.show(DEMO)
+        self.assertEqual(self.browser.find_element(By.ID, "spj-name").text, "DEMO.SPJ")
+        self.assertEqual(self.errors(), [])
+        open_page(self.browser, self.origin)
+        self.show(DEMO)
+
+    def test_every_text_stands_out_in_both_colour_schemes(self):
+        self.show(DEMO)
+        self.script("document.getElementById('clip-list').children[0].click()")
+        SCREENSHOTS.mkdir(parents=True, exist_ok=True)
+        for scheme, end in (("light", "top"), ("light", "bottom"), ("dark", "top"), ("dark", "bottom")):
+            self.cdp("Emulation.setEmulatedMedia",
+                     features=[{"name": "prefers-color-scheme", "value": scheme}])
+            self.script(f"scrollTo(0, {0 if end == 'top' else 'document.body.scrollHeight'})")
+            self.script("return new Promise((done) => requestAnimationFrame(() => done()))")
+            self.browser.save_screenshot(str(SCREENSHOTS / f"web_page_{scheme}_{end}.png"))
+            measured = self.browser.execute_async_script(CONTRAST, self.browser.get_screenshot_as_base64())
+            self.assertGreater(len(measured), 10)
+            self.assertEqual([(text, round(ratio, 2)) for text, ratio in measured if ratio < 4.5], [],
+                             (scheme, end))
+        self.cdp("Emulation.setEmulatedMedia", features=[])
+
+    def test_a_folder_gives_the_csv_spjinfo_writes_and_two_rows_compare(self):
+        folder = self.temp / "folder"
+        subprocess.run([str(MAKE_TEST_SPJ), "collection", str(folder), "200"], check=True)
+        self.browser.find_element(By.ID, "spj-folder").send_keys(str(folder))
+        self.wait_for("document.getElementById('catalogue-progress').textContent === '200 files read.'")
+        # Each filter keeps the rows it names.
+        shown = """const filter = document.getElementById('catalogue-filter');
+            filter.value = arguments[0]; filter.dispatchEvent(new Event('change'));
+            return [...document.querySelectorAll('#catalogue-table tbody tr')]
+              .map((row) => row.cells[row.cells.length > 3 ? 4 : 2].textContent);"""
+        for choice, count, requirements in (("refused", 25, None), ("small", 150, {"any SFX Decoder"}),
+                                            ("large", 25, {"Series-6 Premium Decoders Only"}),
+                                            ("all", 200, None)):
+            cells = self.script(shown, choice)
+            self.assertEqual(len(cells), count, choice)
+            if requirements:
+                self.assertEqual(set(cells), requirements, choice)
+        self.browser.find_element(By.ID, "save-catalogue").click()
+        saved = self.downloads / "catalogue.csv"
+        WebDriverWait(self.browser, 20).until(lambda _: saved.exists())
+        self.assertEqual(saved.read_bytes(), spjinfo("-r", "--csv", "folder", cwd=self.temp).stdout)
+        for line in (0, 1):
+            self.browser.find_element(
+                By.CSS_SELECTOR, f"#catalogue-table tr[data-line='{line}'] input").click()
+        self.browser.find_element(By.ID, "compare").click()
+        self.wait_for("!document.getElementById('comparison').hidden")
+        shown = self.script("""return [...document.querySelectorAll('#comparison-changes li')]
+            .map((li) => li.textContent + '\\n').join('')
+            + document.getElementById('comparison-text').textContent;""")
+        self.assertEqual(shown, spjinfo("--diff", "folder/project0000.spj", "folder/project0001.spj",
+                                        cwd=self.temp).stdout.decode())
+        # Choosing a row opens its project.
+        self.browser.find_element(By.CSS_SELECTOR, "#catalogue-table tr[data-line='4'] td:nth-child(3)").click()
+        self.wait_for("document.getElementById('spj-name').textContent === 'PROJECT0004.SPJ'")
+        self.script("[...document.querySelectorAll('#catalogue-table button.sort')][9].click()")
+        totals = self.script("""return [...document.querySelectorAll('#catalogue-table tbody tr')]
+            .filter((row) => row.cells.length > 3).map((row) => Number(row.cells[10].textContent));""")
+        self.assertEqual(totals, sorted(totals))
 
     def test_zz_no_request_leaves_the_page_origin_and_a_screenshot(self):
         requests = [json.loads(entry["message"])["message"]
@@ -147,7 +425,7 @@ class WebPage(unittest.TestCase):
                 if r["method"] == "Network.requestWillBeSent"]
         self.assertTrue(any(url.endswith("tambrelox_core.wasm") for url in urls), urls)
         outside = [url for url in urls
-                   if not url.startswith((self.origin + "/", "blob:" + self.origin, "data:"))]
+                   if not url.startswith((self.origin + "/", "blob:" + self.origin, "data:", PAGE.as_uri()))]
         self.assertEqual(outside, [])
         self.script("document.getElementById('message').hidden = true; scrollTo(0, 0)")
         SCREENSHOTS.mkdir(parents=True, exist_ok=True)

@@ -1,8 +1,8 @@
 #include "core/report/catalogue_row.h"
 
 #include <algorithm>
-#include <charconv>
-#include <iterator>
+#include <cstdio>
+#include <cstdlib>
 
 #include "core/base/text.h"
 #include "core/grid/summary_grid.h"
@@ -11,10 +11,34 @@
 namespace tambrelox {
 namespace {
 
+// The shortest text that reads back as `value`, written as printf's %f or %e
+// would, whichever is shorter (%f on a tie): what std::to_chars gives, which
+// the WebAssembly build's library lacks for a double.
 std::string PlainNumber(double value) {
-    char digits[32];
-    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
-    return {digits, end};
+    char scientific[32];
+    int precision = 0;
+    for (; precision < 17; ++precision) {
+        (void)std::snprintf(scientific, sizeof scientific, "%.*e", precision, value);
+        if (std::strtod(scientific, nullptr) == value) break;
+    }
+    const std::string text = scientific;
+    const std::size_t e = text.find('e');
+    const bool negative = text.front() == '-';
+    std::string digits = text.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
+    digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+    const int exponent = std::stoi(text.substr(e + 1));
+    const auto count = static_cast<int>(digits.size());
+    std::string fixed;
+    if (exponent < 0) {
+        fixed = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else if (exponent + 1 >= count) {
+        fixed = digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
+    } else {
+        const std::size_t point = static_cast<std::size_t>(exponent) + 1;
+        fixed = digits.substr(0, point) + "." + digits.substr(point);
+    }
+    if (negative) fixed.insert(0, "-");
+    return fixed.size() <= text.size() ? fixed : text;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/report/cv_printout.h"
 #include "core/report/summary_printout.h"
 #include "core/report/text_pages.h"
+#include "core/report/text_printout.h"
 
 namespace tambrelox {
 namespace {
@@ -33,6 +34,11 @@ std::string CVReportText(const ChosenFile& file, const Project& project,
                          std::string_view printedAt) {
     return PlainText(
         [&](ColumnPrinter& printer) { PrintProjectCVs(printer, file, project, printedAt); });
+}
+
+std::string TextReportText(const Project& project) {
+    return PlainText(
+        [&](ColumnPrinter& printer) { PrintDescriptiveText(printer, project.descriptiveText()); });
 }
 
 }  // namespace tambrelox

@@ -15,5 +15,6 @@ namespace tambrelox {
                                             const NumberFormat& format, std::string_view printedAt);
 [[nodiscard]] std::string CVReportText(const ChosenFile& file, const Project& project,
                                        std::string_view printedAt);
+[[nodiscard]] std::string TextReportText(const Project& project);
 
 }  // namespace tambrelox

@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/base/captions.h"
 #include "core/base/title_line.h"
 #include "core/cv/cv_table.h"
 #include "core/report/cv_printout.h"
@@ -22,10 +23,6 @@
 namespace tambrelox {
 namespace {
 
-constexpr auto kNote =
-    "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
-    "These names show in Quenderlith.";
-
 constexpr int kWindowHeight = 560;
 constexpr int kRowPadding = 4;  // pixels above and below a row's text
 
@@ -38,7 +35,9 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
       gridModel_(new GridTableModel(grid_, this)),
       CVGrid(new QTableView(this)),
       Image1(MakeLabel(this, "Image1")),
-      Label2(MakeLabel(this, "Label2", QString::fromUtf8(kNote))),
+      Label2(MakeLabel(this, "Label2",
+                       QString::fromUtf8(kCustomCVNameNote.data(),
+                                         static_cast<qsizetype>(kCustomCVNameNote.size())))),
       Command2(MakeButton(this, "Command2", QStringLiteral("Print List of non-zero value CVs"))),
       Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
       Label1(MakeLabel(this, "Label1")) {

@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/base/captions.h"
 #include "core/base/text.h"
 #include "core/base/title_line.h"
 #include "core/cv/cv_table.h"
@@ -44,7 +45,6 @@ namespace {
 
 constexpr auto kCaption = "Tambrelox Utility";
 constexpr auto kFileFilter = "Sound Project Files (*.spj)";
-constexpr auto kNoFileChosen = "No Sound Project File (.spj) was selected!";
 constexpr auto kProjectSuffix = "spj";
 
 constexpr qreal kWindowFontPoints = 8.25;
@@ -60,18 +60,6 @@ const QColor kGreen(0, 192, 0);
 const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(0, 0, 192);
 const QColor kBlue(0, 0, 255);
-
-QString AboutText() {
-    return QStringLiteral(
-        "\nThis software was developed to reveal the contents and capabilities of Sound Projects "
-        "(SPJs) used in SFX sound decoders. Projects for 'Legacy' and Series-6 (Standard and "
-        "Premium) decoders are supported.\n\n"
-        "This software identifies 8-bit, 16-bit, 3-Voice and 4-Voice projects.  The SPJ files are "
-        "not changed.  No other software is needed. (See Vostrelle\u00A9 to build or modify Sound "
-        "Projects)\n\n"
-        "Sound Projects (SPJs) are available for downloading from various sources including the "
-        "decoder maker's website.");
-}
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -275,11 +263,11 @@ void TambreloxMain::NameControlsForScreenReaders() {
     lblAuthor->setAccessibleDescription(QStringLiteral("Author or owner of the project"));
     Label2->setAccessibleDescription(QStringLiteral("The decoders that can run the project"));
     Label3->setAccessibleName(QStringLiteral("About Tambrelox"));
-    Label3->setAccessibleDescription(AboutText().trimmed());
+    Label3->setAccessibleDescription(FromUtf8(AboutText()).trimmed());
 }
 
 void TambreloxMain::Form_Load() {
-    Label3->setText(AboutText());
+    Label3->setText(FromUtf8(AboutText()));
     Label11->setText(FromUtf8(kTitleLine));
     lblSPJName->clear();
     lblSPJFolder->clear();
@@ -330,7 +318,7 @@ void TambreloxMain::Command2_Click() {
         // The next dialog then opens in its own default folder.
         session_.SPJFolder.clear();
         dialogFolder_.clear();
-        dialogs_.Information(this, QString::fromLatin1(kNoFileChosen));
+        dialogs_.Information(this, FromUtf8(kNoProjectChosen));
         return;
     }
     OpenProject(chosen);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "core/base/captions.h"
 #include "core/base/title_line.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
@@ -24,9 +25,6 @@
 
 namespace tambrelox {
 namespace {
-
-// Longest clip a 4 Mbit decoder can hold, in seconds.
-constexpr double kLongestPlayOnSmallDecoders = 11.8;
 
 // Pure red text cannot be read on a light face; this red can.
 const QColor kNoteRed(192, 0, 0);
@@ -94,8 +92,7 @@ void SoundTest::buildControls() {
     // note and nothing moves when a long clip shows it.
     lblSizeNote =
         MakeLabel(this, "lblSizeNote",
-                  "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
-                  "'Premium' decoders",
+                  QString::fromUtf8(kSizeNote.data(), static_cast<qsizetype>(kSizeNote.size())),
                   {.colour = kNoteRed, .keepPlaceWhenHidden = true});
     lblSizeNote->setWordWrap(true);
     cmdPlay = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
@@ -181,7 +178,7 @@ void SoundTest::SoundList_Click(int line) {
     K = clip.entry;
     lblPlayLen->setText(
         QString::fromStdString(PlayTimeText(clip.playSeconds, state_.numberFormat)));
-    if (clip.playSeconds > kLongestPlayOnSmallDecoders) lblSizeNote->show();
+    if (NeedsSizeNote(clip.playSeconds)) lblSizeNote->show();
     if (const auto format = ClipFormatText(clip.bits)) {
         fmtlabel->setText(
             QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
