@@ -80,7 +80,12 @@ TEST(ReadWholeFile, SaysWhyAFileCannotBeOpened) {
 TEST(WriteWholeFile, ReplacesAFileWholeOrLeavesItAsItWas) {
     const ScratchFolder folder;
     const auto path = folder.path() / "out.wav";
+    const mode_t mask = ::umask(002);
     ASSERT_TRUE(WriteWholeFile(path, Bytes{1, 2, 3}).ok());
+    ::umask(mask);
+    struct stat made {};
+    ASSERT_EQ(::stat(path.c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777U, 0664U) << "a new file is made as other tools make theirs";
     std::filesystem::permissions(
         path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     ASSERT_TRUE(WriteWholeFile(path, Bytes{4, 5}).ok());

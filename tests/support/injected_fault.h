@@ -1,0 +1,116 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdint>
+
+#include "core/base/system_calls.h"
+
+namespace tambrelox::testkit {
+
+enum class Call {
+    OpenAt,
+    MakeTemporary,
+    Fstat,
+    Pread,
+    Write,
+    Fchmod,
+    Fsync,
+    Close,
+    Rename,
+    Unlink
+};
+inline constexpr std::array kAllCalls{Call::OpenAt, Call::MakeTemporary, Call::Fstat, Call::Pread,
+                                      Call::Write,  Call::Fchmod,        Call::Fsync, Call::Close,
+                                      Call::Rename, Call::Unlink};
+
+// The `nth` call (from 1) of kind `call` fails with `error`, or, with error 0,
+// a pread or write moves at most `shortCount` bytes.
+struct Fault {
+    Call call = Call::OpenAt;
+    int nth = 0;  // 0: no call fails, calls are only counted
+    int error = 0;
+    std::size_t shortCount = 0;
+};
+
+// Puts `fault` into the core's system calls while it lives, counting every call.
+class InjectedFault {
+  public:
+    explicit InjectedFault(Fault fault) {
+        State() = {fault, {}, 0, CoreSystemCalls()};
+        SystemCalls& calls = CoreSystemCalls();
+        calls.openAt = [](int folder, const char* path, int flags) {
+            return Fails(Call::OpenAt) ? -1 : Real().openAt(folder, path, flags);
+        };
+        calls.makeTemporary = [](char* pattern, int flags) {
+            return Fails(Call::MakeTemporary) ? -1 : Real().makeTemporary(pattern, flags);
+        };
+        calls.fstat = [](int fd, struct stat* status) {
+            return Fails(Call::Fstat) ? -1 : Real().fstat(fd, status);
+        };
+        calls.pread = [](int fd, void* buffer, std::size_t count, off_t at) -> ssize_t {
+            State().furthestRead =
+                std::max(State().furthestRead, static_cast<std::uint64_t>(at) + count);
+            return Fails(Call::Pread) ? -1
+                                      : Real().pread(fd, buffer, Shortened(Call::Pread, count), at);
+        };
+        calls.write = [](int fd, const void* buffer, std::size_t count) -> ssize_t {
+            return Fails(Call::Write) ? -1
+                                      : Real().write(fd, buffer, Shortened(Call::Write, count));
+        };
+        calls.fchmod = [](int fd, mode_t mode) {
+            return Fails(Call::Fchmod) ? -1 : Real().fchmod(fd, mode);
+        };
+        calls.fsync = [](int fd) { return Fails(Call::Fsync) ? -1 : Real().fsync(fd); };
+        calls.close = [](int fd) {
+            const bool fails = Fails(Call::Close);
+            const int closed = Real().close(fd);  // a failing close still closes, as Linux's does
+            if (fails) errno = State().fault.error;
+            return fails ? -1 : closed;
+        };
+        calls.rename = [](const char* from, const char* to) {
+            return Fails(Call::Rename) ? -1 : Real().rename(from, to);
+        };
+        calls.unlink = [](const char* path) {
+            return Fails(Call::Unlink) ? -1 : Real().unlink(path);
+        };
+    }
+    ~InjectedFault() { CoreSystemCalls() = State().real; }
+    InjectedFault(const InjectedFault&) = delete;
+    InjectedFault& operator=(const InjectedFault&) = delete;
+
+    [[nodiscard]] int Count(Call call) const { return State().counts[Index(call)]; }
+    // The end of the furthest byte range any pread asked for.
+    [[nodiscard]] std::uint64_t FurthestRead() const { return State().furthestRead; }
+
+  private:
+    struct Injection {
+        Fault fault;
+        std::array<int, kAllCalls.size()> counts;
+        std::uint64_t furthestRead;
+        SystemCalls real;
+    };
+    static Injection& State() {
+        static Injection state;
+        return state;
+    }
+    static const SystemCalls& Real() { return State().real; }
+    static std::size_t Index(Call call) { return static_cast<std::size_t>(call); }
+    static bool Hit(Call call) {
+        const Fault& fault = State().fault;
+        return fault.call == call && State().counts[Index(call)] == fault.nth;
+    }
+    static bool Fails(Call call) {
+        ++State().counts[Index(call)];
+        if (!Hit(call) || State().fault.error == 0) return false;
+        errno = State().fault.error;
+        return true;
+    }
+    static std::size_t Shortened(Call call, std::size_t count) {
+        const bool shorten = Hit(call) && State().fault.error == 0;
+        return shorten ? std::min(count, State().fault.shortCount) : count;
+    }
+};
+
+}  // namespace tambrelox::testkit
