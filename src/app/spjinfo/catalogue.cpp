@@ -35,8 +35,8 @@ int ShowProjects(const CommandLine& command) {
     std::vector<std::string> paths = command.files;
     if (command.recursive) {
         ProjectTree tree = FindProjectFiles(command.files);
-        for (const auto& [folder, refusal] : tree.unlistedFolders) {
-            if (!Complain(folder, refusal)) return kRefused;
+        for (const auto& [path, refusal] : tree.skipped) {
+            if (!Complain(path, refusal)) return kRefused;
             status = kRefused;
         }
         paths = std::move(tree.files);
