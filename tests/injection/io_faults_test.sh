@@ -6,7 +6,7 @@
 # partial or temporary file, and a file that was there left as it was.
 # Needs SHIM, SPJINFO, DEMO; TAMBRELOX where the desktop program is built.
 set -uo pipefail
-work=$(mktemp -d)
+work=$(realpath "$(mktemp -d)")
 trap 'rm -rf "$work"' EXIT
 # A sanitizer's runtime need not come first when the shim is preloaded.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
@@ -27,16 +27,19 @@ reason() {
 run() {
   rm -rf "$work/run" && mkdir -p "$work/run/out"
   printf old >"$work/run/out/old.wav"
-  (cd "$work/run" && timeout 60 env LD_PRELOAD="$shim" "$@" >stdout 2>stderr)
+  (cd "$work/run" && timeout 60 env LD_PRELOAD="$shim" IO_FAULT_PATH="$work" "$@" >stdout 2>stderr)
   echo $? >"$work/run/status"
 }
 
 # What a run leaves that must match a clean run: stdout and the files it wrote
-# (a PDF by its text, its bytes carry the time it was made).
+# (a PDF by its text less the time of printing, which its bytes also carry).
 digest() {
   (cd "$work/run" && cat stdout && for f in out/*; do
     printf "\n== %s\n" "$f"
-    case $f in *.pdf) pdftotext "$f" - ;; *) cat "$f" ;; esac
+    case $f in
+      *.pdf) pdftotext "$f" - | sed -E 's/[0-9]{2}:[0-9]{2}:[0-9]{2}/TIME/' ;;
+      *) cat "$f" ;;
+    esac
   done)
 }
 

@@ -99,7 +99,7 @@ class TreeWalk {
                 struct stat status {};
                 if (::fstatat(::dirfd(listing.get()), entry->d_name, &status,
                               AT_SYMLINK_NOFOLLOW) == 0)
-                    type = IFTODT(status.st_mode);
+                    type = static_cast<unsigned char>(IFTODT(status.st_mode));
             }
             const fs::path path = folder / name;
             if (type == DT_DIR) {
