@@ -40,15 +40,13 @@ class InjectedFault {
     explicit InjectedFault(Fault fault) {
         State() = {fault, {}, 0, CoreSystemCalls()};
         SystemCalls& calls = CoreSystemCalls();
-        calls.openAt = [](int folder, const char* path, int flags) {
-            return Fails(Call::OpenAt) ? -1 : Real().openAt(folder, path, flags);
-        };
-        calls.makeTemporary = [](char* pattern, int flags) {
-            return Fails(Call::MakeTemporary) ? -1 : Real().makeTemporary(pattern, flags);
-        };
-        calls.fstat = [](int fd, struct stat* status) {
-            return Fails(Call::Fstat) ? -1 : Real().fstat(fd, status);
-        };
+        calls.openAt = Failing<Call::OpenAt, &SystemCalls::openAt>;
+        calls.makeTemporary = Failing<Call::MakeTemporary, &SystemCalls::makeTemporary>;
+        calls.fstat = Failing<Call::Fstat, &SystemCalls::fstat>;
+        calls.fchmod = Failing<Call::Fchmod, &SystemCalls::fchmod>;
+        calls.fsync = Failing<Call::Fsync, &SystemCalls::fsync>;
+        calls.rename = Failing<Call::Rename, &SystemCalls::rename>;
+        calls.unlink = Failing<Call::Unlink, &SystemCalls::unlink>;
         calls.pread = [](int fd, void* buffer, std::size_t count, off_t at) -> ssize_t {
             State().furthestRead =
                 std::max(State().furthestRead, static_cast<std::uint64_t>(at) + count);
@@ -59,21 +57,11 @@ class InjectedFault {
             return Fails(Call::Write) ? -1
                                       : Real().write(fd, buffer, Shortened(Call::Write, count));
         };
-        calls.fchmod = [](int fd, mode_t mode) {
-            return Fails(Call::Fchmod) ? -1 : Real().fchmod(fd, mode);
-        };
-        calls.fsync = [](int fd) { return Fails(Call::Fsync) ? -1 : Real().fsync(fd); };
         calls.close = [](int fd) {
             const bool fails = Fails(Call::Close);
             const int closed = Real().close(fd);  // a failing close still closes, as Linux's does
             if (fails) errno = State().fault.error;
             return fails ? -1 : closed;
-        };
-        calls.rename = [](const char* from, const char* to) {
-            return Fails(Call::Rename) ? -1 : Real().rename(from, to);
-        };
-        calls.unlink = [](const char* path) {
-            return Fails(Call::Unlink) ? -1 : Real().unlink(path);
         };
     }
     ~InjectedFault() { CoreSystemCalls() = State().real; }
@@ -96,6 +84,11 @@ class InjectedFault {
         return state;
     }
     static const SystemCalls& Real() { return State().real; }
+    // The real call of `kMember`, unless it is the one that fails.
+    template <Call kCall, auto kMember, typename... Args>
+    static int Failing(Args... args) {
+        return Fails(kCall) ? -1 : (Real().*kMember)(args...);
+    }
     static std::size_t Index(Call call) { return static_cast<std::size_t>(call); }
     static bool Hit(Call call) {
         const Fault& fault = State().fault;
