@@ -33,8 +33,8 @@ ExitStatus ShowProjects(const CommandLine& command) {
     std::vector<std::string> paths = command.files;
     if (command.recursive) {
         ProjectTree tree = FindProjectFiles(command.files);
-        for (const auto& [folder, refusal] : tree.unlistedFolders) {
-            if (!Complain(folder, refusal)) return ExitStatus::Failure;
+        for (const auto& [path, refusal] : tree.skipped) {
+            if (!Complain(path, refusal)) return ExitStatus::Failure;
             status = ExitStatus::Failure;
         }
         paths = std::move(tree.files);

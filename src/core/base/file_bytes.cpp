@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "core/base/system_calls.h"
+
 namespace tambrelox {
 namespace {
 
@@ -20,7 +22,7 @@ class FileDescriptor {
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0) CoreSystemCalls().close(fd_);
     }
     [[nodiscard]] int get() const { return fd_; }
     [[nodiscard]] bool valid() const { return fd_ >= 0; }
@@ -28,15 +30,17 @@ class FileDescriptor {
     [[nodiscard]] bool close() {
         const int fd = fd_;
         fd_ = -1;
-        return ::close(fd) == 0;
+        return CoreSystemCalls().close(fd) == 0;
     }
 
   private:
     int fd_;
 };
 
-Refusal CannotRead(std::uint64_t offset) {
-    return {RefusalKind::CannotRead, "the file cannot be read",
+// `error` is the system's reason, or 0 where the file ended before the bytes asked for.
+Refusal CannotRead(std::uint64_t offset, int error) {
+    const std::string why = error != 0 ? std::strerror(error) : "it ended early";
+    return {RefusalKind::CannotRead, "the file cannot be read (" + why + ")",
             Place{Place::In::FileOffset, offset}};
 }
 
@@ -44,19 +48,25 @@ Refusal FarTooLarge() {
     return {RefusalKind::TooLarge, "the file is far too large"};
 }
 
-// What open() with 0644 gives a new file: mkstemp() makes its file private.
+// What open() with 0666 gives a new file, as other tools make theirs: mkstemp()
+// makes its file private.
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);  // the mask can only be read by setting it
     ::umask(mask);
-    return 0644 & ~mask;
+    return 0666 & ~mask;
 }
 
 }  // namespace
 
 Outcome<ReadableFile> ReadableFile::Open(const std::filesystem::path& path) {
+    return OpenAt(AT_FDCWD, path);
+}
+
+Outcome<ReadableFile> ReadableFile::OpenAt(int folder, const std::filesystem::path& path) {
     // Non-blocking, so that a pipe given as the file is refused below rather than waited on;
     // reads from a regular file are not affected.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor file(
+        CoreSystemCalls().openAt(folder, path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file.valid()) {
         return Refusal{RefusalKind::CannotOpen,
                        "the file cannot be opened (" + std::string(std::strerror(errno)) + ")"};
@@ -64,7 +74,7 @@ Outcome<ReadableFile> ReadableFile::Open(const std::filesystem::path& path) {
     // Type and size come from the descriptor the bytes are read from, so the
     // name cannot be pointed at another file in between.
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0) return CannotRead(0);
+    if (CoreSystemCalls().fstat(file.get(), &status) != 0) return CannotRead(0, errno);
     if (!S_ISREG(status.st_mode)) return Refusal{RefusalKind::NotAFile, "it is not a file"};
     if (status.st_size < 0 || static_cast<std::uint64_t>(status.st_size) > kLargestFileRead) {
         return FarTooLarge();
@@ -73,18 +83,19 @@ Outcome<ReadableFile> ReadableFile::Open(const std::filesystem::path& path) {
 }
 
 ReadableFile::~ReadableFile() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) CoreSystemCalls().close(fd_);
 }
 
 Outcome<std::vector<std::uint8_t>> ReadableFile::Read(std::uint64_t at, std::uint64_t count) const {
-    if (at > size_ || count > size_ - at) return CannotRead(at > size_ ? size_ : at);
+    if (at > size_ || count > size_ - at) return CannotRead(at > size_ ? size_ : at, 0);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t got =
-            ::pread(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(at + done));
+        const ssize_t got = CoreSystemCalls().pread(fd_, bytes.data() + done, bytes.size() - done,
+                                                    static_cast<off_t>(at + done));
         if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) return CannotRead(at + done);  // an error, or the file shrank under us
+        // An error, or the file shrank under us.
+        if (got <= 0) return CannotRead(at + done, got < 0 ? errno : 0);
         done += static_cast<std::size_t>(got);
     }
     return bytes;
@@ -103,10 +114,10 @@ Outcome<std::vector<std::uint8_t>> ReadStandardInput() {
         const std::size_t done = bytes.size();
         if (done > kLargestFileRead) return FarTooLarge();
         bytes.resize(done + kChunk);
-        const ssize_t got = ::read(STDIN_FILENO, bytes.data() + done, kChunk);
+        const ssize_t got = CoreSystemCalls().read(STDIN_FILENO, bytes.data() + done, kChunk);
         bytes.resize(done + static_cast<std::size_t>(got > 0 ? got : 0));
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return CannotRead(done);
+        if (got < 0) return CannotRead(done, errno);
         if (got == 0) return bytes;
     }
 }
@@ -128,24 +139,25 @@ Outcome<void> WriteWholeFile(const std::filesystem::path& path,
     // failure never leaves half a file or spoils the one that was there.
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     std::string temporary = (folder / ".tambrelox-XXXXXX").string();
-    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    const SystemCalls& system = CoreSystemCalls();
+    FileDescriptor file(system.makeTemporary(temporary.data(), O_CLOEXEC));
     if (!file.valid()) return cannot(errno);
     const auto abandon = [&](int error) {
-        ::unlink(temporary.c_str());
+        system.unlink(temporary.c_str());
         return cannot(error);
     };
     // A replaced file keeps its permissions.
     const mode_t mode = replacing ? target.st_mode & 07777 : NewFileMode();
-    if (::fchmod(file.get(), mode) != 0) return abandon(errno);
+    if (system.fchmod(file.get(), mode) != 0) return abandon(errno);
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t put = system.write(file.get(), bytes.data() + done, bytes.size() - done);
         if (put < 0 && errno == EINTR) continue;
         if (put <= 0) return abandon(put < 0 ? errno : EIO);
         done += static_cast<std::size_t>(put);
     }
-    if (::fsync(file.get()) != 0 || !file.close()) return abandon(errno);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) return abandon(errno);
+    if (system.fsync(file.get()) != 0 || !file.close()) return abandon(errno);
+    if (system.rename(temporary.c_str(), path.c_str()) != 0) return abandon(errno);
     return {};
 }
 

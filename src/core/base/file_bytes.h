@@ -23,6 +23,9 @@ inline constexpr std::uint64_t kLargestFileRead = std::uint64_t{64} * 1024 * 102
 class ReadableFile {
   public:
     [[nodiscard]] static Outcome<ReadableFile> Open(const std::filesystem::path& path);
+    // `path` taken relative to the open folder `folder`, as openat() takes it.
+    [[nodiscard]] static Outcome<ReadableFile> OpenAt(int folder,
+                                                      const std::filesystem::path& path);
     ReadableFile(ReadableFile&& other) noexcept
         : fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
     ReadableFile& operator=(ReadableFile&&) = delete;

@@ -1,9 +1,14 @@
 #include "core/project/project_tree.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <set>
 #include <system_error>
 
@@ -14,8 +19,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool HasProjectExtension(const fs::path& path) {
-    return AsciiUpper(path.extension().string()) == ".SPJ";
+constexpr std::string_view kExtension = ".SPJ";
+
+bool HasProjectExtension(std::string_view name) {
+    return name.size() >= kExtension.size() &&
+           AsciiUpper(std::string(name.substr(name.size() - kExtension.size()))) == kExtension;
 }
 
 // Both paths canonical.
@@ -24,13 +32,25 @@ bool IsInside(const fs::path& path, const fs::path& folder) {
            folder.end();
 }
 
+Refusal Skipped(const std::string& why) {
+    return {RefusalKind::CannotOpen, why + "; skipped"};
+}
+
+// A file found, and which file it is, so that one reached twice is listed once.
+struct Found {
+    std::string path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool known = false;  // false: the file cannot be examined, the reader says why
+};
+
 class TreeWalk {
   public:
     explicit TreeWalk(const std::vector<std::string>& roots) {
         for (const std::string& root : roots) {
             std::error_code error;
             if (!fs::is_directory(root, error)) {
-                tree_.files.push_back(root);
+                AddByStatus(root, root);
                 continue;
             }
             if (auto canonical = fs::canonical(root, error); !error) insides_.push_back(canonical);
@@ -44,63 +64,99 @@ class TreeWalk {
             folders_.pop_back();
             List(folder);
         }
-        return std::move(tree_);
+        ProjectTree tree;
+        tree.skipped = std::move(skipped_);
+        std::sort(found_.begin(), found_.end(),
+                  [](const Found& a, const Found& b) { return a.path < b.path; });
+        std::set<std::pair<dev_t, ino_t>> seen;
+        std::string previous;
+        for (Found& file : found_) {
+            if (file.path == previous) continue;
+            previous = file.path;
+            if (file.known && !seen.insert({file.device, file.inode}).second) continue;
+            tree.files.push_back(std::move(file.path));
+        }
+        std::sort(tree.skipped.begin(), tree.skipped.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        return tree;
     }
 
   private:
+    // The type and inode come from the listing itself: a plain file costs no call of its own.
     void List(const fs::path& folder) {
-        std::error_code error;
-        fs::directory_iterator entry(folder, error);
-        for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-            std::error_code typeError;
-            const fs::file_status status = entry->symlink_status(typeError);
-            if (fs::is_directory(status)) {
-                folders_.push_back(entry->path());
-            } else if (HasProjectExtension(entry->path()) &&
-                       (!fs::is_symlink(status) || LeadsInside(entry->path()))) {
-                tree_.files.push_back(entry->path().string());
+        const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+        struct stat folderStatus {};
+        if (!listing || ::fstat(::dirfd(listing.get()), &folderStatus) != 0) {
+            Unlisted(folder, errno);
+            return;
+        }
+        errno = 0;
+        while (const dirent* entry = ::readdir(listing.get())) {
+            const std::string_view name = entry->d_name;
+            if (name == "." || name == "..") continue;
+            unsigned char type = entry->d_type;
+            if (type == DT_UNKNOWN) {
+                struct stat status {};
+                if (::fstatat(::dirfd(listing.get()), entry->d_name, &status,
+                              AT_SYMLINK_NOFOLLOW) == 0)
+                    type = static_cast<unsigned char>(IFTODT(status.st_mode));
             }
+            const fs::path path = folder / name;
+            if (type == DT_DIR) {
+                folders_.push_back(path);
+            } else if (name.size() == kExtension.size() && HasProjectExtension(name)) {
+                skipped_.emplace_back(path.string(), Skipped("it is named by an extension alone"));
+            } else if (HasProjectExtension(name) && type == DT_LNK) {
+                AddLinked(path);
+            } else if (HasProjectExtension(name)) {
+                found_.push_back({path.string(), folderStatus.st_dev, entry->d_ino, true});
+            }
+            errno = 0;
         }
-        if (error) {
-            tree_.unlistedFolders.emplace_back(
-                folder.string(), Refusal{RefusalKind::CannotOpen,
-                                         "the folder cannot be read (" + error.message() + ")"});
-        }
+        if (errno != 0) Unlisted(folder, errno);
     }
 
-    [[nodiscard]] bool LeadsInside(const fs::path& link) const {
+    void Unlisted(const fs::path& folder, int error) {
+        skipped_.emplace_back(
+            folder.string(),
+            Refusal{RefusalKind::CannotOpen,
+                    "the folder cannot be read (" + std::string(std::strerror(error)) + ")"});
+    }
+
+    // Followed only to a file inside the roots, so the walk never leaves them.
+    void AddLinked(const fs::path& link) {
         std::error_code error;
         const fs::path target = fs::canonical(link, error);
-        if (error || fs::is_directory(target, error)) return false;
-        return std::any_of(insides_.begin(), insides_.end(),
-                           [&](const fs::path& inside) { return IsInside(target, inside); });
+        if (error == std::errc::too_many_symbolic_link_levels) {
+            skipped_.emplace_back(link.string(), Skipped("the link goes round in a loop"));
+            return;
+        }
+        if (error) {
+            skipped_.emplace_back(link.string(), Skipped("the link leads to no file"));
+            return;
+        }
+        if (fs::is_directory(target, error)) return;
+        if (std::any_of(insides_.begin(), insides_.end(),
+                        [&](const fs::path& inside) { return IsInside(target, inside); }))
+            AddByStatus(link.string(), target);
+    }
+
+    void AddByStatus(const std::string& path, const fs::path& file) {
+        struct stat status {};
+        const bool known = ::stat(file.c_str(), &status) == 0;
+        found_.push_back({path, status.st_dev, status.st_ino, known});
     }
 
     std::vector<fs::path> folders_;  // still to be listed
     std::vector<fs::path> insides_;  // the roots' real paths
-    ProjectTree tree_;
+    std::vector<Found> found_;
+    std::vector<std::pair<std::string, Refusal>> skipped_;
 };
-
-// Keeps the first path, in sorted order, of every file.
-void SortAndDropRepeats(std::vector<std::string>& files) {
-    std::sort(files.begin(), files.end());
-    files.erase(std::unique(files.begin(), files.end()), files.end());
-    std::set<std::pair<dev_t, ino_t>> seen;
-    std::erase_if(files, [&seen](const std::string& path) {
-        struct stat status {};
-        if (::stat(path.c_str(), &status) != 0) return false;  // the reader says why
-        return !seen.insert({status.st_dev, status.st_ino}).second;
-    });
-}
 
 }  // namespace
 
 ProjectTree FindProjectFiles(const std::vector<std::string>& roots) {
-    ProjectTree tree = TreeWalk(roots).Walk();
-    SortAndDropRepeats(tree.files);
-    std::sort(tree.unlistedFolders.begin(), tree.unlistedFolders.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    return tree;
+    return TreeWalk(roots).Walk();
 }
 
 }  // namespace tambrelox

@@ -11,8 +11,9 @@ namespace tambrelox {
 // The project files found in and below some folders.
 struct ProjectTree {
     std::vector<std::string> files;  // sorted by path, each file once
-    // Folders that could not be listed, as found, with why.
-    std::vector<std::pair<std::string, Refusal>> unlistedFolders;
+    // Folders that could not be listed, and *.spj names passed over (a link
+    // that leads nowhere or loops, a file named ".spj" alone), sorted, with why.
+    std::vector<std::pair<std::string, Refusal>> skipped;
 };
 
 // Every file named *.spj (in any letter case) in or below the folders in

@@ -99,20 +99,25 @@ class DirectoryReader {
 
         const DirectoryEntry& text = project_.entries[*textEntry];
         if (!InFile(text.offset, text.length)) return BlockPastEnd(*textEntry, "descriptive text");
+        const DirectoryEntry& code = project_.entries[*codeEntry];
         // The author may be found past a short text's end.
-        const auto textWindow =
-            Fetch(text.offset, std::max<std::uint64_t>(text.length, kTextAuthorWindow));
+        const std::uint64_t textSpan = std::max<std::uint64_t>(text.length, kTextAuthorWindow);
+        // The scan may read past the block before it finds it has run past: one
+        // byte, or two from an empty block.
+        const std::uint64_t codeSpan = std::uint64_t{code.length} + 2;
+        if (InFile(code.offset, code.length)) {
+            const auto both = FetchTogether(text.offset, textSpan, code.offset, codeSpan);
+            if (!both.ok()) return both.refusal();
+        }
+        const auto textWindow = Fetch(text.offset, textSpan);
         if (!textWindow.ok()) return textWindow.refusal();
         if (auto author = AuthorFromDescriptiveText(textWindow.value(), 0)) {
             project_.author = std::move(*author);
             authorShown_ = project_.author;
         }
 
-        const DirectoryEntry& code = project_.entries[*codeEntry];
         if (!InFile(code.offset, code.length)) return BlockPastEnd(*codeEntry, "program code");
-        // The scan may read past the block before it finds it has run past: one
-        // byte, or two from an empty block.
-        const auto codeWindow = Fetch(code.offset, std::uint64_t{code.length} + 2);
+        const auto codeWindow = Fetch(code.offset, codeSpan);
         if (!codeWindow.ok()) return codeWindow.refusal();
         const auto counts = ScanProgramCode(codeWindow.value(), 0, code.length);
         if (!counts.ok()) return Corrupt(FromBlock(counts.refusal().place, code.offset));
@@ -177,6 +182,19 @@ class DirectoryReader {
         if (!bytes.ok()) return FileProblem(fileName_, bytes.refusal());
         project_.file.Add(at, std::move(bytes).value());
         return *project_.file.Window(at, count);
+    }
+
+    // Two ranges that mostly lie side by side (the program code and the text)
+    // in one read, where the gap between them is at most a page.
+    Outcome<void> FetchTogether(std::uint64_t at, std::uint64_t count, std::uint64_t otherAt,
+                                std::uint64_t otherCount) {
+        const std::uint64_t from = std::min(at, otherAt);
+        const std::uint64_t to =
+            std::min(std::max(at + count, otherAt + otherCount), project_.file.size());
+        if (to - from > count + otherCount + kFirstRead) return {};
+        const auto both = Fetch(from, to - from);
+        if (!both.ok()) return both.refusal();
+        return {};
     }
 
     // Where a file has several entries of a type, the last one counts.

@@ -49,7 +49,11 @@ Outcome<void> TempWaves::writeClip(const Project& project, std::size_t entry) co
 Outcome<void> TempWaves::buildRepeat(int waveBits) const {
     if (!made_) return NoFolderIn(folder_);
     const auto clip = ReadWholeFile(clipPath());
-    if (!clip.ok()) return clip.refusal();
+    if (!clip.ok()) {
+        Refusal refusal = clip.refusal();
+        refusal.message = clipPath().string() + ": " + refusal.message;
+        return refusal;
+    }
     const auto repeat = BuildRepeatWave(ByteView(clip.value()), waveBits);
     if (!repeat.ok()) return repeat.refusal();
     return WriteWholeFile(repeatPath(), repeat.value());
