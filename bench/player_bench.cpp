@@ -22,7 +22,7 @@
 #include "core/sound/temp_waves.h"
 #include "spj_builder.h"
 #include "ui/player/soundtest.h"
-#include "ui/shared/audio_sink_device.h"
+#include "ui/shared/audio_clip_player.h"
 #include "ui/shared/user_dialogs.h"
 
 namespace {
@@ -107,13 +107,13 @@ void BM_PlayOnceUntilHeard(benchmark::State& state) {
     SessionState session;
     session.project = BenchProject();
     QtUserDialogs dialogs;
-    auto owned = std::make_unique<AudioSinkDevice>();
-    AudioSinkDevice* device = owned.get();
-    SoundTest window(session, dialogs, std::move(owned));
+    auto owned = std::make_unique<AudioClipPlayer>();
+    AudioClipPlayer* player = owned.get();
+    ClipPlayerWindow window(session, dialogs, std::move(owned));
     window.findChild<QListWidget*>("SoundList")->setCurrentRow(0);
     auto* play = window.findChild<QPushButton*>("cmdPlay");
     for (auto _ : state) {
-        QSignalSpy done(device, &WaveDevice::Done);
+        QSignalSpy done(player, &ClipPlayer::finished);
         const auto ms = monitor.msUntilSound([play] { play->click(); });
         if (!ms) {
             state.SkipWithError("the sound never arrived");

@@ -4,7 +4,7 @@
 
 #include "ui/cvviewer/cvshow.h"
 #include "ui/player/soundtest.h"
-#include "ui/shared/audio_sink_device.h"
+#include "ui/shared/audio_clip_player.h"
 #include "ui/textviewer/spjtext.h"
 
 namespace tambrelox {
@@ -15,8 +15,8 @@ OpenedWindows DesktopWindows(SessionState& session, UserDialogs& dialogs) {
         .descriptiveText = [&] { return std::make_unique<SPJText>(session, dialogs); },
         .player =
             [&] {
-                return std::make_unique<SoundTest>(session, dialogs,
-                                                   std::make_unique<AudioSinkDevice>());
+                return std::make_unique<ClipPlayerWindow>(session, dialogs,
+                                                          std::make_unique<AudioClipPlayer>());
             },
     };
 }

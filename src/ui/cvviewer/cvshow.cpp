@@ -16,8 +16,8 @@
 #include "ui/shared/grid_table_model.h"
 #include "ui/shared/printout.h"
 #include "ui/shared/program_picture.h"
-#include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
+#include "ui/shared/window_look.h"
 
 namespace tambrelox {
 namespace {
@@ -35,6 +35,9 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       session_(session),
       dialogs_(dialogs),
+      fileName_(session.SPJFileName),
+      path_(session.SPJPath),
+      author_(session.SPJAuthor),
       gridModel_(new GridTableModel(grid_, this)),
       CVGrid(new QTableView(this)),
       Image1(MakeLabel(this, "Image1")),
@@ -47,6 +50,8 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
 
     CVGrid->setModel(gridModel_);
     CVGrid->verticalHeader()->hide();
+    // Arrows move between cells; Tab leaves the grid for the buttons.
+    CVGrid->setTabKeyNavigation(false);
     CVGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     CVGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     CVGrid->verticalHeader()->setDefaultSectionSize(CVGrid->fontMetrics().height() + kRowPadding);
@@ -60,7 +65,8 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     side->addStretch();
     side->addWidget(Command2);
     side->addWidget(Command1);
-    auto* layout = new QGridLayout(this);
+    QWidget* content = ScrolledContent(*this);
+    auto* layout = new QGridLayout(content);
     layout->addWidget(CVGrid, 0, 0);
     layout->addLayout(side, 0, 1);
     layout->addWidget(Label1, 1, 0, 1, 2);
@@ -74,7 +80,7 @@ CVShow::CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     CVGrid->setAccessibleDescription(
         QStringLiteral("CVs 1 to 255 with their names and values in hex, decimal and binary"));
     Form_Load();
-    resize(sizeHint().width(), kWindowHeight);
+    resize(content->sizeHint().width(), kWindowHeight);
     FitToScreen(*this);
 }
 
@@ -86,8 +92,7 @@ CVShow::~CVShow() {
 
 void CVShow::Form_Load() {
     Label1->setText(QString::fromUtf8(kTitleLine));
-    setWindowTitle(QStringLiteral("Start Up CVs for ") +
-                   QString::fromStdString(session_.SPJFileName));
+    setWindowTitle(QStringLiteral("Start Up CVs for ") + QString::fromStdString(fileName_));
     PrepareCVGrid(grid_);
     if (session_.project) {
         LoadCVNames(*session_.project, cvNames_);
@@ -105,14 +110,13 @@ void CVShow::Command1_Click() {
     close();
 }
 
-// Prints the table as the window shows it, under the path and owner chosen last.
+// Prints the table as the window shows it, under its own project's path and
+// owner: a project loaded since never heads these rows.
 void CVShow::Command2_Click() {
-    PrintWithDialog(
-        this, dialogs_, QString::fromStdString(session_.SPJFileName),
-        [this](ColumnPrinter& printer) {
-            const std::string printedAt = PrintedNow();
-            PrintCVReport(printer, grid_, {session_.SPJPath, session_.SPJAuthor, printedAt});
-        });
+    PrintWithDialog(this, dialogs_, PrintoutName(fileName_, "CVs"), [this](ColumnPrinter& printer) {
+        const std::string printedAt = PrintedNow();
+        PrintCVReport(printer, grid_, {path_, author_, printedAt});
+    });
 }
 
 }  // namespace tambrelox

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 #include "core/cv/cv_names.h"
 #include "core/grid/grid_model.h"
 #include "core/project/session_state.h"
@@ -16,7 +18,8 @@ namespace tambrelox {
 class GridTableModel;
 
 // Shows the startup CVs 1 to 255 of the project loaded when it opened, and
-// prints those whose value is not zero. Closing it from its title bar acts as Close.
+// prints those whose value is not zero under that project's path and author,
+// whatever is loaded since. Closing it from its title bar acts as Close.
 class CVShow : public QWidget {
     Q_OBJECT
 
@@ -31,6 +34,10 @@ class CVShow : public QWidget {
 
     SessionState& session_;
     UserDialogs& dialogs_;
+    // The project shown, as it was named when the window opened.
+    std::string fileName_;
+    std::string path_;
+    std::string author_;
     CVNames cvNames_;
     GridModel grid_;
     GridTableModel* gridModel_;

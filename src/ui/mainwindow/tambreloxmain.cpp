@@ -34,7 +34,6 @@
 #include "ui/shared/elided_label.h"
 #include "ui/shared/grid_table_model.h"
 #include "ui/shared/program_picture.h"
-#include "ui/shared/screen_fit.h"
 #include "ui/shared/user_dialogs.h"
 #include "ui/shared/widget_factory.h"
 #include "ui/shared/window_look.h"
@@ -199,6 +198,8 @@ void TambreloxMain::CreateControls() {
     WavefileGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     WavefileGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     WavefileGrid->setWordWrap(false);
+    // Arrows move between cells; Tab leaves the grid for the buttons.
+    WavefileGrid->setTabKeyNavigation(false);
     WavefileGrid->verticalHeader()->hide();
     WavefileGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     WavefileGrid->verticalHeader()->setDefaultSectionSize(WavefileGrid->fontMetrics().height() +
@@ -255,7 +256,7 @@ void TambreloxMain::ArrangeControls() {
     columns->addLayout(left, 1);
     columns->addLayout(right);
 
-    auto* window = new QVBoxLayout(this);
+    auto* window = new QVBoxLayout(ScrolledContent(*this));
     window->addLayout(columns, 1);
     window->addWidget(Label11);
 }

@@ -8,7 +8,7 @@
 
 #include "core/sound/clip_wave.h"
 #include "core/sound/pcm_wave.h"
-#include "ui/shared/wave_device.h"
+#include "ui/shared/clip_player.h"
 
 namespace tambrelox {
 namespace {
@@ -16,8 +16,9 @@ namespace {
 constexpr int kHeight = 100;
 constexpr int kSmallestHeight = 48;  // what a small screen with large fonts leaves it
 constexpr int kRepaintMs =
-    30;  // about the screen's pace; the position itself comes from the device
+    30;  // about the screen's pace; the position itself comes from the player
 constexpr int kTextMargin = 4;
+constexpr auto kNothingPicked = "Pick a clip to see its sound";
 
 }  // namespace
 
@@ -25,10 +26,11 @@ WaveformView::WaveformView(NumberFormat format, QWidget* parent)
     : QWidget(parent), format_(std::move(format)) {
     setObjectName("Waveform");
     setAccessibleName("Waveform of the selected clip");
+    setAccessibleDescription(QString::fromLatin1(kNothingPicked));
     setMinimumHeight(kSmallestHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     repaintClock_.setInterval(kRepaintMs);
-    connect(&repaintClock_, &QTimer::timeout, this, &WaveformView::readDevice);
+    connect(&repaintClock_, &QTimer::timeout, this, &WaveformView::readPlayer);
 }
 
 QSize WaveformView::sizeHint() const {
@@ -47,16 +49,15 @@ void WaveformView::showClip(ByteView wave) {
         samples_ = std::move(sound).value().samples;
     }
     setAccessibleDescription(
-        samples_.empty() ? QString()
+        samples_.empty() ? QString::fromLatin1(kNothingPicked)
                          : QString::fromStdString(PlaySecondsText(seconds_, format_) + " seconds"));
     update();
 }
 
-void WaveformView::follow(const WaveDevice& device, PlayKind kind) {
+void WaveformView::follow(const ClipPlayer& player) {
     stopFollowing();
-    if (device.Mode() != WaveMode::Playing || samples_.empty()) return;  // the play did not start
-    device_ = &device;
-    kind_ = kind;
+    if (!player.IsPlaying() || samples_.empty()) return;  // the play did not start
+    player_ = &player;
     position_ = 0.0;
     repaintClock_.start();
     update();
@@ -64,21 +65,21 @@ void WaveformView::follow(const WaveDevice& device, PlayKind kind) {
 
 void WaveformView::stopFollowing() {
     repaintClock_.stop();
-    device_ = nullptr;
+    player_ = nullptr;
     if (position_) {
         position_.reset();
         update();
     }
 }
 
-void WaveformView::readDevice() {
-    if (!device_ || device_->Mode() != WaveMode::Playing) {
+void WaveformView::readPlayer() {
+    if (!player_ || !player_->IsPlaying()) {
         stopFollowing();
         return;
     }
-    const auto processed = device_->Processed();
+    const auto processed = player_->Processed();
     const std::chrono::duration<double> played = processed.value_or(std::chrono::microseconds(0));
-    position_ = PositionInClip(played.count(), seconds_, kind_);
+    position_ = PositionInClip(played.count(), seconds_, player_->Kind());
     update();
 }
 
@@ -94,9 +95,13 @@ const std::vector<EnvelopeColumn>& WaveformView::envelopeFor(int columns) {
 }
 
 void WaveformView::paintEvent(QPaintEvent* /*event*/) {
-    if (samples_.empty()) return;  // nothing chosen: nothing to draw
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
+    if (samples_.empty()) {
+        painter.setPen(kText);
+        painter.drawText(rect(), Qt::AlignCenter, QString::fromLatin1(kNothingPicked));
+        return;
+    }
     const QRect plot = plotArea();
     const double middle = plot.top() + (plot.height() - 1) / 2.0;
     const double halfHeight = (plot.height() - 1) / 2.0;

@@ -9,12 +9,11 @@
 
 #include "core/base/byte_view.h"
 #include "core/base/number_format.h"
-#include "core/sound/play_position.h"
 #include "core/sound/waveform_envelope.h"
 
 namespace tambrelox {
 
-class WaveDevice;
+class ClipPlayer;
 
 // The selected clip's waveform: each pixel column spans the lowest to the
 // highest sample it covers, about a centre line, with the clip's length below.
@@ -35,10 +34,10 @@ class WaveformView : public QWidget {
     [[nodiscard]] QSize sizeHint() const override;
 
     // Shows the sound of a clip's wave file; one that cannot be decoded leaves
-    // the area empty.
+    // the area as it is before a clip is picked, saying what it will show.
     void showClip(ByteView wave);
-    // Marks the play position as `device` reports it, until it stops playing.
-    void follow(const WaveDevice& device, PlayKind kind);
+    // Marks the play position as `player` reports it, until it stops playing.
+    void follow(const ClipPlayer& player);
     void stopFollowing();
 
     // Where the waveform is drawn, inside the frame and above the length.
@@ -49,15 +48,14 @@ class WaveformView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void readDevice();
+    void readPlayer();
     const std::vector<EnvelopeColumn>& envelopeFor(int columns);
 
     NumberFormat format_;
     std::vector<std::int16_t> samples_;  // kept to draw again at a new width
     double seconds_ = 0;
     std::vector<EnvelopeColumn> envelope_;  // for the plot's width as last painted
-    const WaveDevice* device_ = nullptr;
-    PlayKind kind_ = PlayKind::Once;
+    const ClipPlayer* player_ = nullptr;
     std::optional<double> position_;  // seconds into the clip
     QTimer repaintClock_;
 };

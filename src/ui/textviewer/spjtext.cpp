@@ -11,7 +11,6 @@
 #include "core/report/text_printout.h"
 #include "ui/shared/button_keys.h"
 #include "ui/shared/printout.h"
-#include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
 #include "ui/shared/window_look.h"
 
@@ -22,14 +21,10 @@ constexpr int kTextPointSize = 12;
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 
-// No close box in the title bar: the window is left through its Close button.
-constexpr Qt::WindowFlags kWindowFlags =
-    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
-
-QString ShownText(const SessionState& session) {
-    if (!session.project) return {};
+QString ShownText(const Project* project) {
+    if (!project) return {};
     QStringList lines;
-    for (const std::string& line : DescriptiveTextLines(session.project->descriptiveText())) {
+    for (const std::string& line : DescriptiveTextLines(project->descriptiveText())) {
         lines.append(QString::fromStdString(line));
     }
     return lines.join('\n');
@@ -38,9 +33,10 @@ QString ShownText(const SessionState& session) {
 }  // namespace
 
 SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, kWindowFlags),
-      session_(session),
+    : QWidget(parent, Qt::Window),
       dialogs_(dialogs),
+      project_(session.project),
+      fileName_(session.SPJFileName),
       Text1(new QPlainTextEdit(this)),
       Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
       Command2(MakeButton(this, "Command2", QStringLiteral("Print"))),
@@ -62,7 +58,7 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
     bottom->addWidget(Command2);
     bottom->addStretch();
     bottom->addWidget(Label1);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(ScrolledContent(*this));
     layout->addWidget(Text1);
     layout->addLayout(bottom);
     resize(kWindowWidth, kWindowHeight);
@@ -80,22 +76,21 @@ SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
 
 void SPJText::Form_Load() {
     setWindowTitle(QStringLiteral("Descriptive Text File for ") +
-                   QString::fromStdString(session_.SPJFileName));
+                   QString::fromStdString(fileName_));
     Label1->setText(QString::fromUtf8(kTitleLine));
-    Text1->setPlainText(ShownText(session_));
+    Text1->setPlainText(ShownText(project_.get()));
 }
 
 void SPJText::Command1_Click() {
     close();
 }
 
-// Prints the text of the project chosen last, which need not be the one shown.
+// Prints the text shown: a project loaded since never puts its text under this window.
 void SPJText::Command2_Click() {
-    const std::shared_ptr<const Project> project = session_.project;
-    if (!project) return;  // the last choice was refused: there is no text to print
-    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName),
-                    [&project](ColumnPrinter& printer) {
-                        PrintDescriptiveText(printer, project->descriptiveText());
+    if (!project_) return;  // opened after a refused choice: there is no text to print
+    PrintWithDialog(this, dialogs_, PrintoutName(fileName_, "text"),
+                    [this](ColumnPrinter& printer) {
+                        PrintDescriptiveText(printer, project_->descriptiveText());
                     });
 }
 

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <string>
+
 #include "core/project/session_state.h"
 #include "ui/shared/user_dialogs.h"
 
@@ -11,8 +14,8 @@ class QPushButton;
 
 namespace tambrelox {
 
-// Shows the project's descriptive text as the file holds it, and prints it.
-// It has no close box in its title bar: it is left through its Close button.
+// Shows the descriptive text of the project loaded when it opened, as the file
+// holds it, and prints that text, whatever is loaded since.
 class SPJText : public QWidget {
     Q_OBJECT
 
@@ -24,8 +27,9 @@ class SPJText : public QWidget {
     void Command1_Click();
     void Command2_Click();
 
-    SessionState& session_;
     UserDialogs& dialogs_;
+    std::shared_ptr<const Project> project_;  // the project shown
+    std::string fileName_;
     QPlainTextEdit* Text1;
     QPushButton* Command1;
     QPushButton* Command2;

@@ -42,8 +42,9 @@ class CVShowTest : public ::testing::Test {
         session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
         window = std::make_unique<CVShow>(session, dialogs);
         window->show();
-        // Another project chosen while the window is open changes what it prints under, not what it
-        // shows.
+        // Another project chosen while the window is open changes neither what it shows nor
+        // what it prints.
+        session.SPJAuthor = "Other Author";
         session.SPJPath = "/trains/other.spj";
         session.SPJFileName = "other.spj";
         session.project = ProjectWith("", 0);
@@ -82,7 +83,7 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
 }
 
-TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
+TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderItsOwnProjectNeverTheOneChosenLast) {
     QTemporaryDir folder;
     dialogs.printerOutputFile = folder.filePath("cvs.pdf");
     Child<QPushButton>(*window, "Command2")->click();
@@ -91,7 +92,10 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
     dialogs.acceptPrinter = true;
     Child<QPushButton>(*window, "Command2")->click();
     const QString text = testkit::PdfText(dialogs.printerOutputFile);
-    EXPECT_TRUE(text.contains("Non-Zero Startup CV values in SPJ: /trains/other.spj"));
+    EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel CVs.pdf");
+    EXPECT_TRUE(text.contains("Non-Zero Startup CV values in SPJ: /trains/diesel.spj"));
+    EXPECT_TRUE(text.contains("Jane Hobbyist"));
+    EXPECT_FALSE(text.contains("other"));
     EXPECT_TRUE(
         text.contains(QRegularExpression(R"(CV 29 +Configuration Register +1D +29 +00011101)")));
     EXPECT_TRUE(text.contains(QRegularExpression(R"(CV 140 +Horn Blast +B4 +180 +10110100)")));

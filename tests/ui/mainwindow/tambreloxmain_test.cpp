@@ -369,6 +369,27 @@ TEST_F(TambreloxMainTest, EveryControlHasANameForScreenReaders) {
     EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
 }
 
+// Arrows move between cells; Tab and Shift+Tab leave the grid for the buttons.
+TEST_F(TambreloxMainTest, TabLeavesBothGrids) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    window.show();
+    Button("Command5")->click();
+    for (QWidget* top : {static_cast<QWidget*>(&window), OpenWindows("CVShow").front()}) {
+        auto* grid = top->findChild<QTableView*>(top == &window ? "WavefileGrid" : "CVGrid");
+        top->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            grid->setFocus();
+            grid->setCurrentIndex(grid->model()->index(1, 1));
+            QTest::keyClick(grid, key);
+            EXPECT_NE(QApplication::focusWidget(), grid) << grid->objectName().toStdString();
+        }
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Right);
+        EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 2));
+    }
+}
+
 // With another window active, its keys are its own: nothing reaches this one.
 TEST_F(TambreloxMainTest, TheKeysOfTheCVWindowDoNotReachThisWindow) {
     Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
@@ -500,8 +521,8 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         const QRect available = first.window.screen()->availableGeometry();
         // At the screen's left edge and as narrow as the window goes: where it
         // stays even on a screen narrower than the window.
-        first.window.setGeometry(available.x(), available.y() + 40, first.window.minimumWidth(),
-                                 first.window.minimumHeight() + 60);
+        first.window.move(available.x() + 10, available.y() + 50);  // room for any frame
+        first.window.resize(first.window.minimumWidth(), first.window.minimumHeight() + 60);
         first.dialogs.chosenFiles.push_back(project);
         testkit::Child<QPushButton>(first.window, "Command2")->click();
         QTest::keyClick(&first.window, Qt::Key_Q, Qt::ControlModifier);
