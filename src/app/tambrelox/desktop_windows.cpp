@@ -11,8 +11,9 @@ namespace tambrelox {
 
 OpenedWindows DesktopWindows(SessionState& session, UserDialogs& dialogs) {
     return {
-        .cvValues = [&] { return std::make_unique<CVShow>(session, dialogs); },
-        .descriptiveText = [&] { return std::make_unique<SPJText>(session, dialogs); },
+        .cvValues = [&] { return std::make_unique<StartupCvWindow>(session, dialogs); },
+        .descriptiveText =
+            [&] { return std::make_unique<DescriptiveTextWindow>(session, dialogs); },
         .player =
             [&] {
                 return std::make_unique<ClipPlayerWindow>(session, dialogs,

@@ -20,17 +20,16 @@ class GridTableModel;
 // Shows the startup CVs 1 to 255 of the project loaded when it opened, and
 // prints those whose value is not zero under that project's path and author,
 // whatever is loaded since. Closing it from its title bar acts as Close.
-class CVShow : public QWidget {
+class StartupCvWindow : public QWidget {
     Q_OBJECT
 
   public:
-    CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
-    ~CVShow() override;
+    StartupCvWindow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~StartupCvWindow() override;
 
   private:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void ShowCvs();
+    void PrintNonZeroCvs();
 
     SessionState& session_;
     UserDialogs& dialogs_;
@@ -41,12 +40,12 @@ class CVShow : public QWidget {
     CVNames cvNames_;
     GridModel grid_;
     GridTableModel* gridModel_;
-    QTableView* CVGrid;
-    QLabel* Image1;
-    QLabel* Label2;
-    QPushButton* Command2;
-    QPushButton* Command1;
-    QLabel* Label1;
+    QTableView* cvGrid_;
+    QLabel* picture_;
+    QLabel* noteLabel_;
+    QPushButton* printButton_;
+    QPushButton* closeButton_;
+    QLabel* titleLine_;
 };
 
 }  // namespace tambrelox

@@ -32,61 +32,58 @@ QString ShownText(const Project* project) {
 
 }  // namespace
 
-SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
+DescriptiveTextWindow::DescriptiveTextWindow(SessionState& session, UserDialogs& dialogs,
+                                             QWidget* parent)
     : QWidget(parent, Qt::Window),
       dialogs_(dialogs),
       project_(session.project),
       fileName_(session.SPJFileName),
-      Text1(new QPlainTextEdit(this)),
-      Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
-      Command2(MakeButton(this, "Command2", QStringLiteral("Print"))),
-      Label1(MakeLabel(this, "Label1")) {
+      text_(new QPlainTextEdit(this)),
+      closeButton_(MakeButton(this, "Command1", QStringLiteral("Close"))),
+      printButton_(MakeButton(this, "Command2", QStringLiteral("Print"))),
+      titleLine_(MakeLabel(this, "Label1")) {
     setObjectName(QStringLiteral("SPJText"));
-    Text1->setObjectName(QStringLiteral("Text1"));
+    text_->setObjectName(QStringLiteral("Text1"));
 
     const QFont large = GrownFont(font(), kTextPointSize);
-    Text1->setFont(large);
-    Command1->setFont(large);
-    Command2->setFont(large);
-    Text1->setReadOnly(true);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setFont(large);
+    closeButton_->setFont(large);
+    printButton_->setFont(large);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Command1);
-    bottom->addWidget(Command2);
+    bottom->addWidget(closeButton_);
+    bottom->addWidget(printButton_);
     bottom->addStretch();
-    bottom->addWidget(Label1);
+    bottom->addWidget(titleLine_);
     auto* layout = new QVBoxLayout(ScrolledContent(*this));
-    layout->addWidget(Text1);
+    layout->addWidget(text_);
     layout->addLayout(bottom);
     resize(kWindowWidth, kWindowHeight);
 
-    connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &SPJText::Command2_Click);
-    ClickOnCloseKeys(*this, *Command1);
-    ClickOnKeys(*this, QKeySequence::keyBindings(QKeySequence::Print), *Command2);
-    Text1->setAccessibleName(QStringLiteral("Descriptive text"));
-    Text1->setAccessibleDescription(QStringLiteral("The project's descriptive text, read only"));
-    Command2->setAccessibleDescription(QStringLiteral("Prints the descriptive text"));
-    Form_Load();
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(printButton_, &QPushButton::clicked, this, &DescriptiveTextWindow::PrintText);
+    ClickOnCloseKeys(*this, *closeButton_);
+    ClickOnKeys(*this, QKeySequence::keyBindings(QKeySequence::Print), *printButton_);
+    text_->setAccessibleName(QStringLiteral("Descriptive text"));
+    text_->setAccessibleDescription(QStringLiteral("The project's descriptive text, read only"));
+    printButton_->setAccessibleDescription(QStringLiteral("Prints the descriptive text"));
+    ShowText();
     FitToScreen(*this);
 }
 
-void SPJText::Form_Load() {
+void DescriptiveTextWindow::ShowText() {
     setWindowTitle(QStringLiteral("Descriptive Text File for ") +
                    QString::fromStdString(fileName_));
-    Label1->setText(QString::fromUtf8(kTitleLine));
-    Text1->setPlainText(ShownText(project_.get()));
-}
-
-void SPJText::Command1_Click() {
-    close();
+    titleLine_->setText(QString::fromUtf8(kTitleLine));
+    text_->setPlainText(ShownText(project_.get()));
 }
 
 // Prints the text shown: a project loaded since never puts its text under this window.
-void SPJText::Command2_Click() {
+void DescriptiveTextWindow::PrintText() {
     if (!project_) return;  // opened after a refused choice: there is no text to print
     PrintWithDialog(this, dialogs_, PrintoutName(fileName_, "text"),
                     [this](ColumnPrinter& printer) {

@@ -16,24 +16,23 @@ namespace tambrelox {
 
 // Shows the descriptive text of the project loaded when it opened, as the file
 // holds it, and prints that text, whatever is loaded since.
-class SPJText : public QWidget {
+class DescriptiveTextWindow : public QWidget {
     Q_OBJECT
 
   public:
-    SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+    DescriptiveTextWindow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
 
   private:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void ShowText();
+    void PrintText();
 
     UserDialogs& dialogs_;
     std::shared_ptr<const Project> project_;  // the project shown
     std::string fileName_;
-    QPlainTextEdit* Text1;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QLabel* Label1;
+    QPlainTextEdit* text_;
+    QPushButton* closeButton_;
+    QPushButton* printButton_;
+    QLabel* titleLine_;
 };
 
 }  // namespace tambrelox

@@ -40,7 +40,7 @@ class CVShowTest : public ::testing::Test {
         session.SPJPath = "/trains/diesel.spj";
         session.SPJAuthor = "Jane Hobbyist";
         session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
-        window = std::make_unique<CVShow>(session, dialogs);
+        window = std::make_unique<StartupCvWindow>(session, dialogs);
         window->show();
         // Another project chosen while the window is open changes neither what it shows nor
         // what it prints.
@@ -57,7 +57,7 @@ class CVShowTest : public ::testing::Test {
 
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    std::unique_ptr<CVShow> window;
+    std::unique_ptr<StartupCvWindow> window;
 };
 
 TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
@@ -106,11 +106,11 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderItsOwnProjectNeverTheOneChosen
 }
 
 // Opened as the main window opens it, so that closing it ends it.
-TEST(CVShow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
+TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
     SecondaryWindow opened(session.CVShowing,
-                           [&] { return std::make_unique<CVShow>(session, dialogs); });
+                           [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     opened.Open();
     EXPECT_EQ(Child<QTableView>(*opened.window(), "CVGrid")->model()->rowCount(), 0);
     Child<QPushButton>(*opened.window(), "Command1")->click();
@@ -118,11 +118,11 @@ TEST(CVShow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
     EXPECT_EQ(opened.window(), nullptr);
 }
 
-TEST(CVShow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
+TEST(StartupCvWindow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
     SecondaryWindow opened(session.CVShowing,
-                           [&] { return std::make_unique<CVShow>(session, dialogs); });
+                           [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     testkit::PrintThenCloseWithKeys(opened, "CVGrid");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.CVShowing);

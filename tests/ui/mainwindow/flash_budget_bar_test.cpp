@@ -64,7 +64,7 @@ TEST(FlashBudgetBarInTheMainWindow, ShownWithAProjectInItsColourAndHiddenWithout
     QTemporaryDir folder;
     testkit::FakeUserDialogs dialogs;
     SessionState session;
-    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+    MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* bar = testkit::Child<FlashBudgetBar>(window, "FlashBudgetBar");

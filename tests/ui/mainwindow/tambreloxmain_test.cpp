@@ -48,7 +48,7 @@ class TambreloxMainTest : public ::testing::Test {
     QTemporaryDir folder;
     FakeUserDialogs dialogs;
     SessionState session;
-    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+    MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
 
     // Writes `bytes` below the temporary folder and returns the file's path.
     QString Write(const QString& relativePath, const std::vector<std::uint8_t>& bytes) {
@@ -167,6 +167,19 @@ TEST_F(TambreloxMainTest, NumbersAreShownInTheSessionsFormat) {
     const QAbstractItemModel& model = *Grid()->model();
     EXPECT_EQ(model.data(model.index(0, 4)).toString(), "5.556");
     EXPECT_EQ(model.data(model.index(0, 5)).toString(), ",25");
+}
+
+// The right-hand column is as wide for every decoder requirement, so the grid keeps its width.
+TEST_F(TambreloxMainTest, TheGridKeepsItsWidthWhateverDecodersTheProjectNeeds) {
+    window.show();
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    QCoreApplication::sendPostedEvents();
+    const int width = Grid()->width();
+    const auto fourVoices = fixture::ProgramCode().Voice(1).Voice(2).Voice(3).Voice(4).End();
+    Choose(Write("premium.spj", fixture::MinimalProject().Code(fourVoices).Build()));
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(Label("Label2")->text(), "Series-6 Premium Decoders Only");
+    EXPECT_EQ(Grid()->width(), width);
 }
 
 TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {
@@ -451,6 +464,13 @@ QStringList Entries(const QMenu& menu) {
     return entries;
 }
 
+// The whole paths the entries stand for.
+QStringList Paths(const QMenu& menu) {
+    QStringList paths;
+    for (const QAction* action : menu.actions()) paths << action->toolTip();
+    return paths;
+}
+
 TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDialogWould) {
     window.show();
     QMenu* menu = OpenRecentMenu(window);
@@ -468,8 +488,9 @@ TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDi
 
     menu = OpenRecentMenu(window);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Entries(*menu),
-              QStringList({"&1  " + folder.path() + "/Diesel && Co.spj", "&2  " + demo}));
+    EXPECT_EQ(Entries(*menu), QStringList({"&1  Diesel && Co.spj  (" + folder.path() + ")",
+                                           "&2  Demo.spj  (" + folder.filePath("Sounds") + ")"}));
+    EXPECT_EQ(menu->actions().at(1)->toolTip(), demo);
     testkit::SaveScreenshot(*menu, "mainwindow-open-recent.png");
     const std::size_t dialogsBefore = dialogs.openFolders.size();
     menu->actions().at(1)->trigger();
@@ -483,7 +504,20 @@ TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDi
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
     Choose({});
     EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds"));
-    EXPECT_EQ(Entries(*OpenRecentMenu(window)).front(), "&1  " + demo);
+    EXPECT_EQ(Entries(*OpenRecentMenu(window)).front(),
+              "&1  Demo.spj  (" + folder.filePath("Sounds") + ")");
+
+    // A long folder is cut in the middle: the name stays first and the menu narrow.
+    QString deep = "Sounds";
+    while (deep.size() < 200) deep += "/locomotive sound library";
+    const QString far = Write(deep + "/Far.spj", fixture::MinimalProject().Build());
+    Choose(far);
+    menu = OpenRecentMenu(window);
+    const QString entry = Entries(*menu).front();
+    EXPECT_TRUE(entry.startsWith("&1  Far.spj  (") && entry.contains(QChar(0x2026)))
+        << entry.toStdString();
+    EXPECT_EQ(menu->actions().front()->toolTip(), far);
+    EXPECT_LT(menu->sizeHint().width(), window.screen()->availableGeometry().width() / 2);
 }
 
 TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
@@ -502,14 +536,14 @@ TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
                                    "projects."});
     EXPECT_EQ(dialogs.messageOwners.at(0).window, &window);
     EXPECT_EQ(Label("lblSPJName")->text(), "KEPT.SPJ");  // the project shown stays
-    EXPECT_EQ(Entries(*OpenRecentMenu(window)), QStringList{"&1  " + folder.filePath("kept.spj")});
+    EXPECT_EQ(Paths(*OpenRecentMenu(window)), QStringList{folder.filePath("kept.spj")});
 }
 
 // One run of the program, ended with the scope it is declared in.
 struct ProgramRun {
     SessionState session;
     FakeUserDialogs dialogs;
-    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+    MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
 };
 
 TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
@@ -535,7 +569,7 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         EXPECT_EQ(next.session.SPJFolder, folder.path().toLower().toStdString() + "/sounds/steam/");
         testkit::Child<QPushButton>(next.window, "Command2")->click();
         EXPECT_EQ(next.dialogs.openFolders, std::vector<QString>{folder.filePath("Sounds/Steam")});
-        EXPECT_EQ(Entries(*OpenRecentMenu(next.window)), QStringList{"&1  " + project});
+        EXPECT_EQ(Paths(*OpenRecentMenu(next.window)), QStringList{project});
     }
 
     // A folder that has gone since is no place to start.

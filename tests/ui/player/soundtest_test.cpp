@@ -70,7 +70,7 @@ class SoundTestWindow : public ::testing::Test {
     bool enabled(const char* name) const { return Child(*window, name)->isEnabled(); }
     void select(int line) const { Child<QListWidget>(*window, "SoundList")->setCurrentRow(line); }
     void click(const char* name) const { Child<QPushButton>(*window, name)->click(); }
-    std::filesystem::path tempFolder() const { return player->calls.back().path.parent_path(); }
+    std::filesystem::path tempFolder() const { return player->calls.front().path.parent_path(); }
 
     SessionState state;
     testkit::FakeUserDialogs dialogs;
@@ -263,9 +263,8 @@ TEST_F(SoundTestWindow, ARepeatFileThatCannotBeBuiltPlaysNothing) {
     select(0);
     click("cmdPlay");
     player->Finish();
-    player->calls.clear();
-
     std::filesystem::resize_file(tempFolder() / "TempSound.wav", 40);  // cut inside the header
+    player->calls.clear();
     click("cmdrepeat");
     EXPECT_EQ(dialogs.critical, Messages{"Problem reading Wavefile"});
     EXPECT_TRUE(player->calls.empty());

@@ -35,7 +35,7 @@ class SPJTextTest : public ::testing::Test {
             "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
             "A long line that runs on and on well past the right edge of the text box, "
             "so that the horizontal scroll bar has work to do.\r\n");
-        window = std::make_unique<SPJText>(session, dialogs);
+        window = std::make_unique<DescriptiveTextWindow>(session, dialogs);
         window->show();
         session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
@@ -44,7 +44,7 @@ class SPJTextTest : public ::testing::Test {
 
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    std::unique_ptr<SPJText> window;
+    std::unique_ptr<DescriptiveTextWindow> window;
 };
 
 TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
@@ -80,11 +80,12 @@ TEST_F(SPJTextTest, PrintsTheTextItShowsNeverThatOfTheProjectChosenLast) {
 
 // Opened as the main window opens it, so that closing it, with its button or
 // the window manager's close box, ends it.
-TEST(SPJText, CloseOrTheCloseBoxEndsTheWindow) {
+TEST(DescriptiveTextWindow, CloseOrTheCloseBoxEndsTheWindow) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.TextShowing,
-                           [&] { return std::make_unique<SPJText>(session, dialogs); });
+    SecondaryWindow opened(session.TextShowing, [&] {
+        return std::make_unique<DescriptiveTextWindow>(session, dialogs);
+    });
     for (const bool closeBox : {false, true}) {
         opened.Open();
         closeBox ? static_cast<void>(opened.window()->windowHandle()->close())
@@ -95,12 +96,13 @@ TEST(SPJText, CloseOrTheCloseBoxEndsTheWindow) {
 }
 
 // The keys reach the buttons from the text box, which takes keys of its own.
-TEST(SPJText, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
+TEST(DescriptiveTextWindow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
     SessionState session;
     session.project = ProjectWithText("Line one\r\n");
     testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.TextShowing,
-                           [&] { return std::make_unique<SPJText>(session, dialogs); });
+    SecondaryWindow opened(session.TextShowing, [&] {
+        return std::make_unique<DescriptiveTextWindow>(session, dialogs);
+    });
     testkit::PrintThenCloseWithKeys(opened, "Text1");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.TextShowing);
