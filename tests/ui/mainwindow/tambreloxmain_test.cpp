@@ -22,8 +22,6 @@
 
 #include "accessible_names.h"
 #include "core/base/file_bytes.h"
-#include "core/grid/summary_grid.h"
-#include "core/project/spj_reader.h"
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
 #include "qstring_printer.h"
@@ -118,8 +116,7 @@ TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabled) {
 }
 
 TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
-    const auto bytes = fixture::MinimalProject().Build();
-    Choose(Write("minimal.spj", bytes));
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
 
     EXPECT_TRUE(dialogs.critical.empty());
     EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
@@ -132,19 +129,26 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
     }
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
 
-    GridModel expected;
-    PrepareSummaryGrid(expected);
-    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), session.numberFormat, expected);
+    // Two clips in handle order, then the totals and counts, as the core lays them out.
+    const std::vector<QStringList> expected = {
+        {" 1", " tone16.wav", "16", "8", "5,556", ".25", "2,816"},
+        {" 2", " tone8.wav", "8", "8", "2,800", ".25", "2,816"},
+        {" ", "", "", "", "", "", ""},
+        {"", " TOTAL SOUND CLIP DATA ", "  ", "  ", " ", " ", "5,632"},
+        {"", " PROGRAM CODE ", "  ", "  ", "  ", " ", "256"},
+        {"", " TOTAL WHOLE PROJECT", "  ", "  ", "  ", " ", "5,888"},
+        {" ", "", "", "", "", "", ""},
+        {"  ", " SOUND CLIP COUNT", "2", "  ", "  ", "  ", "  "},
+        {"  ", " PROJECT VOICES", "3", "  ", "  ", "  ", "  "},
+        {"  ", " PROJECT SCHEMES", "2", "  ", "  ", "  ", "  "},
+    };
     const QAbstractItemModel& model = *Grid()->model();
-    ASSERT_EQ(model.rowCount(), 2 + 8);  // two clips, then the totals and counts
-    ASSERT_EQ(model.rowCount(), expected.Rows() - 1);
+    std::vector<QStringList> shown(static_cast<std::size_t>(model.rowCount()));
     for (int row = 0; row < model.rowCount(); ++row) {
-        for (int col = 0; col < model.columnCount(); ++col) {
-            EXPECT_EQ(model.data(model.index(row, col)).toString().toStdString(),
-                      expected.Cell(row + 1, col))
-                << row << "," << col;
-        }
+        for (int col = 0; col < model.columnCount(); ++col)
+            shown[static_cast<std::size_t>(row)] << model.data(model.index(row, col)).toString();
     }
+    EXPECT_EQ(shown, expected);
     // Refilling the grid must not lose the widths of its columns, and every
     // heading fits whatever font stands in for the intended one.
     EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
