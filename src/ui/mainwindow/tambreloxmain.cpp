@@ -428,7 +428,7 @@ void MainWindow::ShowProject(std::shared_ptr<const Project> project) {
     FillSummaryGrid(*project, session_.numberFormat, grid_);
     RefreshGrid();
     decodersLabel_->setText(FromUtf8(project->summary.requirement));
-    flashBudget_->showBudget(AssessFlashBudget(project->summary, session_.numberFormat),
+    flashBudget_->ShowBudget(AssessFlashBudget(project->summary, session_.numberFormat),
                              FromUtf8(FlashBudgetExplanation(session_.numberFormat)));
     session_.project = std::move(project);
 

@@ -181,10 +181,10 @@ void ClipPlayerWindow::ListClips() {
 void ClipPlayerWindow::ShowPickedClip(int line) {
     if (!project_ || line < 0) return;
     const ListedClip& clip = clips_.at(static_cast<std::size_t>(line));
-    if (!temps_.writeClip(*project_, clip.entry).ok()) {
+    if (!temps_.WriteClip(*project_, clip.entry).ok()) {
         dialogs_.Critical(this,
                           "The Play function needs to create a temporary file\nCannot write to " +
-                              QString::fromStdString(temps_.folder().string()));
+                              QString::fromStdString(temps_.Folder().string()));
         return;
     }
     pickedEntry_ = clip.entry;
@@ -196,27 +196,27 @@ void ClipPlayerWindow::ShowPickedClip(int line) {
             QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
     }
     pickedName_->setText(QString::fromStdString(clip.name));
-    waveform_->showClip(project_->block(clip.entry));
+    waveform_->ShowClip(project_->block(clip.entry));
     playOnceButton_->setEnabled(true);
     repeatButton_->setEnabled(true);
     saveButton_->setEnabled(true);
 }
 
 void ClipPlayerWindow::PlayPickedClipOnce() {
-    StartPlay(temps_.clipPath(), PlayKind::Once);
+    StartPlay(temps_.ClipPath(), PlayKind::Once);
     EndRepeatWaitIfStopped();
 }
 
 void ClipPlayerWindow::PlayPickedClipRepeated() {
     ShowRepeatButton(false);
     repaint();  // the swap is seen before the window stops answering for the build
-    if (!pickedEntry_ || !temps_.buildRepeat(project_->entries[*pickedEntry_].waveBits).ok()) {
+    if (!pickedEntry_ || !temps_.BuildRepeat(project_->entries[*pickedEntry_].waveBits).ok()) {
         ShowRepeatButton(true);
         dialogs_.Critical(this, QString::fromUtf8(kRepeatProblem.data(),
                                                   static_cast<qsizetype>(kRepeatProblem.size())));
         return;
     }
-    StartPlay(temps_.repeatPath(), PlayKind::Repeating);
+    StartPlay(temps_.RepeatPath(), PlayKind::Repeating);
     repeatWaiting_ = true;
     EndRepeatWaitIfStopped();
 }
@@ -249,7 +249,7 @@ void ClipPlayerWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ClipPlayerWindow::StartPlay(const std::filesystem::path& file, PlayKind kind) {
-    waveform_->stopFollowing();
+    waveform_->StopFollowing();
     playingNote_->show();
     const Outcome<void> played = player_->Play(file, kind);
     if (!played.ok()) {
@@ -257,11 +257,11 @@ void ClipPlayerWindow::StartPlay(const std::filesystem::path& file, PlayKind kin
         dialogs_.Critical(this, QString::fromStdString(played.refusal().message));
         return;
     }
-    waveform_->follow(*player_);
+    waveform_->Follow(*player_);
 }
 
 void ClipPlayerWindow::StopPlaying() {
-    waveform_->stopFollowing();
+    waveform_->StopFollowing();
     player_->Stop();
     playingNote_->hide();
 }

@@ -30,15 +30,15 @@ WaveformView::WaveformView(NumberFormat format, QWidget* parent)
     setMinimumHeight(kSmallestHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     repaintClock_.setInterval(kRepaintMs);
-    connect(&repaintClock_, &QTimer::timeout, this, &WaveformView::readPlayer);
+    connect(&repaintClock_, &QTimer::timeout, this, &WaveformView::ReadPlayer);
 }
 
 QSize WaveformView::sizeHint() const {
     return {kHeight, kHeight};
 }
 
-void WaveformView::showClip(ByteView wave) {
-    stopFollowing();  // a play still going on is of the clip shown before
+void WaveformView::ShowClip(ByteView wave) {
+    StopFollowing();  // a play still going on is of the clip shown before
     samples_.clear();
     envelope_.clear();
     seconds_ = 0;
@@ -54,8 +54,8 @@ void WaveformView::showClip(ByteView wave) {
     update();
 }
 
-void WaveformView::follow(const ClipPlayer& player) {
-    stopFollowing();
+void WaveformView::Follow(const ClipPlayer& player) {
+    StopFollowing();
     if (!player.IsPlaying() || samples_.empty()) return;  // the play did not start
     player_ = &player;
     position_ = 0.0;
@@ -63,7 +63,7 @@ void WaveformView::follow(const ClipPlayer& player) {
     update();
 }
 
-void WaveformView::stopFollowing() {
+void WaveformView::StopFollowing() {
     repaintClock_.stop();
     player_ = nullptr;
     if (position_) {
@@ -72,9 +72,9 @@ void WaveformView::stopFollowing() {
     }
 }
 
-void WaveformView::readPlayer() {
+void WaveformView::ReadPlayer() {
     if (!player_ || !player_->IsPlaying()) {
-        stopFollowing();
+        StopFollowing();
         return;
     }
     const auto processed = player_->Processed();
@@ -83,12 +83,12 @@ void WaveformView::readPlayer() {
     update();
 }
 
-QRect WaveformView::plotArea() const {
+QRect WaveformView::PlotArea() const {
     const int textHeight = fontMetrics().height() + kTextMargin;
     return rect().adjusted(1, 1, -1, -1 - textHeight);
 }
 
-const std::vector<EnvelopeColumn>& WaveformView::envelopeFor(int columns) {
+const std::vector<EnvelopeColumn>& WaveformView::EnvelopeFor(int columns) {
     if (std::cmp_not_equal(envelope_.size(), columns))
         envelope_ = WaveformEnvelope(samples_, static_cast<std::size_t>(std::max(columns, 0)));
     return envelope_;
@@ -102,7 +102,7 @@ void WaveformView::paintEvent(QPaintEvent* /*event*/) {
         painter.drawText(rect(), Qt::AlignCenter, QString::fromLatin1(kNothingPicked));
         return;
     }
-    const QRect plot = plotArea();
+    const QRect plot = PlotArea();
     const double middle = plot.top() + (plot.height() - 1) / 2.0;
     const double halfHeight = (plot.height() - 1) / 2.0;
 
@@ -112,7 +112,7 @@ void WaveformView::paintEvent(QPaintEvent* /*event*/) {
     painter.drawLine(plot.left(), static_cast<int>(std::lround(middle)), plot.right(),
                      static_cast<int>(std::lround(middle)));
     painter.setPen(kWave);
-    const std::vector<EnvelopeColumn>& columns = envelopeFor(plot.width());
+    const std::vector<EnvelopeColumn>& columns = EnvelopeFor(plot.width());
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int x = plot.left() + static_cast<int>(i);
         painter.drawLine(x, static_cast<int>(std::lround(middle - columns[i].high * halfHeight)), x,

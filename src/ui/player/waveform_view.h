@@ -35,21 +35,21 @@ class WaveformView : public QWidget {
 
     // Shows the sound of a clip's wave file; one that cannot be decoded leaves
     // the area as it is before a clip is picked, saying what it will show.
-    void showClip(ByteView wave);
+    void ShowClip(ByteView wave);
     // Marks the play position as `player` reports it, until it stops playing.
-    void follow(const ClipPlayer& player);
-    void stopFollowing();
+    void Follow(const ClipPlayer& player);
+    void StopFollowing();
 
     // Where the waveform is drawn, inside the frame and above the length.
-    [[nodiscard]] QRect plotArea() const;
-    [[nodiscard]] std::optional<double> playPosition() const { return position_; }
+    [[nodiscard]] QRect PlotArea() const;
+    [[nodiscard]] std::optional<double> PlayPosition() const { return position_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void readPlayer();
-    const std::vector<EnvelopeColumn>& envelopeFor(int columns);
+    void ReadPlayer();
+    const std::vector<EnvelopeColumn>& EnvelopeFor(int columns);
 
     NumberFormat format_;
     std::vector<std::int16_t> samples_;  // kept to draw again at a new width

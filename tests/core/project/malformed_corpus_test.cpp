@@ -111,8 +111,8 @@ class DamagedProjects {
             const ByteView block = project.block(clip.entry);
             const int bits = project.entries[clip.entry].waveBits;
             if (!played_.insert(WaveFingerprint(block, bits)).second) continue;
-            ASSERT_TRUE(temps_.writeClip(project, clip.entry).ok());
-            const auto written = ReadWholeFile(temps_.clipPath());
+            ASSERT_TRUE(temps_.WriteClip(project, clip.entry).ok());
+            const auto written = ReadWholeFile(temps_.ClipPath());
             ASSERT_TRUE(written.ok());
             EXPECT_TRUE(std::equal(written.value().begin(), written.value().end(),
                                    block.bytes().begin(), block.bytes().end()));

@@ -306,8 +306,8 @@ TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
     // Whatever reads the label or the session, printing included, gets it whole.
     EXPECT_EQ(label->text(), folderShown);
     EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
-    ASSERT_TRUE(label->isElided());
-    const QString shown = label->shownText();
+    ASSERT_TRUE(label->IsElided());
+    const QString shown = label->ShownText();
     EXPECT_TRUE(shown.startsWith(folderShown.left(4)) && shown.endsWith(folderShown.right(4)))
         << shown.toStdString();
     EXPECT_TRUE(shown.contains(QChar(0x2026)));
@@ -322,13 +322,13 @@ TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
     if (std::max(window.width(), narrowest) + 100 <= WideScreen().width()) {
         window.resize(WideScreen().width(), window.height());
         QApplication::sendPostedEvents();
-        EXPECT_GT(label->shownText().size(), shown.size());
+        EXPECT_GT(label->ShownText().size(), shown.size());
     }
 
     // A short path after the long one: the window can be as narrow as before.
     window.OpenProject(WriteDemo(root.filePath("Short.spj")));
     QApplication::sendPostedEvents();
-    EXPECT_FALSE(label->isElided());
+    EXPECT_FALSE(label->IsElided());
     EXPECT_EQ(content->minimumSizeHint().width(), narrowest);
 }
 

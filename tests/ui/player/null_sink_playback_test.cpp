@@ -101,17 +101,17 @@ TEST(NullSinkPlayback, ThePlayLineAdvancesWithTheDevice) {
     ASSERT_TRUE(WriteWholeFile(path, wave.bytes).ok());
     WaveformView view{NumberFormat{}};
     view.resize(600, view.height());
-    view.showClip(ByteView(wave.bytes));
+    view.ShowClip(ByteView(wave.bytes));
 
     AudioClipPlayer player;
     QSignalSpy done(&player, &ClipPlayer::finished);
     ASSERT_TRUE(player.Play(path, PlayKind::Once).ok());
-    view.follow(player);
+    view.Follow(player);
 
     std::vector<double> seen;
     while (done.isEmpty() && seen.size() < 50) {
         QTest::qWait(100);
-        if (const auto at = view.playPosition()) seen.push_back(*at);
+        if (const auto at = view.PlayPosition()) seen.push_back(*at);
     }
     ASSERT_TRUE(done.wait(5000) || !done.isEmpty()) << "the play never ended";
     ASSERT_GE(seen.size(), 5U);
@@ -119,7 +119,7 @@ TEST(NullSinkPlayback, ThePlayLineAdvancesWithTheDevice) {
     EXPECT_LT(seen.front(), 0.5);
     EXPECT_GT(seen.back(), 1.0);
     EXPECT_LE(seen.back(), 1.5);
-    QTRY_VERIFY(!view.playPosition());
+    QTRY_VERIFY(!view.PlayPosition());
 }
 
 }  // namespace

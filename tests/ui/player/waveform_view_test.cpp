@@ -68,9 +68,9 @@ TEST(WaveformView, EachColumnSpansTheLowestToTheHighestSampleItCovers) {
     const auto project = ClipProject();
     WaveformView view{NumberFormat{}};
     view.resize(kViewWidth, view.height());
-    view.showClip(project->block(project->summary.clips.front().entry));
+    view.ShowClip(project->block(project->summary.clips.front().entry));
     const QImage image = view.grab().toImage();
-    const QRect plot = view.plotArea();
+    const QRect plot = view.PlotArea();
     ASSERT_EQ(plot.width(), 400);
 
     const std::vector<int> samples = SamplesOf(*project);
@@ -119,37 +119,37 @@ TEST(WaveformView, NothingChosenSaysWhatWillBeShown) {
     }
     EXPECT_GT(textPixels, 50);
     EXPECT_EQ(view.accessibleDescription(), "Pick a clip to see its sound");
-    EXPECT_FALSE(view.playPosition());
+    EXPECT_FALSE(view.PlayPosition());
 }
 
 TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWhenItStops) {
     const auto project = ClipProject();
     WaveformView view{NumberFormat{}};
     view.resize(kViewWidth, view.height());
-    view.showClip(project->block(project->summary.clips.front().entry));
+    view.ShowClip(project->block(project->summary.clips.front().entry));
     testkit::FakeClipPlayer player;
     ASSERT_TRUE(player.Play("clip.wav", PlayKind::Once).ok());
     player.processed = 300ms;
-    view.follow(player);
-    QTRY_VERIFY(view.playPosition() && std::abs(*view.playPosition() - 0.3) < 1e-9);
-    const QRect plot = view.plotArea();
+    view.Follow(player);
+    QTRY_VERIFY(view.PlayPosition() && std::abs(*view.PlayPosition() - 0.3) < 1e-9);
+    const QRect plot = view.PlotArea();
     const int x = plot.left() + static_cast<int>(0.5 * (plot.width() - 1));
     EXPECT_EQ(view.grab().toImage().pixelColor(x, plot.top() + 2), WaveformView::kPlayLine);
 
     player.processed = 900ms;  // a single play waits at the end while its tail drains
-    QTRY_VERIFY(view.playPosition() && std::abs(*view.playPosition() - 0.6) < 1e-9);
+    QTRY_VERIFY(view.PlayPosition() && std::abs(*view.PlayPosition() - 0.6) < 1e-9);
 
     ASSERT_TRUE(player.Play("clip.wav2", PlayKind::Repeating).ok());
-    view.follow(player);
+    view.Follow(player);
     player.processed = 1500ms;
-    QTRY_VERIFY(view.playPosition() && std::abs(*view.playPosition() - 0.3) < 1e-9);
+    QTRY_VERIFY(view.PlayPosition() && std::abs(*view.PlayPosition() - 0.3) < 1e-9);
 
     player.Stop();
-    QTRY_VERIFY(!view.playPosition());
+    QTRY_VERIFY(!view.PlayPosition());
     player.refusal = "no sound device";  // a play that never started draws no line at all
     (void)player.Play("clip.wav", PlayKind::Once);
-    view.follow(player);
-    EXPECT_FALSE(view.playPosition());
+    view.Follow(player);
+    EXPECT_FALSE(view.PlayPosition());
 }
 
 // The player with its waveform below everything it had before.
@@ -172,11 +172,11 @@ TEST(WaveformView, ThePlayerShowsTheSelectedClipBelowItsOtherControls) {
     testkit::Child<QListWidget>(window, "SoundList")->setCurrentRow(0);
     player.processed = 400ms;
     testkit::Child<QPushButton>(window, "cmdPlay")->click();
-    QTRY_VERIFY(view->playPosition() && *view->playPosition() > 0);
+    QTRY_VERIFY(view->PlayPosition() && *view->PlayPosition() > 0);
     view->repaint();
     testkit::SaveScreenshot(window, "soundtest-waveform.png");
     testkit::Child<QPushButton>(window, "cmdQuit")->click();
-    EXPECT_FALSE(view->playPosition());
+    EXPECT_FALSE(view->PlayPosition());
 }
 
 }  // namespace
