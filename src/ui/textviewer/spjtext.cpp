@@ -8,7 +8,7 @@
 
 #include "core/base/title_line.h"
 #include "core/project/text_lines.h"
-#include "core/report/text_printout.h"
+#include "core/report/report_frame.h"
 #include "ui/shared/button_keys.h"
 #include "ui/shared/printout.h"
 #include "ui/shared/widget_factory.h"
