@@ -35,7 +35,7 @@ AudioClipPlayer::AudioClipPlayer() {
 }
 
 AudioClipPlayer::~AudioClipPlayer() {
-    Stop();
+    AudioClipPlayer::Stop();
 }
 
 Outcome<void> AudioClipPlayer::Play(const std::filesystem::path& path, PlayKind kind) {

@@ -13,7 +13,7 @@ namespace tambrelox {
 // Plays clips through Qt Multimedia's audio sink. A play reads the wave file
 // and widens its samples to 16 bits, so clips of 8, 12 and 16 bits all play,
 // then streams them from memory.
-class AudioClipPlayer : public ClipPlayer {
+class AudioClipPlayer final : public ClipPlayer {
     Q_OBJECT
 
   public:
