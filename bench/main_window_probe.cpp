@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     SessionState session;
     QtUserDialogs dialogs;
-    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
+    MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
     window.OpenProject(QString::fromLocal8Bit(argv[1]));
     bench::FirstPaintReporter reporter(window);

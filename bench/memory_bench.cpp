@@ -117,7 +117,7 @@ bool WindowLoads(const std::vector<std::string>& paths) {
     const long startKiB = ResidentKiB();
     AnsweringDialogs dialogs;
     SessionState session;
-    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
+    MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
     long warmKiB = 0;
     int loads = 0;

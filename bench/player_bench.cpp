@@ -22,7 +22,7 @@
 #include "core/sound/temp_waves.h"
 #include "spj_builder.h"
 #include "ui/player/soundtest.h"
-#include "ui/shared/audio_sink_device.h"
+#include "ui/shared/audio_clip_player.h"
 #include "ui/shared/user_dialogs.h"
 
 namespace {
@@ -107,13 +107,13 @@ void BM_PlayOnceUntilHeard(benchmark::State& state) {
     SessionState session;
     session.project = BenchProject();
     QtUserDialogs dialogs;
-    auto owned = std::make_unique<AudioSinkDevice>();
-    AudioSinkDevice* device = owned.get();
-    SoundTest window(session, dialogs, std::move(owned));
+    auto owned = std::make_unique<AudioClipPlayer>();
+    AudioClipPlayer* player = owned.get();
+    ClipPlayerWindow window(session, dialogs, std::move(owned));
     window.findChild<QListWidget*>("SoundList")->setCurrentRow(0);
     auto* play = window.findChild<QPushButton*>("cmdPlay");
     for (auto _ : state) {
-        QSignalSpy done(device, &WaveDevice::Done);
+        QSignalSpy done(player, &ClipPlayer::finished);
         const auto ms = monitor.msUntilSound([play] { play->click(); });
         if (!ms) {
             state.SkipWithError("the sound never arrived");
@@ -128,13 +128,13 @@ BENCHMARK(BM_PlayOnceUntilHeard)->UseManualTime()->Unit(benchmark::kMillisecond)
 struct RepeatBench {
     TempWaves temps;
     std::shared_ptr<const Project> project = BenchProject();
-    RepeatBench() { (void)temps.writeClip(*project, 1); }
+    RepeatBench() { (void)temps.WriteClip(*project, 1); }
 };
 
 void BM_BuildRepeatWave(benchmark::State& state) {
     const RepeatBench bench;
     for (auto _ : state) {
-        if (!bench.temps.buildRepeat(8).ok()) state.SkipWithError("repeat not built");
+        if (!bench.temps.BuildRepeat(8).ok()) state.SkipWithError("repeat not built");
     }
 }
 BENCHMARK(BM_BuildRepeatWave)->Unit(benchmark::kMicrosecond);
@@ -142,8 +142,8 @@ BENCHMARK(BM_BuildRepeatWave)->Unit(benchmark::kMicrosecond);
 void BM_SoxRepeat(benchmark::State& state) {
     const RepeatBench bench;
     // Ten seconds of the 0.5-second clip: the clip and 19 repeats, as the player builds it.
-    const std::string command = "sox '" + bench.temps.clipPath().string() + "' -t wav '" +
-                                bench.temps.repeatPath().string() + "' repeat 19";
+    const std::string command = "sox '" + bench.temps.ClipPath().string() + "' -t wav '" +
+                                bench.temps.RepeatPath().string() + "' repeat 19";
     for (auto _ : state) {
         if (std::system(command.c_str()) != 0) state.SkipWithError("sox failed");
     }

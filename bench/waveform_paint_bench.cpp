@@ -32,7 +32,7 @@ std::vector<std::uint8_t> LongestClip() {
 void BM_DrawLongestClip(benchmark::State& state) {
     const auto clip = LongestClip();
     WaveformView view{NumberFormat{}};
-    view.showClip(ByteView(clip));
+    view.ShowClip(ByteView(clip));
     int width = 600;
     for (auto _ : state) {
         width = width == 600 ? 601 : 600;  // a new width: the envelope is worked out again

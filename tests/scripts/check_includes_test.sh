@@ -33,6 +33,7 @@ planted ui/player/soundtest.cpp '#include "app/tambrelox/headless_print.h"' 'ui/
 planted app/spjinfo/main.cpp '#include "ui/shared/printout.h"' 'app/spjinfo must not include ui/shared/printout.h'
 planted web/core_api.cpp '#include "ui/shared/printout.h"' 'web must not include ui/shared/printout.h'
 planted core/sound/clip_list.cpp '#include "web/core_api.h"' 'core/sound must not include web/core_api.h'
+planted core/base/text.cpp '#include "fixtures/spj_builder.h"' 'fixtures/spj_builder.h is in no known layer folder'
 
 [ $failures -eq 0 ] && echo "check-includes test: all passed"
 exit $((failures > 0))

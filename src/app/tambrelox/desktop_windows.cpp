@@ -4,19 +4,20 @@
 
 #include "ui/cvviewer/cvshow.h"
 #include "ui/player/soundtest.h"
-#include "ui/shared/audio_sink_device.h"
+#include "ui/shared/audio_clip_player.h"
 #include "ui/textviewer/spjtext.h"
 
 namespace tambrelox {
 
 OpenedWindows DesktopWindows(SessionState& session, UserDialogs& dialogs) {
     return {
-        .cvValues = [&] { return std::make_unique<CVShow>(session, dialogs); },
-        .descriptiveText = [&] { return std::make_unique<SPJText>(session, dialogs); },
+        .cvValues = [&] { return std::make_unique<StartupCvWindow>(session, dialogs); },
+        .descriptiveText =
+            [&] { return std::make_unique<DescriptiveTextWindow>(session, dialogs); },
         .player =
             [&] {
-                return std::make_unique<SoundTest>(session, dialogs,
-                                                   std::make_unique<AudioSinkDevice>());
+                return std::make_unique<ClipPlayerWindow>(session, dialogs,
+                                                          std::make_unique<AudioClipPlayer>());
             },
     };
 }

@@ -7,7 +7,6 @@
 #include "core/report/cv_printout.h"
 #include "core/report/report_frame.h"
 #include "core/report/summary_printout.h"
-#include "core/report/text_printout.h"
 #include "ui/shared/printout.h"
 
 namespace tambrelox {

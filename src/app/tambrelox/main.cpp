@@ -116,7 +116,7 @@ int Run(int argc, char** argv) {
     SessionState session;
     session.numberFormat = numberFormat;
     QtUserDialogs dialogs;
-    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
+    MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
     // A refused file's message box then comes up over the window shown.
     if (command.file) window.OpenProjectSoon(*command.file);

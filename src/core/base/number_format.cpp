@@ -70,7 +70,10 @@ std::string FormatGroupedWhole(double value, const NumberFormat& format) {
 
 std::string FormatGroupedWholeOrZero(double value, const NumberFormat& format) {
     const double rounded = RoundHalfEven(std::fabs(value), 0);
-    return (value < 0 && rounded != 0 ? "-" : "") + GroupDigits(WholeDigits(rounded), format);
+    // Appended rather than prefixed: GCC 12 warns, wrongly, of an overlapping copy in "-" + text.
+    std::string text = value < 0 && rounded != 0 ? "-" : "";
+    text += GroupDigits(WholeDigits(rounded), format);
+    return text;
 }
 
 std::string FormatUpToThreeDecimals(double value, const NumberFormat& format) {

@@ -79,4 +79,9 @@ std::string PrintedNow() {
     return FormatPrintedAt(local);
 }
 
+void PrintDescriptiveText(ColumnPrinter& printer, ByteView block) {
+    printer.Print(Windows1252ToUtf8(block.text()));
+    printer.EndDoc();
+}
+
 }  // namespace tambrelox

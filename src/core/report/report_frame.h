@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/byte_view.h"
 #include "core/report/column_printer.h"
 
 namespace tambrelox {
@@ -62,5 +63,10 @@ class ReportFrame {
 // `localeName` "" takes the user's locale.
 [[nodiscard]] std::string FormatPrintedAt(const std::tm& when, const char* localeName = "");
 [[nodiscard]] std::string PrintedNow();
+
+// Prints the descriptive text block as one item, in no frame: its own lines,
+// not wrapped, pages following as they fill; an empty block prints one empty
+// line. Ends the document.
+void PrintDescriptiveText(ColumnPrinter& printer, ByteView block);
 
 }  // namespace tambrelox

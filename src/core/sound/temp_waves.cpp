@@ -41,29 +41,29 @@ TempWaves::~TempWaves() {
     if (made_) std::filesystem::remove(folder_, ignored);
 }
 
-Outcome<void> TempWaves::writeClip(const Project& project, std::size_t entry) const {
+Outcome<void> TempWaves::WriteClip(const Project& project, std::size_t entry) const {
     if (!made_) return NoFolderIn(folder_);
-    return WriteClipWave(project, entry, clipPath());
+    return WriteClipWave(project, entry, ClipPath());
 }
 
-Outcome<void> TempWaves::buildRepeat(int waveBits) const {
+Outcome<void> TempWaves::BuildRepeat(int waveBits) const {
     if (!made_) return NoFolderIn(folder_);
-    const auto clip = ReadWholeFile(clipPath());
+    const auto clip = ReadWholeFile(ClipPath());
     if (!clip.ok()) {
         Refusal refusal = clip.refusal();
-        refusal.message = clipPath().string() + ": " + refusal.message;
+        refusal.message = ClipPath().string() + ": " + refusal.message;
         return refusal;
     }
     const auto repeat = BuildRepeatWave(ByteView(clip.value()), waveBits);
     if (!repeat.ok()) return repeat.refusal();
-    return WriteWholeFile(repeatPath(), repeat.value());
+    return WriteWholeFile(RepeatPath(), repeat.value());
 }
 
 void TempWaves::DeleteTempWaves() const {
     if (!made_) return;
     std::error_code ignored;
-    std::filesystem::remove(clipPath(), ignored);
-    std::filesystem::remove(repeatPath(), ignored);
+    std::filesystem::remove(ClipPath(), ignored);
+    std::filesystem::remove(RepeatPath(), ignored);
 }
 
 }  // namespace tambrelox

@@ -24,15 +24,15 @@ class TempWaves {
     ~TempWaves();
 
     // The folder a failed write names: the private one, or where it should have been made.
-    [[nodiscard]] const std::filesystem::path& folder() const { return folder_; }
-    [[nodiscard]] std::filesystem::path clipPath() const { return folder_ / "TempSound.wav"; }
-    [[nodiscard]] std::filesystem::path repeatPath() const { return folder_ / "TempSound.wav2"; }
+    [[nodiscard]] const std::filesystem::path& Folder() const { return folder_; }
+    [[nodiscard]] std::filesystem::path ClipPath() const { return folder_ / "TempSound.wav"; }
+    [[nodiscard]] std::filesystem::path RepeatPath() const { return folder_ / "TempSound.wav2"; }
 
     // Writes the clip of directory entry `entry` as the clip file.
-    [[nodiscard]] Outcome<void> writeClip(const Project& project, std::size_t entry) const;
+    [[nodiscard]] Outcome<void> WriteClip(const Project& project, std::size_t entry) const;
     // Builds the repeat file from the clip file as last written; refused when
     // the clip file cannot be read or understood, or the repeat file not written.
-    [[nodiscard]] Outcome<void> buildRepeat(int waveBits) const;
+    [[nodiscard]] Outcome<void> BuildRepeat(int waveBits) const;
 
     void DeleteTempWaves() const;
 

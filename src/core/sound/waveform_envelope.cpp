@@ -1,6 +1,7 @@
 #include "core/sound/waveform_envelope.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tambrelox {
 namespace {
@@ -49,6 +50,12 @@ std::vector<EnvelopeColumn> WaveformEnvelope(std::span<const std::int16_t> sampl
             {static_cast<float>(run.low) / kFullScale, static_cast<float>(run.high) / kFullScale});
     }
     return envelope;
+}
+
+double PositionInClip(double playedSeconds, double clipSeconds, PlayKind kind) {
+    if (clipSeconds <= 0 || playedSeconds <= 0) return 0;
+    if (kind == PlayKind::Repeating) return std::fmod(playedSeconds, clipSeconds);
+    return std::min(playedSeconds, clipSeconds);
 }
 
 }  // namespace tambrelox

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 #include "core/cv/cv_names.h"
 #include "core/grid/grid_model.h"
 #include "core/project/session_state.h"
@@ -16,30 +18,34 @@ namespace tambrelox {
 class GridTableModel;
 
 // Shows the startup CVs 1 to 255 of the project loaded when it opened, and
-// prints those whose value is not zero. Closing it from its title bar acts as Close.
-class CVShow : public QWidget {
+// prints those whose value is not zero under that project's path and author,
+// whatever is loaded since. Closing it from its title bar acts as Close.
+class StartupCvWindow : public QWidget {
     Q_OBJECT
 
   public:
-    CVShow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
-    ~CVShow() override;
+    StartupCvWindow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+    ~StartupCvWindow() override;
 
   private:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void ShowCvs();
+    void PrintNonZeroCvs();
 
     SessionState& session_;
     UserDialogs& dialogs_;
+    // The project shown, as it was named when the window opened.
+    std::string fileName_;
+    std::string path_;
+    std::string author_;
     CVNames cvNames_;
     GridModel grid_;
     GridTableModel* gridModel_;
-    QTableView* CVGrid;
-    QLabel* Image1;
-    QLabel* Label2;
-    QPushButton* Command2;
-    QPushButton* Command1;
-    QLabel* Label1;
+    QTableView* cvGrid_;
+    QLabel* picture_;
+    QLabel* noteLabel_;
+    QPushButton* printButton_;
+    QPushButton* closeButton_;
+    QLabel* titleLine_;
 };
 
 }  // namespace tambrelox

@@ -25,7 +25,7 @@ FlashBudgetBar::FlashBudgetBar(QWidget* parent) : QWidget(parent) {
     layout->addWidget(figures_);
 }
 
-void FlashBudgetBar::showBudget(const FlashBudget& budget, const QString& explanation) {
+void FlashBudgetBar::ShowBudget(const FlashBudget& budget, const QString& explanation) {
     budget_ = budget;
     const QString text = QString::fromStdString(budget.text);
     figures_->setText(text);
@@ -46,13 +46,13 @@ QColor FlashBudgetBar::FillColour(FlashLevel level) {
     return kComfortable;
 }
 
-QRect FlashBudgetBar::barArea() const {
+QRect FlashBudgetBar::BarArea() const {
     return {0, height() - kBarHeight, width(), kBarHeight};
 }
 
 void FlashBudgetBar::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QRect bar = barArea();
+    const QRect bar = BarArea();
     painter.fillRect(bar, kTrack);
     const QRect inside = bar.adjusted(1, 1, -1, -1);
     const int filled = static_cast<int>(std::lround(budget_.filled * inside.width()));

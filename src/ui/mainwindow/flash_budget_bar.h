@@ -25,10 +25,10 @@ class FlashBudgetBar : public QWidget {
 
     explicit FlashBudgetBar(QWidget* parent = nullptr);
 
-    void showBudget(const FlashBudget& budget, const QString& explanation);
+    void ShowBudget(const FlashBudget& budget, const QString& explanation);
     [[nodiscard]] static QColor FillColour(FlashLevel level);
     // Where the bar is drawn, below the figures.
-    [[nodiscard]] QRect barArea() const;
+    [[nodiscard]] QRect BarArea() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

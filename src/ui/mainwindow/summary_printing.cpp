@@ -9,7 +9,7 @@ namespace tambrelox {
 void PrintSummaryWithDialog(QWidget* parent, const GridModel& grid, const SessionState& state,
                             UserDialogs& dialogs) {
     PrintWithDialog(
-        parent, dialogs, QString::fromStdString(state.SPJFileName), [&](ColumnPrinter& printer) {
+        parent, dialogs, PrintoutName(state.SPJFileName, "summary"), [&](ColumnPrinter& printer) {
             const std::string printedAt = PrintedNow();
             PrintSummaryReport(printer, grid, {state.SPJPath, state.SPJAuthor, printedAt},
                                state.numberFormat);

@@ -1,6 +1,8 @@
 #include "ui/mainwindow/tambreloxmain.h"
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include <QDir>
@@ -27,6 +29,7 @@
 #include "core/project/chosen_file.h"
 #include "core/project/flash_budget.h"
 #include "core/project/spj_reader.h"
+#include "core/project/summary.h"
 #include "ui/mainwindow/flash_budget_bar.h"
 #include "ui/mainwindow/recent_projects_menu.h"
 #include "ui/mainwindow/remembered_settings.h"
@@ -35,7 +38,6 @@
 #include "ui/shared/elided_label.h"
 #include "ui/shared/grid_table_model.h"
 #include "ui/shared/program_picture.h"
-#include "ui/shared/screen_fit.h"
 #include "ui/shared/user_dialogs.h"
 #include "ui/shared/widget_factory.h"
 #include "ui/shared/window_look.h"
@@ -100,14 +102,14 @@ std::optional<QString> DroppedProject(const QMimeData& mime) {
 
 }  // namespace
 
-TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, OpenedWindows windows,
-                             QWidget* parent)
+MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindows windows,
+                       QWidget* parent)
     : QWidget(parent),
       session_(session),
       dialogs_(dialogs),
-      cvShow_(session.CVShowing, std::move(windows.cvValues)),
-      spjText_(session.TextShowing, std::move(windows.descriptiveText)),
-      soundTest_(session.SoundShowing, std::move(windows.player)) {
+      cvWindow_(session.CVShowing, std::move(windows.cvValues)),
+      textWindow_(session.TextShowing, std::move(windows.descriptiveText)),
+      playerWindow_(session.SoundShowing, std::move(windows.player)) {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(ProgramIcon());
     setFont(SansFont(kWindowFontPoints));
@@ -115,111 +117,130 @@ TambreloxMain::TambreloxMain(SessionState& session, UserDialogs& dialogs, Opened
     UseDesignedFace(*this);
     CreateControls();
     ArrangeControls();
-    Form_Load();
+    ShowNoProject();
     NameControlsForScreenReaders();
-    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_O)}, *Command2);
-    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, *Command1);
+    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_O)}, *openButton_);
+    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_P)}, *printSummaryButton_);
     // Not the standard Quit key: the plain X11 key scheme has none.
-    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, *Command3);
+    ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, *quitButton_);
     FitToScreen(*this);
     RestoreWindowGeometry(*this);
 
-    connect(Command2, &QPushButton::clicked, this, &TambreloxMain::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &TambreloxMain::Command1_Click);
-    connect(Command5, &QPushButton::clicked, this, &TambreloxMain::Command5_Click);
-    connect(Command7, &QPushButton::clicked, this, &TambreloxMain::Command7_Click);
-    connect(Command8, &QPushButton::clicked, this, &TambreloxMain::Command8_Click);
-    connect(Command3, &QPushButton::clicked, this, &TambreloxMain::Command3_Click);
+    connect(openButton_, &QPushButton::clicked, this, &MainWindow::ChooseAndOpenProject);
+    connect(printSummaryButton_, &QPushButton::clicked, this, &MainWindow::PrintSummary);
+    connect(cvButton_, &QPushButton::clicked, this, &MainWindow::OpenCvWindow);
+    connect(textButton_, &QPushButton::clicked, this, &MainWindow::OpenTextWindow);
+    connect(playerButton_, &QPushButton::clicked, this, &MainWindow::OpenPlayer);
+    connect(quitButton_, &QPushButton::clicked, this, &QWidget::close);
     // Offered from the button's context menu, so the window's layout stays as it is.
-    Command2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Command2, &QWidget::customContextMenuRequested, this,
-            &TambreloxMain::ShowRecentProjects);
+    openButton_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(openButton_, &QWidget::customContextMenuRequested, this,
+            &MainWindow::ShowRecentProjects);
 }
 
-TambreloxMain::~TambreloxMain() {
+MainWindow::~MainWindow() {
     // Kept however the program ends: Quit, the last window closed or a signal.
     SaveWindowGeometry(*this);
     // The grid's rows go before the view does, and a view taken down while
     // shown still asks its model for them.
-    WavefileGrid->setModel(nullptr);
+    clipGrid_->setModel(nullptr);
 }
 
-void TambreloxMain::CreateControls() {
-    Image1 = MakeLabel(this, "Image1");
-    ShowProgramPicture(*Image1);
+void MainWindow::CreateControls() {
+    picture_ = MakeLabel(this, "Image1");
+    ShowProgramPicture(*picture_);
 
-    Command2 = MakeButton(this, "Command2", QStringLiteral("Get SPJ File"), ButtonLook(kGreen));
-    Command1 = MakeButton(this, "Command1", QStringLiteral("Print this display"), ButtonLook());
-    Command5 =
+    openButton_ = MakeButton(this, "Command2", QStringLiteral("Get SPJ File"), ButtonLook(kGreen));
+    printSummaryButton_ =
+        MakeButton(this, "Command1", QStringLiteral("Print this display"), ButtonLook());
+    cvButton_ =
         MakeButton(this, "Command5", QStringLiteral("Show/Print Startup CV Values"), ButtonLook());
-    Command7 =
+    textButton_ =
         MakeButton(this, "Command7", QStringLiteral("Show/Print Descriptive Text"), ButtonLook());
-    Command8 = MakeButton(this, "Command8", QStringLiteral("Play Sound Clips"), ButtonLook());
-    Command3 = MakeButton(this, "Command3", QStringLiteral("Quit"), ButtonLook(kRed));
+    playerButton_ = MakeButton(this, "Command8", QStringLiteral("Play Sound Clips"), ButtonLook());
+    quitButton_ = MakeButton(this, "Command3", QStringLiteral("Quit"), ButtonLook(kRed));
     SetProjectButtonsEnabled(false);
 
-    Label16 = MakeLabel(this, "Label16", QStringLiteral("SPJ Filename:"), CaptionLook(kDarkBlue));
-    lblSPJName = MakeElidedLabel(this, "lblSPJName", CaptionLook(kDarkBlue));
-    Label10 = MakeLabel(this, "Label10", QStringLiteral("From Folder:"), CaptionLook(kDarkBlue));
-    lblSPJFolder = MakeElidedLabel(this, "lblSPJFolder", CaptionLook(kDarkBlue));
-    Label14 = MakeLabel(this, "Label14", QStringLiteral("Author/Owner:"), CaptionLook(kDarkBlue));
-    lblAuthor = MakeElidedLabel(this, "lblAuthor", CaptionLook(kDarkBlue));
-    for (QLabel* caption : {Label16, Label10, Label14}) caption->hide();
-    for (ElidedLabel* value : {lblSPJName, lblSPJFolder, lblAuthor}) {
+    fileNameCaption_ =
+        MakeLabel(this, "Label16", QStringLiteral("SPJ Filename:"), CaptionLook(kDarkBlue));
+    fileNameLabel_ = MakeElidedLabel(this, "lblSPJName", CaptionLook(kDarkBlue));
+    folderCaption_ =
+        MakeLabel(this, "Label10", QStringLiteral("From Folder:"), CaptionLook(kDarkBlue));
+    folderLabel_ = MakeElidedLabel(this, "lblSPJFolder", CaptionLook(kDarkBlue));
+    authorCaption_ =
+        MakeLabel(this, "Label14", QStringLiteral("Author/Owner:"), CaptionLook(kDarkBlue));
+    authorLabel_ = MakeElidedLabel(this, "lblAuthor", CaptionLook(kDarkBlue));
+    for (QLabel* caption : {fileNameCaption_, folderCaption_, authorCaption_}) caption->hide();
+    for (ElidedLabel* value : {fileNameLabel_, folderLabel_, authorLabel_}) {
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
 
-    Label1 =
+    runsInCaption_ =
         MakeLabel(this, "Label1", QStringLiteral("This SPJ will run in"), CaptionLook(kDarkBlue));
-    Label2 = MakeLabel(this, "Label2", {}, CaptionLook(kDarkBlue));
-    for (QLabel* decoders : {Label1, Label2}) decoders->setAlignment(Qt::AlignCenter);
+    decodersLabel_ = MakeLabel(this, "Label2", {}, CaptionLook(kDarkBlue));
+    for (QLabel* decoders : {runsInCaption_, decodersLabel_})
+        decoders->setAlignment(Qt::AlignCenter);
+    // As wide as the longest requirement, so the column, and the grid beside
+    // it, keep their widths from one project to the next.
+    int widest = 0;
+    for (const std::string_view decoders : {kAnyDecoder, kSixteenMegabit, kPremiumOnly}) {
+        widest =
+            std::max(widest, decodersLabel_->fontMetrics().horizontalAdvance(FromUtf8(decoders)));
+    }
+    decodersLabel_->setMinimumWidth(widest + 2 * decodersLabel_->margin());
 
-    Label3 = MakeLabel(this, "Label3", {}, CaptionLook(kBlue));
-    Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label11 = MakeLabel(this, "Label11");
+    aboutText_ = MakeLabel(this, "Label3", {}, CaptionLook(kBlue));
+    aboutText_->setWordWrap(true);
+    aboutText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    titleLine_ = MakeLabel(this, "Label11");
 
-    WavefileGrid = new QTableView(this);
-    WavefileGrid->setObjectName(QStringLiteral("WavefileGrid"));
+    clipGrid_ = new QTableView(this);
+    clipGrid_->setObjectName(QStringLiteral("WavefileGrid"));
     gridTableModel_ = new GridTableModel(grid_, this);
-    WavefileGrid->setModel(gridTableModel_);
-    WavefileGrid->setFont(SansFont(kWindowFontPoints));
-    WavefileGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    WavefileGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    WavefileGrid->setWordWrap(false);
-    WavefileGrid->verticalHeader()->hide();
-    WavefileGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    WavefileGrid->verticalHeader()->setDefaultSectionSize(WavefileGrid->fontMetrics().height() +
-                                                          2 * kGridRowPadding);
+    clipGrid_->setModel(gridTableModel_);
+    clipGrid_->setFont(SansFont(kWindowFontPoints));
+    clipGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    clipGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    clipGrid_->setWordWrap(false);
+    // Arrows move between cells; Tab leaves the grid for the buttons.
+    clipGrid_->setTabKeyNavigation(false);
+    clipGrid_->verticalHeader()->hide();
+    clipGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    clipGrid_->verticalHeader()->setDefaultSectionSize(clipGrid_->fontMetrics().height() +
+                                                       2 * kGridRowPadding);
     // Columns without a width of their own are as wide as their texts.
-    WavefileGrid->horizontalHeader()->setDefaultSectionSize(
-        WavefileGrid->horizontalHeader()->minimumSectionSize());
-    WavefileGrid->horizontalHeader()->setHighlightSections(false);
-    WavefileGrid->horizontalHeader()->setSectionsClickable(false);
+    clipGrid_->horizontalHeader()->setDefaultSectionSize(
+        clipGrid_->horizontalHeader()->minimumSectionSize());
+    clipGrid_->horizontalHeader()->setHighlightSections(false);
+    clipGrid_->horizontalHeader()->setSectionsClickable(false);
+    // The header's empty end takes its sections' face, not the window's designed light one.
+    QPalette header = clipGrid_->horizontalHeader()->palette();
+    header.setColor(QPalette::Window, header.color(QPalette::Button));
+    clipGrid_->horizontalHeader()->setPalette(header);
     // Once shown, the grid covers the About text that shares its place.
-    WavefileGrid->raise();
-    QSizePolicy policy = WavefileGrid->sizePolicy();
+    clipGrid_->raise();
+    QSizePolicy policy = clipGrid_->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
-    WavefileGrid->setSizePolicy(policy);
-    WavefileGrid->hide();
+    clipGrid_->setSizePolicy(policy);
+    clipGrid_->hide();
 
     flashBudget_ = new FlashBudgetBar(this);
     flashBudget_->hide();
 }
 
-void TambreloxMain::ArrangeControls() {
+void MainWindow::ArrangeControls() {
     auto* captions = new QGridLayout;
-    captions->addWidget(Label16, 0, 0);
-    captions->addWidget(lblSPJName, 0, 1);
-    captions->addWidget(Label10, 1, 0);
-    captions->addWidget(lblSPJFolder, 1, 1);
-    captions->addWidget(Label14, 2, 0);
-    captions->addWidget(lblAuthor, 2, 1);
+    captions->addWidget(fileNameCaption_, 0, 0);
+    captions->addWidget(fileNameLabel_, 0, 1);
+    captions->addWidget(folderCaption_, 1, 0);
+    captions->addWidget(folderLabel_, 1, 1);
+    captions->addWidget(authorCaption_, 2, 0);
+    captions->addWidget(authorLabel_, 2, 1);
     captions->setColumnStretch(1, 1);
 
     auto* gridArea = new QGridLayout;
-    gridArea->addWidget(Label3, 0, 0);
-    gridArea->addWidget(WavefileGrid, 0, 0);
+    gridArea->addWidget(aboutText_, 0, 0);
+    gridArea->addWidget(clipGrid_, 0, 0);
 
     auto* left = new QVBoxLayout;
     left->addLayout(captions);
@@ -229,52 +250,54 @@ void TambreloxMain::ArrangeControls() {
     left->addWidget(flashBudget_);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(Image1, 0, Qt::AlignHCenter);
-    right->addWidget(Command2);
+    right->addWidget(picture_, 0, Qt::AlignHCenter);
+    right->addWidget(openButton_);
     right->addSpacing(kGroupSpacing);
-    right->addWidget(Label1);
-    right->addWidget(Label2);
+    right->addWidget(runsInCaption_);
+    right->addWidget(decodersLabel_);
     right->addSpacing(kGroupSpacing);
-    for (QPushButton* button : {Command1, Command5, Command7, Command8}) right->addWidget(button);
+    for (QPushButton* button : {printSummaryButton_, cvButton_, textButton_, playerButton_})
+        right->addWidget(button);
     right->addStretch(1);
-    right->addWidget(Command3);
+    right->addWidget(quitButton_);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right);
 
-    auto* window = new QVBoxLayout(this);
+    auto* window = new QVBoxLayout(ScrolledContent(*this));
     window->addLayout(columns, 1);
-    window->addWidget(Label11);
+    window->addWidget(titleLine_);
 }
 
 // Captions name the buttons; what a caption leaves open, or a control without
 // one, is said here.
-void TambreloxMain::NameControlsForScreenReaders() {
-    Command2->setAccessibleDescription(
+void MainWindow::NameControlsForScreenReaders() {
+    openButton_->setAccessibleDescription(
         QStringLiteral("Chooses a sound project file to show. Its context menu opens one of "
                        "the projects opened recently."));
-    Command1->setAccessibleDescription(QStringLiteral("Prints the summary shown"));
-    WavefileGrid->setAccessibleName(QStringLiteral("Sound clips"));
-    WavefileGrid->setAccessibleDescription(
+    printSummaryButton_->setAccessibleDescription(QStringLiteral("Prints the summary shown"));
+    clipGrid_->setAccessibleName(QStringLiteral("Sound clips"));
+    clipGrid_->setAccessibleDescription(
         QStringLiteral("The project's sound clips with their sizes, then the totals and counts"));
-    lblSPJName->setAccessibleDescription(QStringLiteral("Project file name"));
-    lblSPJFolder->setAccessibleDescription(QStringLiteral("Project folder"));
-    lblAuthor->setAccessibleDescription(QStringLiteral("Author or owner of the project"));
-    Label2->setAccessibleDescription(QStringLiteral("The decoders that can run the project"));
-    Label3->setAccessibleName(QStringLiteral("About Tambrelox"));
-    Label3->setAccessibleDescription(FromUtf8(AboutText()).trimmed());
+    fileNameLabel_->setAccessibleDescription(QStringLiteral("Project file name"));
+    folderLabel_->setAccessibleDescription(QStringLiteral("Project folder"));
+    authorLabel_->setAccessibleDescription(QStringLiteral("Author or owner of the project"));
+    decodersLabel_->setAccessibleDescription(
+        QStringLiteral("The decoders that can run the project"));
+    aboutText_->setAccessibleName(QStringLiteral("About Tambrelox"));
+    aboutText_->setAccessibleDescription(FromUtf8(AboutText()).trimmed());
 }
 
-void TambreloxMain::Form_Load() {
-    Label3->setText(FromUtf8(AboutText()));
-    Label11->setText(FromUtf8(kTitleLine));
-    lblSPJName->clear();
-    lblSPJFolder->clear();
-    lblAuthor->clear();
+void MainWindow::ShowNoProject() {
+    aboutText_->setText(FromUtf8(AboutText()));
+    titleLine_->setText(FromUtf8(kTitleLine));
+    fileNameLabel_->clear();
+    folderLabel_->clear();
+    authorLabel_->clear();
     session_.SPJAuthor.clear();
-    Label1->hide();
-    Label2->hide();
+    runsInCaption_->hide();
+    decodersLabel_->hide();
 
     // Set up once; each load only replaces the rows.
     PrepareSummaryGrid(grid_);
@@ -284,9 +307,9 @@ void TambreloxMain::Form_Load() {
     grid_.SetColAlignment(kFileNameColumn, GridAlignment::Centre);
     RefreshGrid();
     // Wide enough to show every column without scrolling sideways.
-    WavefileGrid->setMinimumWidth(WavefileGrid->horizontalHeader()->length() +
-                                  2 * WavefileGrid->frameWidth() +
-                                  WavefileGrid->verticalScrollBar()->sizeHint().width());
+    clipGrid_->setMinimumWidth(clipGrid_->horizontalHeader()->length() +
+                               2 * clipGrid_->frameWidth() +
+                               clipGrid_->verticalScrollBar()->sizeHint().width());
 
     dialogFolder_ = RememberedFolder();
     QString folder = dialogFolder_;
@@ -294,25 +317,25 @@ void TambreloxMain::Form_Load() {
     session_.SPJFolder = Utf8Lower(folder.toStdString());
 }
 
-void TambreloxMain::OpenProject(const QString& path) {
+void MainWindow::OpenProject(const QString& path) {
     const ChosenFile file = ChosenFromArgument(path.toStdString());
     session_.SPJFolder = file.folder;
     session_.SPJFileName = file.fileName;
     session_.SPJPath = file.folder + file.fileName;
     dialogFolder_ = QDir::cleanPath(QFileInfo(path).absolutePath());
 
-    lblSPJName->setText(FromUtf8(Utf8Upper(file.fileName)));
-    lblSPJFolder->setText(FromUtf8(file.folder));
-    lblAuthor->clear();
+    fileNameLabel_->setText(FromUtf8(Utf8Upper(file.fileName)));
+    folderLabel_->setText(FromUtf8(file.folder));
+    authorLabel_->clear();
     LoadSPJ(file.realPath);
     if (session_.project) RememberOpenedProject(path);  // loaded, not refused
 }
 
-void TambreloxMain::OpenProjectSoon(const QString& path) {
+void MainWindow::OpenProjectSoon(const QString& path) {
     QMetaObject::invokeMethod(this, "OpenProject", Qt::QueuedConnection, Q_ARG(QString, path));
 }
 
-void TambreloxMain::Command2_Click() {
+void MainWindow::ChooseAndOpenProject() {
     const QString chosen = dialogs_.OpenFile(this, dialogFolder_, QString::fromLatin1(kFileFilter));
     if (chosen.isEmpty()) {
         // The next dialog then opens in its own default folder.
@@ -324,12 +347,12 @@ void TambreloxMain::Command2_Click() {
     OpenProject(chosen);
 }
 
-void TambreloxMain::ShowRecentProjects(const QPoint& at) {
-    PopUpRecentProjects(*this, Command2->mapToGlobal(at), RememberedRecentProjects(),
+void MainWindow::ShowRecentProjects(const QPoint& at) {
+    PopUpRecentProjects(*this, openButton_->mapToGlobal(at), RememberedRecentProjects(),
                         [this](const QString& path) { OpenRecentProject(path); });
 }
 
-void TambreloxMain::OpenRecentProject(const QString& path) {
+void MainWindow::OpenRecentProject(const QString& path) {
     if (!QFileInfo::exists(path)) {
         ForgetRecentProject(path);
         dialogs_.Information(this, QStringLiteral("The project %1 no longer exists. It has been "
@@ -340,39 +363,35 @@ void TambreloxMain::OpenRecentProject(const QString& path) {
     OpenProject(path);
 }
 
-void TambreloxMain::Command1_Click() {
+void MainWindow::PrintSummary() {
     PrintSummaryWithDialog(this, grid_, session_, dialogs_);
 }
 
-void TambreloxMain::Command5_Click() {
+void MainWindow::OpenCvWindow() {
     if (!session_.project) return;
     // Loading let a CV block cut short through for the other windows' sake.
     if (const auto cvs = CheckStartupCVs(*session_.project, session_.SPJFileName); !cvs.ok()) {
         dialogs_.Critical(this, FromUtf8(cvs.refusal().message));
         return;
     }
-    cvShow_.Open();
+    cvWindow_.Open();
 }
 
-void TambreloxMain::Command7_Click() {
-    spjText_.Open();
+void MainWindow::OpenTextWindow() {
+    textWindow_.Open();
 }
 
-void TambreloxMain::Command8_Click() {
-    soundTest_.Open();
+void MainWindow::OpenPlayer() {
+    playerWindow_.Open();
 }
 
-void TambreloxMain::Command3_Click() {
-    close();
-}
-
-void TambreloxMain::LoadSPJ(const std::string& realPath) {
-    WavefileGrid->hide();
+void MainWindow::LoadSPJ(const std::string& realPath) {
+    clipGrid_->hide();
     SetProjectButtonsEnabled(false);
-    Label1->hide();
-    Label2->hide();
+    runsInCaption_->hide();
+    decodersLabel_->hide();
     flashBudget_->hide();
-    for (QLabel* caption : {Label16, Label10, Label14}) caption->show();
+    for (QLabel* caption : {fileNameCaption_, folderCaption_, authorCaption_}) caption->show();
     grid_.SetRows(1);  // the rows of the project shown before
     RefreshGrid();
 
@@ -384,47 +403,47 @@ void TambreloxMain::LoadSPJ(const std::string& realPath) {
     ShowProject(std::make_shared<const Project>(std::move(outcome).value()));
 }
 
-void TambreloxMain::ShowRefusal(const Refusal& refusal) {
+void MainWindow::ShowRefusal(const Refusal& refusal) {
     session_.project.reset();
     session_.SPJAuthor = refusal.authorShown.value_or(std::string());
-    if (refusal.authorShown) lblAuthor->setText(AuthorText(*refusal.authorShown));
+    if (refusal.authorShown) authorLabel_->setText(AuthorText(*refusal.authorShown));
     dialogs_.Critical(this, FromUtf8(refusal.message));
 }
 
-void TambreloxMain::ShowProject(std::shared_ptr<const Project> project) {
+void MainWindow::ShowProject(std::shared_ptr<const Project> project) {
     session_.SPJAuthor = project->author;
-    lblAuthor->setText(AuthorText(project->author));
+    authorLabel_->setText(AuthorText(project->author));
     FillSummaryGrid(*project, session_.numberFormat, grid_);
     RefreshGrid();
-    Label2->setText(FromUtf8(project->summary.requirement));
-    flashBudget_->showBudget(AssessFlashBudget(project->summary, session_.numberFormat),
+    decodersLabel_->setText(FromUtf8(project->summary.requirement));
+    flashBudget_->ShowBudget(AssessFlashBudget(project->summary, session_.numberFormat),
                              FromUtf8(FlashBudgetExplanation(session_.numberFormat)));
     session_.project = std::move(project);
 
     SetProjectButtonsEnabled(true);
-    WavefileGrid->show();
-    Label1->show();
-    Label2->show();
+    clipGrid_->show();
+    runsInCaption_->show();
+    decodersLabel_->show();
     flashBudget_->show();
 }
 
-void TambreloxMain::RefreshGrid() {
+void MainWindow::RefreshGrid() {
     gridTableModel_->Refresh();
     // Resetting the model also resets the view's column widths.
-    ApplyGridColumnWidths(*WavefileGrid, grid_);
-    WidenGridColumnsToContents(*WavefileGrid);
+    ApplyGridColumnWidths(*clipGrid_, grid_);
+    WidenGridColumnsToContents(*clipGrid_);
 }
 
-void TambreloxMain::SetProjectButtonsEnabled(bool enabled) {
-    for (QPushButton* button : {Command1, Command5, Command7, Command8})
+void MainWindow::SetProjectButtonsEnabled(bool enabled) {
+    for (QPushButton* button : {printSummaryButton_, cvButton_, textButton_, playerButton_})
         button->setEnabled(enabled);
 }
 
-void TambreloxMain::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (DroppedProject(*event->mimeData())) event->acceptProposedAction();
 }
 
-void TambreloxMain::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const auto path = DroppedProject(*event->mimeData());
     if (!path) return;
     event->acceptProposedAction();

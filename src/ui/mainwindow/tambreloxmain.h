@@ -33,13 +33,13 @@ struct OpenedWindows {
 
 // The start-up window: shows the chosen project's summary and opens the
 // other windows.
-class TambreloxMain : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    TambreloxMain(SessionState& session, UserDialogs& dialogs, OpenedWindows windows,
-                  QWidget* parent = nullptr);
-    ~TambreloxMain() override;
+    MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindows windows,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Opens a project as if it had been chosen with "Get SPJ File". A path
     // without a folder names a file in the current folder.
@@ -56,14 +56,13 @@ class TambreloxMain : public QWidget {
     void CreateControls();
     void ArrangeControls();
     void NameControlsForScreenReaders();
-    void Form_Load();
+    void ShowNoProject();
 
-    void Command2_Click();
-    void Command1_Click();
-    void Command5_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command3_Click();
+    void ChooseAndOpenProject();
+    void PrintSummary();
+    void OpenCvWindow();
+    void OpenTextWindow();
+    void OpenPlayer();
     void ShowRecentProjects(const QPoint& at);
     void OpenRecentProject(const QString& path);
 
@@ -80,29 +79,29 @@ class TambreloxMain : public QWidget {
     // whose letter case SPJFolder does not keep.
     QString dialogFolder_;
 
-    SecondaryWindow cvShow_;
-    SecondaryWindow spjText_;
-    SecondaryWindow soundTest_;
+    SecondaryWindow cvWindow_;
+    SecondaryWindow textWindow_;
+    SecondaryWindow playerWindow_;
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QTableView* WavefileGrid = nullptr;
+    QPushButton* printSummaryButton_ = nullptr;
+    QPushButton* openButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    QPushButton* cvButton_ = nullptr;
+    QPushButton* textButton_ = nullptr;
+    QPushButton* playerButton_ = nullptr;
+    QTableView* clipGrid_ = nullptr;
     GridTableModel* gridTableModel_ = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label16 = nullptr;
-    ElidedLabel* lblSPJName = nullptr;
-    ElidedLabel* lblSPJFolder = nullptr;
-    ElidedLabel* lblAuthor = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* runsInCaption_ = nullptr;
+    QLabel* decodersLabel_ = nullptr;
+    QLabel* aboutText_ = nullptr;
+    QLabel* folderCaption_ = nullptr;
+    QLabel* titleLine_ = nullptr;
+    QLabel* authorCaption_ = nullptr;
+    QLabel* fileNameCaption_ = nullptr;
+    ElidedLabel* fileNameLabel_ = nullptr;
+    ElidedLabel* folderLabel_ = nullptr;
+    ElidedLabel* authorLabel_ = nullptr;
     FlashBudgetBar* flashBudget_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStackedLayout>
 
 #include <algorithm>
 
@@ -19,7 +20,6 @@
 #include "ui/player/waveform_view.h"
 #include "ui/shared/button_keys.h"
 #include "ui/shared/program_picture.h"
-#include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
 #include "ui/shared/window_look.h"
 
@@ -50,239 +50,227 @@ QPixmap RedNotePicture() {
 
 }  // namespace
 
-SoundTest::SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<WaveDevice> device,
-                     QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+ClipPlayerWindow::ClipPlayerWindow(SessionState& state, UserDialogs& dialogs,
+                                   std::unique_ptr<ClipPlayer> player, QWidget* parent)
+    : QWidget(parent, Qt::Window),
       state_(state),
       dialogs_(dialogs),
-      MMControl1(std::move(device)),
+      player_(std::move(player)),
       project_(state.project) {
     setObjectName("SoundTest");
     UseDesignedFace(*this);
-    buildControls();
-    connect(SoundList, &QListWidget::currentRowChanged, this, &SoundTest::SoundList_Click);
-    connect(cmdPlay, &QPushButton::clicked, this, &SoundTest::cmdPlay_Click);
-    connect(cmdrepeat, &QPushButton::clicked, this, &SoundTest::cmdrepeat_Click);
-    connect(cmdStop, &QPushButton::clicked, this, &SoundTest::cmdStop_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &SoundTest::cmdSave_Click);
-    connect(cmdQuit, &QPushButton::clicked, this, &SoundTest::cmdQuit_Click);
-    connect(MMControl1.get(), &WaveDevice::Done, this, &SoundTest::MMControl1_Done);
-    ClickOnCloseKeys(*this, *cmdQuit);
-    nameControlsForScreenReaders();
-    Form_Load();
+    CreateControls();
+    ArrangeControls();
+    connect(clipList_, &QListWidget::currentRowChanged, this, &ClipPlayerWindow::ShowPickedClip);
+    connect(playOnceButton_, &QPushButton::clicked, this, &ClipPlayerWindow::PlayPickedClipOnce);
+    connect(repeatButton_, &QPushButton::clicked, this, &ClipPlayerWindow::PlayPickedClipRepeated);
+    connect(stopRepeatButton_, &QPushButton::clicked, this, &ClipPlayerWindow::StopRepeatPlay);
+    connect(saveButton_, &QPushButton::clicked, this, &ClipPlayerWindow::SavePickedClip);
+    connect(returnButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(player_.get(), &ClipPlayer::finished, this, &ClipPlayerWindow::OnPlayFinished);
+    ClickOnCloseKeys(*this, *returnButton_);
+    NameControlsForScreenReaders();
+    ListClips();
     FitToScreen(*this);
 }
 
-SoundTest::~SoundTest() {
-    Form_Unload();
+ClipPlayerWindow::~ClipPlayerWindow() {
+    temps_.DeleteTempWaves();
+    StopPlaying();
 }
 
-void SoundTest::buildControls() {
-    Label3 = MakeLabel(this, "Label3", "Select Sound Clip (Wave File)");
-    SoundList = new QListWidget(this);
-    SoundList->setObjectName("SoundList");
-    Label2 = MakeLabel(this, "Label2", "Selected Sound Clip (Wave File)");
-    wavFile = MakeLabel(this, "wavFile", "- None -");
-    wavFile->setFrameStyle(QFrame::Box | QFrame::Plain);
-    wavFile->setAlignment(Qt::AlignCenter);
-    wavFile->setMinimumWidth(220);
-    fmtlabel = MakeLabel(this, "fmtlabel");
-    lblPlayLen = MakeLabel(this, "lblPlayLen");
+void ClipPlayerWindow::CreateControls() {
+    listCaption_ = MakeLabel(this, "Label3", "Select Sound Clip (Wave File)");
+    clipList_ = new QListWidget(this);
+    clipList_->setObjectName("SoundList");
+    pickedCaption_ = MakeLabel(this, "Label2", "Selected Sound Clip (Wave File)");
+    pickedName_ = MakeLabel(this, "wavFile", "- None -");
+    pickedName_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    pickedName_->setAlignment(Qt::AlignCenter);
+    pickedName_->setMinimumWidth(220);
+    formatLabel_ = MakeLabel(this, "fmtlabel");
+    playTimeLabel_ = MakeLabel(this, "lblPlayLen");
     // Its place is kept while hidden, so the window is sized for the whole
     // note and nothing moves when a long clip shows it.
-    lblSizeNote =
+    sizeNote_ =
         MakeLabel(this, "lblSizeNote",
                   QString::fromUtf8(kSizeNote.data(), static_cast<qsizetype>(kSizeNote.size())),
                   {.colour = kNoteRed, .keepPlaceWhenHidden = true});
-    lblSizeNote->setWordWrap(true);
-    cmdPlay = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
-    cmdrepeat = MakeButton(this, "cmdrepeat", "~10 Sec Repeat Play");
-    cmdStop = MakeButton(this, "cmdStop", "Stop Repeat Play");
-    cmdSave = MakeButton(this, "cmdSave", "Save Clip As...");
-    cmdQuit = MakeButton(this, "cmdQuit", "Return to Menu", {.colour = Qt::red});
-    RedNote = MakeLabel(this, "RedNote");
-    RedNote->setPixmap(RedNotePicture());
-    Image1 = MakeLabel(this, "Image1");
-    ShowProgramPicture(*Image1);
-    Label1 = MakeLabel(this, "Label1", {}, {.colour = QColor(0, 0, 255)});
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sizeNote_->setWordWrap(true);
+    playOnceButton_ = MakeButton(this, "cmdPlay", "Play Sound Clip Once");
+    repeatButton_ = MakeButton(this, "cmdrepeat", "~10 Sec Repeat Play");
+    stopRepeatButton_ = MakeButton(this, "cmdStop", "Stop Repeat Play");
+    saveButton_ = MakeButton(this, "cmdSave", "Save Clip As...");
+    returnButton_ = MakeButton(this, "cmdQuit", "Return to Menu", {.colour = Qt::red});
+    playingNote_ = MakeLabel(this, "RedNote");
+    playingNote_->setPixmap(RedNotePicture());
+    picture_ = MakeLabel(this, "Image1");
+    ShowProgramPicture(*picture_);
+    titleLine_ = MakeLabel(this, "Label1", {}, {.colour = QColor(0, 0, 255)});
+    titleLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    titleLine_->setText(
+        QString::fromUtf8(kTitleLine.data(), static_cast<qsizetype>(kTitleLine.size())));
     waveform_ = new WaveformView(state_.numberFormat, this);
 
-    cmdPlay->setEnabled(false);
-    cmdrepeat->setEnabled(false);
-    cmdStop->hide();
-    cmdSave->setEnabled(false);
-    lblSizeNote->hide();
+    playOnceButton_->setEnabled(false);
+    repeatButton_->setEnabled(false);
+    saveButton_->setEnabled(false);
+    sizeNote_->hide();
+    playingNote_->hide();
+}
 
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(Label3, 0, 0);
-    layout->addWidget(SoundList, 1, 0, 9, 1);
-    layout->addWidget(Label2, 0, 1, 1, 2);
-    layout->addWidget(wavFile, 1, 1, 1, 2);
-    layout->addWidget(fmtlabel, 2, 1);
-    layout->addWidget(lblPlayLen, 3, 1);
-    layout->addWidget(RedNote, 2, 2, 2, 1, Qt::AlignCenter);
-    layout->addWidget(cmdPlay, 4, 1, 1, 2);
-    layout->addWidget(cmdrepeat, 5, 1, 1,
-                      2);  // cmdStop takes the same place: one of the two is seen
-    layout->addWidget(cmdStop, 5, 1, 1, 2);
-    layout->addWidget(cmdSave, 6, 1, 1, 2);
-    layout->addWidget(lblSizeNote, 7, 1, 1, 2);
-    layout->addWidget(Image1, 8, 1, 1, 2, Qt::AlignCenter);
+void ClipPlayerWindow::ArrangeControls() {
+    // One place for the two repeat buttons, as high as the taller: nothing
+    // below moves when one replaces the other.
+    repeatOrStop_ = new QStackedLayout;
+    repeatOrStop_->addWidget(repeatButton_);
+    repeatOrStop_->addWidget(stopRepeatButton_);
+
+    auto* layout = new QGridLayout(ScrolledContent(*this));
+    // The two captions side by side stay apart at any font size.
+    layout->setHorizontalSpacing(2 * layout->horizontalSpacing());
+    layout->addWidget(listCaption_, 0, 0);
+    layout->addWidget(clipList_, 1, 0, 9, 1);
+    layout->addWidget(pickedCaption_, 0, 1, 1, 2);
+    layout->addWidget(pickedName_, 1, 1, 1, 2);
+    layout->addWidget(formatLabel_, 2, 1);
+    layout->addWidget(playTimeLabel_, 3, 1);
+    layout->addWidget(playingNote_, 2, 2, 2, 1, Qt::AlignCenter);
+    layout->addWidget(playOnceButton_, 4, 1, 1, 2);
+    layout->addLayout(repeatOrStop_, 5, 1, 1, 2);
+    layout->addWidget(saveButton_, 6, 1, 1, 2);
+    layout->addWidget(sizeNote_, 7, 1, 1, 2);
+    layout->addWidget(picture_, 8, 1, 1, 2, Qt::AlignCenter);
     layout->setRowStretch(8, 1);
-    layout->addWidget(cmdQuit, 9, 1, 1, 2);
-    layout->addWidget(Label1, 10, 0, 1, 3);
+    layout->addWidget(returnButton_, 9, 1, 1, 2);
+    layout->addWidget(titleLine_, 10, 0, 1, 3);
     layout->addWidget(waveform_, 11, 0, 1, 3);  // below all else, so nothing else moves
     layout->setColumnStretch(0, 1);
 }
 
 // Captions name the buttons; what a caption leaves open, or a control without
 // one, is said here.
-void SoundTest::nameControlsForScreenReaders() {
-    SoundList->setAccessibleName(QStringLiteral("Sound clips"));
-    SoundList->setAccessibleDescription(QStringLiteral("Choosing a clip lets it be played"));
-    wavFile->setAccessibleDescription(QStringLiteral("Selected sound clip"));
-    fmtlabel->setAccessibleDescription(QStringLiteral("Format of the selected clip"));
-    lblPlayLen->setAccessibleDescription(QStringLiteral("Play time of the selected clip"));
-    RedNote->setAccessibleName(QStringLiteral("Playing"));
-    RedNote->setAccessibleDescription(QStringLiteral("Shown while a clip plays"));
-    cmdrepeat->setAccessibleDescription(
+void ClipPlayerWindow::NameControlsForScreenReaders() {
+    clipList_->setAccessibleName(QStringLiteral("Sound clips"));
+    clipList_->setAccessibleDescription(QStringLiteral("Choosing a clip lets it be played"));
+    pickedName_->setAccessibleDescription(QStringLiteral("Selected sound clip"));
+    formatLabel_->setAccessibleDescription(QStringLiteral("Format of the selected clip"));
+    playTimeLabel_->setAccessibleDescription(QStringLiteral("Play time of the selected clip"));
+    playingNote_->setAccessibleName(QStringLiteral("Playing"));
+    playingNote_->setAccessibleDescription(QStringLiteral("Shown while a clip plays"));
+    repeatButton_->setAccessibleDescription(
         QStringLiteral("Plays the selected clip over and over for about ten seconds"));
-    cmdStop->setAccessibleDescription(QStringLiteral("Ends the repeat play"));
-    cmdSave->setAccessibleDescription(QStringLiteral("Saves the selected clip as a wave file"));
-    cmdQuit->setAccessibleDescription(QStringLiteral("Closes the player"));
+    stopRepeatButton_->setAccessibleDescription(QStringLiteral("Ends the repeat play"));
+    saveButton_->setAccessibleDescription(QStringLiteral("Saves the selected clip as a wave file"));
+    returnButton_->setAccessibleDescription(QStringLiteral("Closes the player"));
 }
 
-void SoundTest::Form_Load() {
+void ClipPlayerWindow::ListClips() {
     if (project_) clips_ = ListedClips(*project_);
-    for (const ListedClip& clip : clips_) SoundList->addItem(QString::fromStdString(clip.name));
+    for (const ListedClip& clip : clips_) clipList_->addItem(QString::fromStdString(clip.name));
     // Told outright that no line is current, the list does not make its first
     // line current, and so pick a clip, when it takes the focus: the first
     // arrow key or click picks one.
-    SoundList->setCurrentIndex({});
+    clipList_->setCurrentIndex({});
     setWindowTitle("Play Sound Clips from  " + QString::fromStdString(state_.SPJFileName));
-    Label1->setText(
-        QString::fromUtf8(kTitleLine.data(), static_cast<qsizetype>(kTitleLine.size())));
-    RedNote->hide();
 }
 
-void SoundTest::SoundList_Click(int line) {
+void ClipPlayerWindow::ShowPickedClip(int line) {
     if (!project_ || line < 0) return;
     const ListedClip& clip = clips_.at(static_cast<std::size_t>(line));
-    if (!temps_.writeClip(*project_, clip.entry).ok()) {
+    if (!temps_.WriteClip(*project_, clip.entry).ok()) {
         dialogs_.Critical(this,
                           "The Play function needs to create a temporary file\nCannot write to " +
-                              QString::fromStdString(temps_.folder().string()));
+                              QString::fromStdString(temps_.Folder().string()));
         return;
     }
-    K = clip.entry;
-    lblPlayLen->setText(
+    pickedEntry_ = clip.entry;
+    playTimeLabel_->setText(
         QString::fromStdString(PlayTimeText(clip.playSeconds, state_.numberFormat)));
-    if (NeedsSizeNote(clip.playSeconds)) lblSizeNote->show();
+    if (NeedsSizeNote(clip.playSeconds)) sizeNote_->show();
     if (const auto format = ClipFormatText(clip.bits)) {
-        fmtlabel->setText(
+        formatLabel_->setText(
             QString::fromUtf8(format->data(), static_cast<qsizetype>(format->size())));
     }
-    wavFile->setText(QString::fromStdString(clip.name));
-    waveform_->showClip(project_->block(clip.entry));
-    cmdPlay->setEnabled(true);
-    cmdrepeat->setEnabled(true);
-    cmdrepeat->setVisible(!repeatWaiting_);  // during a repeat play its stop button holds the place
-    cmdSave->setEnabled(true);
+    pickedName_->setText(QString::fromStdString(clip.name));
+    waveform_->ShowClip(project_->block(clip.entry));
+    playOnceButton_->setEnabled(true);
+    repeatButton_->setEnabled(true);
+    saveButton_->setEnabled(true);
 }
 
-void SoundTest::cmdPlay_Click() {
-    RedNote->show();
-    startPlay(temps_.clipPath());
-    waveform_->follow(*MMControl1, PlayKind::Once);
-    endRepeatWaitIfStopped();
+void ClipPlayerWindow::PlayPickedClipOnce() {
+    StartPlay(temps_.ClipPath(), PlayKind::Once);
+    EndRepeatWaitIfStopped();
 }
 
-void SoundTest::cmdrepeat_Click() {
-    cmdStop->show();
-    cmdrepeat->hide();
+void ClipPlayerWindow::PlayPickedClipRepeated() {
+    ShowRepeatButton(false);
     repaint();  // the swap is seen before the window stops answering for the build
-    if (!K || !temps_.buildRepeat(project_->entries[*K].waveBits).ok()) {
-        cmdStop->hide();
-        cmdrepeat->show();
+    if (!pickedEntry_ || !temps_.BuildRepeat(project_->entries[*pickedEntry_].waveBits).ok()) {
+        ShowRepeatButton(true);
         dialogs_.Critical(this, QString::fromUtf8(kRepeatProblem.data(),
                                                   static_cast<qsizetype>(kRepeatProblem.size())));
         return;
     }
-    RedNote->show();
-    startPlay(temps_.repeatPath());
-    waveform_->follow(*MMControl1, PlayKind::Repeating);
+    StartPlay(temps_.RepeatPath(), PlayKind::Repeating);
     repeatWaiting_ = true;
-    endRepeatWaitIfStopped();
+    EndRepeatWaitIfStopped();
 }
 
-void SoundTest::cmdStop_Click() {
-    closeDevice();
-    cmdStop->hide();
-    RedNote->hide();
-    endRepeatWaitIfStopped();
+void ClipPlayerWindow::StopRepeatPlay() {
+    StopPlaying();
+    EndRepeatWaitIfStopped();
 }
 
-void SoundTest::MMControl1_Done() {
-    closeDevice();
-    RedNote->hide();
-    SoundList->setFocus();
-    endRepeatWaitIfStopped();
+void ClipPlayerWindow::OnPlayFinished() {
+    StopPlaying();
+    clipList_->setFocus();
+    EndRepeatWaitIfStopped();
 }
 
-void SoundTest::cmdQuit_Click() {
-    close();
-}
-
-void SoundTest::cmdSave_Click() {
-    if (!K) return;
-    const auto clip = std::ranges::find(clips_, *K, &ListedClip::entry);
+void ClipPlayerWindow::SavePickedClip() {
+    if (!pickedEntry_) return;
+    const auto clip = std::ranges::find(clips_, *pickedEntry_, &ListedClip::entry);
     const QString proposed = QDir::home().filePath(QString::fromStdString(clip->fileName));
     const QString path = dialogs_.SaveFile(this, proposed, "Wave Files (*.wav)");
     if (path.isEmpty()) return;
-    if (!WriteClipWave(*project_, *K, path.toStdString()).ok()) {
+    if (!WriteClipWave(*project_, *pickedEntry_, path.toStdString()).ok()) {
         dialogs_.Critical(this, "The sound clip cannot be saved to " + path + ".");
     }
 }
 
-void SoundTest::Form_Unload() {
-    temps_.DeleteTempWaves();
-    closeDevice();
-}
-
-void SoundTest::closeEvent(QCloseEvent* event) {
-    closeDevice();
+void ClipPlayerWindow::closeEvent(QCloseEvent* event) {
+    StopPlaying();
     QWidget::closeEvent(event);
 }
 
-void SoundTest::startPlay(const std::filesystem::path& file) {
-    closeDevice();  // a play in progress ends before the next one opens
-    MMControl1->setSettings({.notify = false,
-                             .shareable = false,
-                             .deviceType = QStringLiteral("WaveAudio"),
-                             .fileName = QString::fromStdString(file.string())});
-    auto problem = MMControl1->Command(WaveCommand::Open);
-    if (!problem) {
-        MMControl1->setNotify(true);
-        problem = MMControl1->Command(WaveCommand::Play);
+void ClipPlayerWindow::StartPlay(const std::filesystem::path& file, PlayKind kind) {
+    waveform_->StopFollowing();
+    playingNote_->show();
+    const Outcome<void> played = player_->Play(file, kind);
+    if (!played.ok()) {
+        playingNote_->hide();
+        dialogs_.Critical(this, QString::fromStdString(played.refusal().message));
+        return;
     }
-    if (problem) {
-        closeDevice();
-        RedNote->hide();
-        dialogs_.Critical(this, *problem);
-    }
+    waveform_->Follow(*player_);
 }
 
-void SoundTest::closeDevice() {
-    waveform_->stopFollowing();
-    (void)MMControl1->Command(WaveCommand::Close);
+void ClipPlayerWindow::StopPlaying() {
+    waveform_->StopFollowing();
+    player_->Stop();
+    playingNote_->hide();
 }
 
-void SoundTest::endRepeatWaitIfStopped() {
-    if (!repeatWaiting_ || MMControl1->Mode() == WaveMode::Playing) return;
+void ClipPlayerWindow::EndRepeatWaitIfStopped() {
+    if (!repeatWaiting_ || player_->IsPlaying()) return;
     repeatWaiting_ = false;
-    cmdStop->hide();
-    cmdrepeat->show();
+    ShowRepeatButton(true);
+}
+
+void ClipPlayerWindow::ShowRepeatButton(bool repeatShown) {
+    repeatOrStop_->setCurrentWidget(repeatShown ? repeatButton_ : stopRepeatButton_);
 }
 
 }  // namespace tambrelox

@@ -10,12 +10,13 @@
 #include "core/project/session_state.h"
 #include "core/sound/clip_list.h"
 #include "core/sound/temp_waves.h"
+#include "ui/shared/clip_player.h"
 #include "ui/shared/user_dialogs.h"
-#include "ui/shared/wave_device.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QStackedLayout;
 
 namespace tambrelox {
 
@@ -23,62 +24,62 @@ class WaveformView;
 
 // The player: lists the project's sound clips and plays the chosen one once,
 // or repeated for about ten seconds. Return to Menu closes the window.
-class SoundTest : public QWidget {
+class ClipPlayerWindow : public QWidget {
     Q_OBJECT
 
   public:
-    SoundTest(SessionState& state, UserDialogs& dialogs, std::unique_ptr<WaveDevice> device,
-              QWidget* parent = nullptr);
-    ~SoundTest() override;
+    ClipPlayerWindow(SessionState& state, UserDialogs& dialogs, std::unique_ptr<ClipPlayer> player,
+                     QWidget* parent = nullptr);
+    ~ClipPlayerWindow() override;
 
   protected:
-    // Return to Menu, and the window manager's close, end up here.
+    // Return to Menu, and the window manager's close box, end up here.
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildControls();
-    void nameControlsForScreenReaders();
-    void Form_Load();
-    void SoundList_Click(int line);
-    void cmdPlay_Click();
-    void cmdrepeat_Click();
-    void cmdStop_Click();
-    void MMControl1_Done();
-    void cmdQuit_Click();
-    void cmdSave_Click();
-    void Form_Unload();
+    void CreateControls();
+    void ArrangeControls();
+    void NameControlsForScreenReaders();
+    void ListClips();
+    void ShowPickedClip(int line);
+    void PlayPickedClipOnce();
+    void PlayPickedClipRepeated();
+    void StopRepeatPlay();
+    void OnPlayFinished();
+    void SavePickedClip();
 
-    // Opens the device on `file` and starts it with a completion notice;
-    // reports a failing command and hides the note again.
-    void startPlay(const std::filesystem::path& file);
-    void closeDevice();
-    // A repeat play waits for the device to stop playing, whatever stopped it.
-    void endRepeatWaitIfStopped();
+    // Plays `file`; a refusal is reported and the playing note hidden again.
+    void StartPlay(const std::filesystem::path& file, PlayKind kind);
+    void StopPlaying();
+    // A repeat play waits for the player to stop, whatever stopped it.
+    void EndRepeatWaitIfStopped();
+    void ShowRepeatButton(bool repeatShown);
 
     SessionState& state_;
     UserDialogs& dialogs_;
-    std::unique_ptr<WaveDevice> MMControl1;
+    std::unique_ptr<ClipPlayer> player_;
     std::shared_ptr<const Project> project_;  // the project the list was filled from
     std::vector<ListedClip> clips_;           // the list's lines
     TempWaves temps_;
-    std::optional<std::size_t> K;  // directory entry of the clip in the clip file
+    std::optional<std::size_t> pickedEntry_;  // directory entry of the clip in the clip file
     bool repeatWaiting_ = false;
 
-    QLabel* Label3 = nullptr;
-    QListWidget* SoundList = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* wavFile = nullptr;
-    QLabel* fmtlabel = nullptr;
-    QLabel* lblPlayLen = nullptr;
-    QLabel* lblSizeNote = nullptr;
-    QPushButton* cmdPlay = nullptr;
-    QPushButton* cmdrepeat = nullptr;
-    QPushButton* cmdStop = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdQuit = nullptr;
-    QLabel* RedNote = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* listCaption_ = nullptr;
+    QListWidget* clipList_ = nullptr;
+    QLabel* pickedCaption_ = nullptr;
+    QLabel* pickedName_ = nullptr;
+    QLabel* formatLabel_ = nullptr;
+    QLabel* playTimeLabel_ = nullptr;
+    QLabel* sizeNote_ = nullptr;
+    QPushButton* playOnceButton_ = nullptr;
+    QPushButton* repeatButton_ = nullptr;
+    QPushButton* stopRepeatButton_ = nullptr;
+    QStackedLayout* repeatOrStop_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* returnButton_ = nullptr;
+    QLabel* playingNote_ = nullptr;
+    QLabel* picture_ = nullptr;
+    QLabel* titleLine_ = nullptr;
     WaveformView* waveform_ = nullptr;
 };
 

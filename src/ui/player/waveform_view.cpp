@@ -8,7 +8,7 @@
 
 #include "core/sound/clip_wave.h"
 #include "core/sound/pcm_wave.h"
-#include "ui/shared/wave_device.h"
+#include "ui/shared/clip_player.h"
 
 namespace tambrelox {
 namespace {
@@ -16,8 +16,9 @@ namespace {
 constexpr int kHeight = 100;
 constexpr int kSmallestHeight = 48;  // what a small screen with large fonts leaves it
 constexpr int kRepaintMs =
-    30;  // about the screen's pace; the position itself comes from the device
+    30;  // about the screen's pace; the position itself comes from the player
 constexpr int kTextMargin = 4;
+constexpr auto kNothingPicked = "Pick a clip to see its sound";
 
 }  // namespace
 
@@ -25,18 +26,19 @@ WaveformView::WaveformView(NumberFormat format, QWidget* parent)
     : QWidget(parent), format_(std::move(format)) {
     setObjectName("Waveform");
     setAccessibleName("Waveform of the selected clip");
+    setAccessibleDescription(QString::fromLatin1(kNothingPicked));
     setMinimumHeight(kSmallestHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     repaintClock_.setInterval(kRepaintMs);
-    connect(&repaintClock_, &QTimer::timeout, this, &WaveformView::readDevice);
+    connect(&repaintClock_, &QTimer::timeout, this, &WaveformView::ReadPlayer);
 }
 
 QSize WaveformView::sizeHint() const {
     return {kHeight, kHeight};
 }
 
-void WaveformView::showClip(ByteView wave) {
-    stopFollowing();  // a play still going on is of the clip shown before
+void WaveformView::ShowClip(ByteView wave) {
+    StopFollowing();  // a play still going on is of the clip shown before
     samples_.clear();
     envelope_.clear();
     seconds_ = 0;
@@ -47,57 +49,60 @@ void WaveformView::showClip(ByteView wave) {
         samples_ = std::move(sound).value().samples;
     }
     setAccessibleDescription(
-        samples_.empty() ? QString()
+        samples_.empty() ? QString::fromLatin1(kNothingPicked)
                          : QString::fromStdString(PlaySecondsText(seconds_, format_) + " seconds"));
     update();
 }
 
-void WaveformView::follow(const WaveDevice& device, PlayKind kind) {
-    stopFollowing();
-    if (device.Mode() != WaveMode::Playing || samples_.empty()) return;  // the play did not start
-    device_ = &device;
-    kind_ = kind;
+void WaveformView::Follow(const ClipPlayer& player) {
+    StopFollowing();
+    if (!player.IsPlaying() || samples_.empty()) return;  // the play did not start
+    player_ = &player;
     position_ = 0.0;
     repaintClock_.start();
     update();
 }
 
-void WaveformView::stopFollowing() {
+void WaveformView::StopFollowing() {
     repaintClock_.stop();
-    device_ = nullptr;
+    player_ = nullptr;
     if (position_) {
         position_.reset();
         update();
     }
 }
 
-void WaveformView::readDevice() {
-    if (!device_ || device_->Mode() != WaveMode::Playing) {
-        stopFollowing();
+void WaveformView::ReadPlayer() {
+    if (!player_ || !player_->IsPlaying()) {
+        StopFollowing();
         return;
     }
-    const auto processed = device_->Processed();
+    const auto processed = player_->Processed();
     const std::chrono::duration<double> played = processed.value_or(std::chrono::microseconds(0));
-    position_ = PositionInClip(played.count(), seconds_, kind_);
+    position_ = PositionInClip(played.count(), seconds_, player_->Kind());
     update();
 }
 
-QRect WaveformView::plotArea() const {
+QRect WaveformView::PlotArea() const {
     const int textHeight = fontMetrics().height() + kTextMargin;
     return rect().adjusted(1, 1, -1, -1 - textHeight);
 }
 
-const std::vector<EnvelopeColumn>& WaveformView::envelopeFor(int columns) {
+const std::vector<EnvelopeColumn>& WaveformView::EnvelopeFor(int columns) {
     if (std::cmp_not_equal(envelope_.size(), columns))
         envelope_ = WaveformEnvelope(samples_, static_cast<std::size_t>(std::max(columns, 0)));
     return envelope_;
 }
 
 void WaveformView::paintEvent(QPaintEvent* /*event*/) {
-    if (samples_.empty()) return;  // nothing chosen: nothing to draw
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
-    const QRect plot = plotArea();
+    if (samples_.empty()) {
+        painter.setPen(kText);
+        painter.drawText(rect(), Qt::AlignCenter, QString::fromLatin1(kNothingPicked));
+        return;
+    }
+    const QRect plot = PlotArea();
     const double middle = plot.top() + (plot.height() - 1) / 2.0;
     const double halfHeight = (plot.height() - 1) / 2.0;
 
@@ -107,7 +112,7 @@ void WaveformView::paintEvent(QPaintEvent* /*event*/) {
     painter.drawLine(plot.left(), static_cast<int>(std::lround(middle)), plot.right(),
                      static_cast<int>(std::lround(middle)));
     painter.setPen(kWave);
-    const std::vector<EnvelopeColumn>& columns = envelopeFor(plot.width());
+    const std::vector<EnvelopeColumn>& columns = EnvelopeFor(plot.width());
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int x = plot.left() + static_cast<int>(i);
         painter.drawLine(x, static_cast<int>(std::lround(middle - columns[i].high * halfHeight)), x,

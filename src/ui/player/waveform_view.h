@@ -9,12 +9,11 @@
 
 #include "core/base/byte_view.h"
 #include "core/base/number_format.h"
-#include "core/sound/play_position.h"
 #include "core/sound/waveform_envelope.h"
 
 namespace tambrelox {
 
-class WaveDevice;
+class ClipPlayer;
 
 // The selected clip's waveform: each pixel column spans the lowest to the
 // highest sample it covers, about a centre line, with the clip's length below.
@@ -35,29 +34,28 @@ class WaveformView : public QWidget {
     [[nodiscard]] QSize sizeHint() const override;
 
     // Shows the sound of a clip's wave file; one that cannot be decoded leaves
-    // the area empty.
-    void showClip(ByteView wave);
-    // Marks the play position as `device` reports it, until it stops playing.
-    void follow(const WaveDevice& device, PlayKind kind);
-    void stopFollowing();
+    // the area as it is before a clip is picked, saying what it will show.
+    void ShowClip(ByteView wave);
+    // Marks the play position as `player` reports it, until it stops playing.
+    void Follow(const ClipPlayer& player);
+    void StopFollowing();
 
     // Where the waveform is drawn, inside the frame and above the length.
-    [[nodiscard]] QRect plotArea() const;
-    [[nodiscard]] std::optional<double> playPosition() const { return position_; }
+    [[nodiscard]] QRect PlotArea() const;
+    [[nodiscard]] std::optional<double> PlayPosition() const { return position_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void readDevice();
-    const std::vector<EnvelopeColumn>& envelopeFor(int columns);
+    void ReadPlayer();
+    const std::vector<EnvelopeColumn>& EnvelopeFor(int columns);
 
     NumberFormat format_;
     std::vector<std::int16_t> samples_;  // kept to draw again at a new width
     double seconds_ = 0;
     std::vector<EnvelopeColumn> envelope_;  // for the plot's width as last painted
-    const WaveDevice* device_ = nullptr;
-    PlayKind kind_ = PlayKind::Once;
+    const ClipPlayer* player_ = nullptr;
     std::optional<double> position_;  // seconds into the clip
     QTimer repaintClock_;
 };

@@ -7,7 +7,7 @@
 
 namespace tambrelox {
 
-QString ElidedLabel::shownText() const {
+QString ElidedLabel::ShownText() const {
     return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width());
 }
 
@@ -21,7 +21,7 @@ QSize ElidedLabel::minimumSizeHint() const {
 // matches the width the label has then.
 bool ElidedLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
-        if (isElided()) {
+        if (IsElided()) {
             QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
         } else {
             QToolTip::hideText();
@@ -33,7 +33,7 @@ bool ElidedLabel::event(QEvent* event) {
 
 void ElidedLabel::paintEvent(QPaintEvent* event) {
     // A text that fits is drawn as any label's is, selectable if asked for.
-    if (!isElided()) {
+    if (!IsElided()) {
         QLabel::paintEvent(event);
         return;
     }
@@ -42,7 +42,7 @@ void ElidedLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     style()->drawItemText(&painter, contentsRect(),
                           QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                          isEnabled(), shownText(), foregroundRole());
+                          isEnabled(), ShownText(), foregroundRole());
 }
 
 }  // namespace tambrelox

@@ -14,8 +14,8 @@ class ElidedLabel : public QLabel {
     using QLabel::QLabel;
 
     // What is drawn at the label's present width.
-    [[nodiscard]] QString shownText() const;
-    [[nodiscard]] bool isElided() const { return shownText() != text(); }
+    [[nodiscard]] QString ShownText() const;
+    [[nodiscard]] bool IsElided() const { return ShownText() != text(); }
 
     // Lets layouts give it less room than its text needs.
     [[nodiscard]] QSize minimumSizeHint() const override;

@@ -134,10 +134,15 @@ Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
     return WritePrinted(PrintedPdf(documentName, printout), pdfPath);
 }
 
+QString PrintoutName(const std::string& projectFileName, const char* contents) {
+    return QFileInfo(QString::fromStdString(projectFileName)).completeBaseName() + ' ' +
+           QString::fromLatin1(contents);
+}
+
 QString ProposedPdfPath(const QString& documentName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    return QDir(folder).filePath(QFileInfo(documentName).completeBaseName() + ".pdf");
+    return QDir(folder).filePath(documentName + ".pdf");
 }
 
 }  // namespace tambrelox

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/base/outcome.h"
@@ -18,10 +19,12 @@ class UserDialogs;
 // Prints a whole document, ending it.
 using Printout = std::function<void(ColumnPrinter&)>;
 
-// Offers the print dialog for the document `documentName` (a project file's
-// name) and prints on the printer chosen. Cancelling, and any failure of the
-// printer, end the printout without a word; a file chosen instead of a printer
-// is written whole or not at all.
+// "diesel.spj" and "CVs" make "diesel CVs": a printout's name says whose and what it is.
+[[nodiscard]] QString PrintoutName(const std::string& projectFileName, const char* contents);
+
+// Offers the print dialog for the document `documentName` (a PrintoutName) and prints on the
+// printer chosen. Cancelling, and any failure of the printer, end the printout without a word; a
+// file chosen instead of a printer is written whole or not at all.
 void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& documentName,
                      const Printout& printout);
 
@@ -34,7 +37,7 @@ void PrintWithDialog(QWidget* parent, UserDialogs& dialogs, const QString& docum
 [[nodiscard]] Outcome<void> PrintToPdf(const QString& pdfPath, const QString& documentName,
                                        const Printout& printout);
 
-// "name.spj" becomes "name.pdf" in the user's documents folder, or home when there is none.
+// "NAME.pdf" for the document NAME, in the user's documents folder, or home when there is none.
 [[nodiscard]] QString ProposedPdfPath(const QString& documentName);
 
 }  // namespace tambrelox

@@ -8,10 +8,9 @@
 
 #include "core/base/title_line.h"
 #include "core/project/text_lines.h"
-#include "core/report/text_printout.h"
+#include "core/report/report_frame.h"
 #include "ui/shared/button_keys.h"
 #include "ui/shared/printout.h"
-#include "ui/shared/screen_fit.h"
 #include "ui/shared/widget_factory.h"
 #include "ui/shared/window_look.h"
 
@@ -22,14 +21,10 @@ constexpr int kTextPointSize = 12;
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 
-// No close box in the title bar: the window is left through its Close button.
-constexpr Qt::WindowFlags kWindowFlags =
-    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
-
-QString ShownText(const SessionState& session) {
-    if (!session.project) return {};
+QString ShownText(const Project* project) {
+    if (!project) return {};
     QStringList lines;
-    for (const std::string& line : DescriptiveTextLines(session.project->descriptiveText())) {
+    for (const std::string& line : DescriptiveTextLines(project->descriptiveText())) {
         lines.append(QString::fromStdString(line));
     }
     return lines.join('\n');
@@ -37,65 +32,62 @@ QString ShownText(const SessionState& session) {
 
 }  // namespace
 
-SPJText::SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, kWindowFlags),
-      session_(session),
+DescriptiveTextWindow::DescriptiveTextWindow(SessionState& session, UserDialogs& dialogs,
+                                             QWidget* parent)
+    : QWidget(parent, Qt::Window),
       dialogs_(dialogs),
-      Text1(new QPlainTextEdit(this)),
-      Command1(MakeButton(this, "Command1", QStringLiteral("Close"))),
-      Command2(MakeButton(this, "Command2", QStringLiteral("Print"))),
-      Label1(MakeLabel(this, "Label1")) {
+      project_(session.project),
+      fileName_(session.SPJFileName),
+      text_(new QPlainTextEdit(this)),
+      closeButton_(MakeButton(this, "Command1", QStringLiteral("Close"))),
+      printButton_(MakeButton(this, "Command2", QStringLiteral("Print"))),
+      titleLine_(MakeLabel(this, "Label1")) {
     setObjectName(QStringLiteral("SPJText"));
-    Text1->setObjectName(QStringLiteral("Text1"));
+    text_->setObjectName(QStringLiteral("Text1"));
 
     const QFont large = GrownFont(font(), kTextPointSize);
-    Text1->setFont(large);
-    Command1->setFont(large);
-    Command2->setFont(large);
-    Text1->setReadOnly(true);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setFont(large);
+    closeButton_->setFont(large);
+    printButton_->setFont(large);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(Command1);
-    bottom->addWidget(Command2);
+    bottom->addWidget(closeButton_);
+    bottom->addWidget(printButton_);
     bottom->addStretch();
-    bottom->addWidget(Label1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Text1);
+    bottom->addWidget(titleLine_);
+    auto* layout = new QVBoxLayout(ScrolledContent(*this));
+    layout->addWidget(text_);
     layout->addLayout(bottom);
     resize(kWindowWidth, kWindowHeight);
 
-    connect(Command1, &QPushButton::clicked, this, &SPJText::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &SPJText::Command2_Click);
-    ClickOnCloseKeys(*this, *Command1);
-    ClickOnKeys(*this, QKeySequence::keyBindings(QKeySequence::Print), *Command2);
-    Text1->setAccessibleName(QStringLiteral("Descriptive text"));
-    Text1->setAccessibleDescription(QStringLiteral("The project's descriptive text, read only"));
-    Command2->setAccessibleDescription(QStringLiteral("Prints the descriptive text"));
-    Form_Load();
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(printButton_, &QPushButton::clicked, this, &DescriptiveTextWindow::PrintText);
+    ClickOnCloseKeys(*this, *closeButton_);
+    ClickOnKeys(*this, QKeySequence::keyBindings(QKeySequence::Print), *printButton_);
+    text_->setAccessibleName(QStringLiteral("Descriptive text"));
+    text_->setAccessibleDescription(QStringLiteral("The project's descriptive text, read only"));
+    printButton_->setAccessibleDescription(QStringLiteral("Prints the descriptive text"));
+    ShowText();
     FitToScreen(*this);
 }
 
-void SPJText::Form_Load() {
+void DescriptiveTextWindow::ShowText() {
     setWindowTitle(QStringLiteral("Descriptive Text File for ") +
-                   QString::fromStdString(session_.SPJFileName));
-    Label1->setText(QString::fromUtf8(kTitleLine));
-    Text1->setPlainText(ShownText(session_));
+                   QString::fromStdString(fileName_));
+    titleLine_->setText(QString::fromUtf8(kTitleLine));
+    text_->setPlainText(ShownText(project_.get()));
 }
 
-void SPJText::Command1_Click() {
-    close();
-}
-
-// Prints the text of the project chosen last, which need not be the one shown.
-void SPJText::Command2_Click() {
-    const std::shared_ptr<const Project> project = session_.project;
-    if (!project) return;  // the last choice was refused: there is no text to print
-    PrintWithDialog(this, dialogs_, QString::fromStdString(session_.SPJFileName),
-                    [&project](ColumnPrinter& printer) {
-                        PrintDescriptiveText(printer, project->descriptiveText());
+// Prints the text shown: a project loaded since never puts its text under this window.
+void DescriptiveTextWindow::PrintText() {
+    if (!project_) return;  // opened after a refused choice: there is no text to print
+    PrintWithDialog(this, dialogs_, PrintoutName(fileName_, "text"),
+                    [this](ColumnPrinter& printer) {
+                        PrintDescriptiveText(printer, project_->descriptiveText());
                     });
 }
 

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <string>
+
 #include "core/project/session_state.h"
 #include "ui/shared/user_dialogs.h"
 
@@ -11,25 +14,25 @@ class QPushButton;
 
 namespace tambrelox {
 
-// Shows the project's descriptive text as the file holds it, and prints it.
-// It has no close box in its title bar: it is left through its Close button.
-class SPJText : public QWidget {
+// Shows the descriptive text of the project loaded when it opened, as the file
+// holds it, and prints that text, whatever is loaded since.
+class DescriptiveTextWindow : public QWidget {
     Q_OBJECT
 
   public:
-    SPJText(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+    DescriptiveTextWindow(SessionState& session, UserDialogs& dialogs, QWidget* parent = nullptr);
 
   private:
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
+    void ShowText();
+    void PrintText();
 
-    SessionState& session_;
     UserDialogs& dialogs_;
-    QPlainTextEdit* Text1;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QLabel* Label1;
+    std::shared_ptr<const Project> project_;  // the project shown
+    std::string fileName_;
+    QPlainTextEdit* text_;
+    QPushButton* closeButton_;
+    QPushButton* printButton_;
+    QLabel* titleLine_;
 };
 
 }  // namespace tambrelox

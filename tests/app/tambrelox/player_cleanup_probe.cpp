@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     QuitOnSignals quitOnSignals;
     SessionState session;
     QtUserDialogs dialogs;
-    TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
+    MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
     window.show();
     window.OpenProject(QString::fromLocal8Bit(argv[1]));
 

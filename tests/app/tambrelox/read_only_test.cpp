@@ -139,7 +139,7 @@ TEST_F(ReadOnlyProject, LoadingShowingPrintingAndPlayingLeaveTheFileUntouched) {
     const WriteWatch watch(spj);
     {
         SessionState session;
-        TambreloxMain window(session, dialogs, DesktopWindows(session, dialogs));
+        MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
         window.show();
         dialogs.chosenFiles.push_back(spj);
         Child<QPushButton>(window, "Command2")->click();

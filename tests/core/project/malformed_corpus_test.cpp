@@ -16,9 +16,9 @@
 #include "core/grid/summary_grid.h"
 #include "core/project/text_lines.h"
 #include "core/report/cv_printout.h"
+#include "core/report/report_frame.h"
 #include "core/report/summary_printout.h"
 #include "core/report/text_pages.h"
-#include "core/report/text_printout.h"
 #include "core/sound/pcm_wave.h"
 #include "core/sound/repeat_wave.h"
 #include "core/sound/temp_waves.h"
@@ -111,8 +111,8 @@ class DamagedProjects {
             const ByteView block = project.block(clip.entry);
             const int bits = project.entries[clip.entry].waveBits;
             if (!played_.insert(WaveFingerprint(block, bits)).second) continue;
-            ASSERT_TRUE(temps_.writeClip(project, clip.entry).ok());
-            const auto written = ReadWholeFile(temps_.clipPath());
+            ASSERT_TRUE(temps_.WriteClip(project, clip.entry).ok());
+            const auto written = ReadWholeFile(temps_.ClipPath());
             ASSERT_TRUE(written.ok());
             EXPECT_TRUE(std::equal(written.value().begin(), written.value().end(),
                                    block.bytes().begin(), block.bytes().end()));

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/project/text_lines.h"
+#include "core/report/report_frame.h"
 #include "core/report/text_pages.h"
-#include "core/report/text_printout.h"
 
 namespace tambrelox {
 namespace {

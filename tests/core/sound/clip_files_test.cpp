@@ -54,21 +54,21 @@ TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
     std::filesystem::path folder;
     {
         const TempWaves temps(parent.path());
-        folder = temps.folder();
+        folder = temps.Folder();
         EXPECT_EQ(folder.parent_path(), parent.path());
         struct stat status {};
         ASSERT_EQ(::stat(folder.c_str(), &status), 0);
         EXPECT_EQ(status.st_mode & 0777U, 0700U) << "nobody else can plant or read files there";
 
-        ASSERT_TRUE(temps.writeClip(*project, 0).ok());
-        EXPECT_EQ(temps.clipPath(), folder / "TempSound.wav");
-        EXPECT_EQ(FileBytes(temps.clipPath()), BlockBytes(*project, 0));
-        ASSERT_TRUE(temps.buildRepeat(16).ok());
-        EXPECT_EQ(temps.repeatPath(), folder / "TempSound.wav2");
-        EXPECT_EQ(FileBytes(temps.repeatPath()), BuildRepeatWave(project->block(0), 16).value());
+        ASSERT_TRUE(temps.WriteClip(*project, 0).ok());
+        EXPECT_EQ(temps.ClipPath(), folder / "TempSound.wav");
+        EXPECT_EQ(FileBytes(temps.ClipPath()), BlockBytes(*project, 0));
+        ASSERT_TRUE(temps.BuildRepeat(16).ok());
+        EXPECT_EQ(temps.RepeatPath(), folder / "TempSound.wav2");
+        EXPECT_EQ(FileBytes(temps.RepeatPath()), BuildRepeatWave(project->block(0), 16).value());
 
         temps.DeleteTempWaves();
-        EXPECT_FALSE(std::filesystem::exists(temps.clipPath()));
+        EXPECT_FALSE(std::filesystem::exists(temps.ClipPath()));
         temps.DeleteTempWaves();  // nothing left to delete is fine
     }
     EXPECT_FALSE(std::filesystem::exists(folder));
@@ -77,9 +77,9 @@ TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
 TEST(TempWaves, FailsEveryWriteWhereNoFolderCanBeMade) {
     const auto project = ProjectWithAwkwardBytes();
     const TempWaves temps("/nonexistent-parent");
-    EXPECT_EQ(temps.folder(), "/nonexistent-parent")
+    EXPECT_EQ(temps.Folder(), "/nonexistent-parent")
         << "the message names where the files should have gone";
-    for (const Outcome<void>& write : {temps.writeClip(*project, 0), temps.buildRepeat(8)}) {
+    for (const Outcome<void>& write : {temps.WriteClip(*project, 0), temps.BuildRepeat(8)}) {
         ASSERT_FALSE(write.ok());
         EXPECT_EQ(write.refusal().kind, RefusalKind::CannotWrite);
     }
@@ -88,14 +88,14 @@ TEST(TempWaves, FailsEveryWriteWhereNoFolderCanBeMade) {
 TEST(TempWaves, RepeatFailsWithoutAClipFileOrWithAHeaderItCannotUse) {
     const ScratchFolder parent;
     const TempWaves temps(parent.path());
-    const auto unwritten = temps.buildRepeat(8);
+    const auto unwritten = temps.BuildRepeat(8);
     ASSERT_FALSE(unwritten.ok());
     EXPECT_EQ(unwritten.refusal().kind, RefusalKind::CannotOpen) << "no clip written yet";
-    ASSERT_TRUE(WriteWholeFile(temps.clipPath(), std::vector<std::uint8_t>(100, 'x')).ok());
-    const auto headerless = temps.buildRepeat(8);
+    ASSERT_TRUE(WriteWholeFile(temps.ClipPath(), std::vector<std::uint8_t>(100, 'x')).ok());
+    const auto headerless = temps.BuildRepeat(8);
     ASSERT_FALSE(headerless.ok());
     EXPECT_EQ(headerless.refusal().kind, RefusalKind::BadWave);
-    EXPECT_FALSE(std::filesystem::exists(temps.repeatPath()));
+    EXPECT_FALSE(std::filesystem::exists(temps.RepeatPath()));
 }
 
 TEST(ClipFormatText, NamesTheThreeDepthsAndNothingElse) {

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "core/sound/play_position.h"
-
 namespace tambrelox {
 namespace {
 

@@ -40,10 +40,11 @@ class CVShowTest : public ::testing::Test {
         session.SPJPath = "/trains/diesel.spj";
         session.SPJAuthor = "Jane Hobbyist";
         session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
-        window = std::make_unique<CVShow>(session, dialogs);
+        window = std::make_unique<StartupCvWindow>(session, dialogs);
         window->show();
-        // Another project chosen while the window is open changes what it prints under, not what it
-        // shows.
+        // Another project chosen while the window is open changes neither what it shows nor
+        // what it prints.
+        session.SPJAuthor = "Other Author";
         session.SPJPath = "/trains/other.spj";
         session.SPJFileName = "other.spj";
         session.project = ProjectWith("", 0);
@@ -56,7 +57,7 @@ class CVShowTest : public ::testing::Test {
 
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    std::unique_ptr<CVShow> window;
+    std::unique_ptr<StartupCvWindow> window;
 };
 
 TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
@@ -82,7 +83,7 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
 }
 
-TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
+TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderItsOwnProjectNeverTheOneChosenLast) {
     QTemporaryDir folder;
     dialogs.printerOutputFile = folder.filePath("cvs.pdf");
     Child<QPushButton>(*window, "Command2")->click();
@@ -91,7 +92,10 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
     dialogs.acceptPrinter = true;
     Child<QPushButton>(*window, "Command2")->click();
     const QString text = testkit::PdfText(dialogs.printerOutputFile);
-    EXPECT_TRUE(text.contains("Non-Zero Startup CV values in SPJ: /trains/other.spj"));
+    EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel CVs.pdf");
+    EXPECT_TRUE(text.contains("Non-Zero Startup CV values in SPJ: /trains/diesel.spj"));
+    EXPECT_TRUE(text.contains("Jane Hobbyist"));
+    EXPECT_FALSE(text.contains("other"));
     EXPECT_TRUE(
         text.contains(QRegularExpression(R"(CV 29 +Configuration Register +1D +29 +00011101)")));
     EXPECT_TRUE(text.contains(QRegularExpression(R"(CV 140 +Horn Blast +B4 +180 +10110100)")));
@@ -102,11 +106,11 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderThePathChosenLast) {
 }
 
 // Opened as the main window opens it, so that closing it ends it.
-TEST(CVShow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
+TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
     SecondaryWindow opened(session.CVShowing,
-                           [&] { return std::make_unique<CVShow>(session, dialogs); });
+                           [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     opened.Open();
     EXPECT_EQ(Child<QTableView>(*opened.window(), "CVGrid")->model()->rowCount(), 0);
     Child<QPushButton>(*opened.window(), "Command1")->click();
@@ -114,11 +118,11 @@ TEST(CVShow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
     EXPECT_EQ(opened.window(), nullptr);
 }
 
-TEST(CVShow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
+TEST(StartupCvWindow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
     SecondaryWindow opened(session.CVShowing,
-                           [&] { return std::make_unique<CVShow>(session, dialogs); });
+                           [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     testkit::PrintThenCloseWithKeys(opened, "CVGrid");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.CVShowing);

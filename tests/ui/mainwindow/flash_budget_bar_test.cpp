@@ -24,7 +24,7 @@ namespace {
 
 // The colour the bar is filled with at its left end.
 QColor DrawnFill(FlashBudgetBar& bar) {
-    const QRect area = bar.barArea();
+    const QRect area = bar.BarArea();
     return bar.grab().toImage().pixelColor(area.left() + 2, area.center().y());
 }
 
@@ -40,7 +40,7 @@ TEST(FlashBudgetBar, FillsInTheColourOfItsLevelRightAtEachThreshold) {
           Case{524800, FlashBudgetBar::kNearlyFull}, Case{525056, FlashBudgetBar::kOverLimit}}) {
         ProjectSummary summary;
         summary.projectTotal = c.total;
-        bar.showBudget(AssessFlashBudget(summary, {}), "tip");
+        bar.ShowBudget(AssessFlashBudget(summary, {}), "tip");
         EXPECT_EQ(DrawnFill(bar), c.colour) << c.total;
     }
     EXPECT_EQ(bar.toolTip(), "tip");
@@ -64,7 +64,7 @@ TEST(FlashBudgetBarInTheMainWindow, ShownWithAProjectInItsColourAndHiddenWithout
     QTemporaryDir folder;
     testkit::FakeUserDialogs dialogs;
     SessionState session;
-    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+    MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* bar = testkit::Child<FlashBudgetBar>(window, "FlashBudgetBar");

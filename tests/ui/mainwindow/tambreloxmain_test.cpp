@@ -22,8 +22,6 @@
 
 #include "accessible_names.h"
 #include "core/base/file_bytes.h"
-#include "core/grid/summary_grid.h"
-#include "core/project/spj_reader.h"
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
 #include "qstring_printer.h"
@@ -48,7 +46,7 @@ class TambreloxMainTest : public ::testing::Test {
     QTemporaryDir folder;
     FakeUserDialogs dialogs;
     SessionState session;
-    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+    MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
 
     // Writes `bytes` below the temporary folder and returns the file's path.
     QString Write(const QString& relativePath, const std::vector<std::uint8_t>& bytes) {
@@ -118,8 +116,7 @@ TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabled) {
 }
 
 TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
-    const auto bytes = fixture::MinimalProject().Build();
-    Choose(Write("minimal.spj", bytes));
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
 
     EXPECT_TRUE(dialogs.critical.empty());
     EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
@@ -132,19 +129,26 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummary) {
     }
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
 
-    GridModel expected;
-    PrepareSummaryGrid(expected);
-    FillSummaryGrid(ReadProject(bytes, "minimal.spj").value(), session.numberFormat, expected);
+    // Two clips in handle order, then the totals and counts, as the core lays them out.
+    const std::vector<QStringList> expected = {
+        {" 1", " tone16.wav", "16", "8", "5,556", ".25", "2,816"},
+        {" 2", " tone8.wav", "8", "8", "2,800", ".25", "2,816"},
+        {" ", "", "", "", "", "", ""},
+        {"", " TOTAL SOUND CLIP DATA ", "  ", "  ", " ", " ", "5,632"},
+        {"", " PROGRAM CODE ", "  ", "  ", "  ", " ", "256"},
+        {"", " TOTAL WHOLE PROJECT", "  ", "  ", "  ", " ", "5,888"},
+        {" ", "", "", "", "", "", ""},
+        {"  ", " SOUND CLIP COUNT", "2", "  ", "  ", "  ", "  "},
+        {"  ", " PROJECT VOICES", "3", "  ", "  ", "  ", "  "},
+        {"  ", " PROJECT SCHEMES", "2", "  ", "  ", "  ", "  "},
+    };
     const QAbstractItemModel& model = *Grid()->model();
-    ASSERT_EQ(model.rowCount(), 2 + 8);  // two clips, then the totals and counts
-    ASSERT_EQ(model.rowCount(), expected.Rows() - 1);
+    std::vector<QStringList> shown(static_cast<std::size_t>(model.rowCount()));
     for (int row = 0; row < model.rowCount(); ++row) {
-        for (int col = 0; col < model.columnCount(); ++col) {
-            EXPECT_EQ(model.data(model.index(row, col)).toString().toStdString(),
-                      expected.Cell(row + 1, col))
-                << row << "," << col;
-        }
+        for (int col = 0; col < model.columnCount(); ++col)
+            shown[static_cast<std::size_t>(row)] << model.data(model.index(row, col)).toString();
     }
+    EXPECT_EQ(shown, expected);
     // Refilling the grid must not lose the widths of its columns, and every
     // heading fits whatever font stands in for the intended one.
     EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
@@ -167,6 +171,19 @@ TEST_F(TambreloxMainTest, NumbersAreShownInTheSessionsFormat) {
     const QAbstractItemModel& model = *Grid()->model();
     EXPECT_EQ(model.data(model.index(0, 4)).toString(), "5.556");
     EXPECT_EQ(model.data(model.index(0, 5)).toString(), ",25");
+}
+
+// The right-hand column is as wide for every decoder requirement, so the grid keeps its width.
+TEST_F(TambreloxMainTest, TheGridKeepsItsWidthWhateverDecodersTheProjectNeeds) {
+    window.show();
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    QCoreApplication::sendPostedEvents();
+    const int width = Grid()->width();
+    const auto fourVoices = fixture::ProgramCode().Voice(1).Voice(2).Voice(3).Voice(4).End();
+    Choose(Write("premium.spj", fixture::MinimalProject().Code(fourVoices).Build()));
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(Label("Label2")->text(), "Series-6 Premium Decoders Only");
+    EXPECT_EQ(Grid()->width(), width);
 }
 
 TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {
@@ -369,6 +386,27 @@ TEST_F(TambreloxMainTest, EveryControlHasANameForScreenReaders) {
     EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
 }
 
+// Arrows move between cells; Tab and Shift+Tab leave the grid for the buttons.
+TEST_F(TambreloxMainTest, TabLeavesBothGrids) {
+    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    window.show();
+    Button("Command5")->click();
+    for (QWidget* top : {static_cast<QWidget*>(&window), OpenWindows("CVShow").front()}) {
+        auto* grid = top->findChild<QTableView*>(top == &window ? "WavefileGrid" : "CVGrid");
+        top->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+            grid->setFocus();
+            grid->setCurrentIndex(grid->model()->index(1, 1));
+            QTest::keyClick(grid, key);
+            EXPECT_NE(QApplication::focusWidget(), grid) << grid->objectName().toStdString();
+        }
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Right);
+        EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 2));
+    }
+}
+
 // With another window active, its keys are its own: nothing reaches this one.
 TEST_F(TambreloxMainTest, TheKeysOfTheCVWindowDoNotReachThisWindow) {
     Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
@@ -430,6 +468,13 @@ QStringList Entries(const QMenu& menu) {
     return entries;
 }
 
+// The whole paths the entries stand for.
+QStringList Paths(const QMenu& menu) {
+    QStringList paths;
+    for (const QAction* action : menu.actions()) paths << action->toolTip();
+    return paths;
+}
+
 TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDialogWould) {
     window.show();
     QMenu* menu = OpenRecentMenu(window);
@@ -447,8 +492,9 @@ TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDi
 
     menu = OpenRecentMenu(window);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Entries(*menu),
-              QStringList({"&1  " + folder.path() + "/Diesel && Co.spj", "&2  " + demo}));
+    EXPECT_EQ(Entries(*menu), QStringList({"&1  Diesel && Co.spj  (" + folder.path() + ")",
+                                           "&2  Demo.spj  (" + folder.filePath("Sounds") + ")"}));
+    EXPECT_EQ(menu->actions().at(1)->toolTip(), demo);
     testkit::SaveScreenshot(*menu, "mainwindow-open-recent.png");
     const std::size_t dialogsBefore = dialogs.openFolders.size();
     menu->actions().at(1)->trigger();
@@ -462,7 +508,20 @@ TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDi
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
     Choose({});
     EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds"));
-    EXPECT_EQ(Entries(*OpenRecentMenu(window)).front(), "&1  " + demo);
+    EXPECT_EQ(Entries(*OpenRecentMenu(window)).front(),
+              "&1  Demo.spj  (" + folder.filePath("Sounds") + ")");
+
+    // A long folder is cut in the middle: the name stays first and the menu narrow.
+    QString deep = "Sounds";
+    while (deep.size() < 200) deep += "/locomotive sound library";
+    const QString far = Write(deep + "/Far.spj", fixture::MinimalProject().Build());
+    Choose(far);
+    menu = OpenRecentMenu(window);
+    const QString entry = Entries(*menu).front();
+    EXPECT_TRUE(entry.startsWith("&1  Far.spj  (") && entry.contains(QChar(0x2026)))
+        << entry.toStdString();
+    EXPECT_EQ(menu->actions().front()->toolTip(), far);
+    EXPECT_LT(menu->sizeHint().width(), window.screen()->availableGeometry().width() / 2);
 }
 
 TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
@@ -481,14 +540,14 @@ TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
                                    "projects."});
     EXPECT_EQ(dialogs.messageOwners.at(0).window, &window);
     EXPECT_EQ(Label("lblSPJName")->text(), "KEPT.SPJ");  // the project shown stays
-    EXPECT_EQ(Entries(*OpenRecentMenu(window)), QStringList{"&1  " + folder.filePath("kept.spj")});
+    EXPECT_EQ(Paths(*OpenRecentMenu(window)), QStringList{folder.filePath("kept.spj")});
 }
 
 // One run of the program, ended with the scope it is declared in.
 struct ProgramRun {
     SessionState session;
     FakeUserDialogs dialogs;
-    TambreloxMain window{session, dialogs, DesktopWindows(session, dialogs)};
+    MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
 };
 
 TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
@@ -500,8 +559,8 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         const QRect available = first.window.screen()->availableGeometry();
         // At the screen's left edge and as narrow as the window goes: where it
         // stays even on a screen narrower than the window.
-        first.window.setGeometry(available.x(), available.y() + 40, first.window.minimumWidth(),
-                                 first.window.minimumHeight() + 60);
+        first.window.move(available.x() + 10, available.y() + 50);  // room for any frame
+        first.window.resize(first.window.minimumWidth(), first.window.minimumHeight() + 60);
         first.dialogs.chosenFiles.push_back(project);
         testkit::Child<QPushButton>(first.window, "Command2")->click();
         QTest::keyClick(&first.window, Qt::Key_Q, Qt::ControlModifier);
@@ -514,7 +573,7 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         EXPECT_EQ(next.session.SPJFolder, folder.path().toLower().toStdString() + "/sounds/steam/");
         testkit::Child<QPushButton>(next.window, "Command2")->click();
         EXPECT_EQ(next.dialogs.openFolders, std::vector<QString>{folder.filePath("Sounds/Steam")});
-        EXPECT_EQ(Entries(*OpenRecentMenu(next.window)), QStringList{"&1  " + project});
+        EXPECT_EQ(Paths(*OpenRecentMenu(next.window)), QStringList{project});
     }
 
     // A folder that has gone since is no place to start.

@@ -14,7 +14,7 @@
 #include "core/sound/pcm_wave.h"
 #include "player_fixtures.h"
 #include "ui/player/waveform_view.h"
-#include "ui/shared/audio_sink_device.h"
+#include "ui/shared/audio_clip_player.h"
 #include "wave_synth.h"
 
 namespace tambrelox {
@@ -56,8 +56,8 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
     ASSERT_TRUE(recording.wait(kRecorderStartMs)) << "the recorder delivers nothing";
 
     const testkit::ScratchFolder folder;
-    AudioSinkDevice device;
-    QSignalSpy done(&device, &WaveDevice::Done);
+    AudioClipPlayer player;
+    QSignalSpy done(&player, &ClipPlayer::finished);
     std::vector<Samples> played;
     for (const int bits : {8, 12, 16}) {
         const auto wave = fixture::MakeWave(fixture::Tone(300.0 + 100 * bits, 0.4), bits);
@@ -65,15 +65,10 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
         ASSERT_TRUE(WriteWholeFile(path, wave.bytes).ok());
         played.push_back(ReadPcmWave(ByteView(wave.bytes)).value().samples);
 
-        device.setSettings(
-            {.deviceType = "WaveAudio", .fileName = QString::fromStdString(path.string())});
-        ASSERT_EQ(device.Command(WaveCommand::Open), std::nullopt) << bits;
-        device.setNotify(true);
-        ASSERT_EQ(device.Command(WaveCommand::Play), std::nullopt) << bits;
-        EXPECT_EQ(device.Mode(), WaveMode::Playing);
+        ASSERT_TRUE(player.Play(path, PlayKind::Once).ok()) << bits;
+        EXPECT_TRUE(player.IsPlaying());
         ASSERT_TRUE(done.wait(5000)) << bits << "-bit play never ended";
-        EXPECT_EQ(device.Mode(), WaveMode::Stopped);
-        (void)device.Command(WaveCommand::Close);
+        EXPECT_FALSE(player.IsPlaying());
     }
     QTest::qWait(300);  // the monitor's last samples are still on their way
     recorder.kill();
@@ -96,7 +91,7 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
     }
 }
 
-// The player's play line rides on the device's own count of what it has
+// The player's play line rides on the sink's own count of what it has
 // taken in, so it moves on through a real play and goes when the play ends.
 TEST(NullSinkPlayback, ThePlayLineAdvancesWithTheDevice) {
     ASSERT_FALSE(QMediaDevices::audioOutputs().isEmpty()) << "the null sink is not seen";
@@ -106,21 +101,17 @@ TEST(NullSinkPlayback, ThePlayLineAdvancesWithTheDevice) {
     ASSERT_TRUE(WriteWholeFile(path, wave.bytes).ok());
     WaveformView view{NumberFormat{}};
     view.resize(600, view.height());
-    view.showClip(ByteView(wave.bytes));
+    view.ShowClip(ByteView(wave.bytes));
 
-    AudioSinkDevice device;
-    QSignalSpy done(&device, &WaveDevice::Done);
-    device.setSettings(
-        {.deviceType = "WaveAudio", .fileName = QString::fromStdString(path.string())});
-    ASSERT_EQ(device.Command(WaveCommand::Open), std::nullopt);
-    device.setNotify(true);
-    ASSERT_EQ(device.Command(WaveCommand::Play), std::nullopt);
-    view.follow(device, PlayKind::Once);
+    AudioClipPlayer player;
+    QSignalSpy done(&player, &ClipPlayer::finished);
+    ASSERT_TRUE(player.Play(path, PlayKind::Once).ok());
+    view.Follow(player);
 
     std::vector<double> seen;
     while (done.isEmpty() && seen.size() < 50) {
         QTest::qWait(100);
-        if (const auto at = view.playPosition()) seen.push_back(*at);
+        if (const auto at = view.PlayPosition()) seen.push_back(*at);
     }
     ASSERT_TRUE(done.wait(5000) || !done.isEmpty()) << "the play never ended";
     ASSERT_GE(seen.size(), 5U);
@@ -128,7 +119,7 @@ TEST(NullSinkPlayback, ThePlayLineAdvancesWithTheDevice) {
     EXPECT_LT(seen.front(), 0.5);
     EXPECT_GT(seen.back(), 1.0);
     EXPECT_LE(seen.back(), 1.5);
-    QTRY_VERIFY(!view.playPosition());
+    QTRY_VERIFY(!view.PlayPosition());
 }
 
 }  // namespace

@@ -10,10 +10,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "accessible_names.h"
 #include "core/base/title_line.h"
 #include "core/sound/repeat_wave.h"
+#include "fake_clip_player.h"
 #include "fake_user_dialogs.h"
 #include "player_fixtures.h"
 #include "qstring_printer.h"
@@ -30,47 +32,7 @@ using testkit::ReadClips;
 using testkit::ScratchFolder;
 using Messages = std::vector<QString>;
 
-// A device that remembers every command with the settings it was given.
-class FakeDevice : public WaveDevice {
-  public:
-    struct Call {
-        QString word;
-        WaveSettings settings;
-    };
-
-    std::optional<QString> Command(WaveCommand command) override {
-        calls.push_back({WaveCommandWord(command), settings()});
-        switch (command) {
-            case WaveCommand::Open:
-                if (openProblem) return openProblem;
-                mode = WaveMode::Stopped;
-                break;
-            case WaveCommand::Play:
-                mode = WaveMode::Playing;
-                break;
-            case WaveCommand::Close:
-                mode = WaveMode::NotOpen;
-                break;
-        }
-        return std::nullopt;
-    }
-    WaveMode Mode() const override { return mode; }
-
-    // The play ends by itself.
-    void finish() {
-        mode = WaveMode::Stopped;
-        emit Done();
-    }
-    QStringList words() const {
-        QStringList out;
-        for (const Call& call : calls) out << call.word;
-        return out;
-    }
-
-    std::vector<Call> calls;
-    std::optional<QString> openProblem;
-    WaveMode mode = WaveMode::NotOpen;
-};
+using Whats = std::vector<std::string>;
 
 fixture::WaveClip SilentClip(std::size_t bytes, int bits) {
     return fixture::MakeWave(std::vector<double>(bits == 8 ? bytes : bytes / 2, 0.0), bits);
@@ -96,9 +58,9 @@ class SoundTestWindow : public ::testing::Test {
     SoundTestWindow() {
         state.SPJFileName = "loco.spj";
         state.project = PlayerProject();
-        auto owned = std::make_unique<FakeDevice>();
-        device = owned.get();
-        window = new SoundTest(state, dialogs, std::move(owned));
+        auto owned = std::make_unique<testkit::FakeClipPlayer>();
+        player = owned.get();
+        window = new ClipPlayerWindow(state, dialogs, std::move(owned));
         window->show();
     }
     ~SoundTestWindow() override { delete window.data(); }
@@ -108,21 +70,19 @@ class SoundTestWindow : public ::testing::Test {
     bool enabled(const char* name) const { return Child(*window, name)->isEnabled(); }
     void select(int line) const { Child<QListWidget>(*window, "SoundList")->setCurrentRow(line); }
     void click(const char* name) const { Child<QPushButton>(*window, name)->click(); }
-    std::filesystem::path tempFolder() const {
-        return std::filesystem::path(device->settings().fileName.toStdString()).parent_path();
-    }
+    std::filesystem::path tempFolder() const { return player->calls.front().path.parent_path(); }
 
     SessionState state;
     testkit::FakeUserDialogs dialogs;
-    FakeDevice* device = nullptr;
-    QPointer<SoundTest> window;
+    testkit::FakeClipPlayer* player = nullptr;
+    QPointer<ClipPlayerWindow> window;
 };
 
 // What nothing chosen looks like is checked where the window is activated, as
 // a user meets it (SoundTestOpening).
 TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndItsFixedTexts) {
     EXPECT_EQ(window->windowTitle(), "Play Sound Clips from  loco.spj");
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     auto* list = Child<QListWidget>(*window, "SoundList");
     QStringList lines;
     for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
@@ -167,7 +127,7 @@ TEST(SoundTestOpening, NothingIsChosenOrWrittenUntilTheFirstDownArrowOrClick) {
         SessionState state;
         state.project = PlayerProject();
         testkit::FakeUserDialogs dialogs;
-        SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
+        ClipPlayerWindow window(state, dialogs, std::make_unique<testkit::FakeClipPlayer>());
         saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -195,7 +155,7 @@ TEST(SoundTestOpening, NothingIsChosenOrWrittenUntilTheFirstDownArrowOrClick) {
 TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
     select(0);
     click("cmdPlay");
-    const std::filesystem::path clipFile = device->calls.back().settings.fileName.toStdString();
+    const std::filesystem::path clipFile = player->calls.back().path;
     EXPECT_EQ(clipFile.filename(), "TempSound.wav");
     EXPECT_EQ(FileBytes(clipFile), BlockBytes(*state.project, 0));
     EXPECT_EQ(text("lblPlayLen"), "Play Time: 0.5 sec");
@@ -255,34 +215,33 @@ TEST_F(SoundTestWindow, UnknownDepthKeepsTheFormatTextShownBefore) {
     EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
 }
 
-TEST_F(SoundTestWindow, PlayOnceOpensTheDeviceInOrderAndDoneClosesIt) {
+TEST_F(SoundTestWindow, PlayOncePlaysTheClipFileAndTheEndOfThePlayHidesTheNote) {
     select(0);
     click("cmdPlay");
+    click("cmdPlay");  // again while playing: the player starts afresh
     EXPECT_TRUE(shown("RedNote"));
-    ASSERT_EQ(device->words(), QStringList({"close", "open", "Play"}));
-    const WaveSettings& open = device->calls[1].settings;
-    EXPECT_FALSE(open.notify);
-    EXPECT_FALSE(open.shareable);
-    EXPECT_EQ(open.deviceType, "WaveAudio");
-    EXPECT_TRUE(device->calls[2].settings.notify);
+    ASSERT_EQ(player->Whats(), (Whats{"play", "play"}));
+    EXPECT_EQ(player->calls[1].kind, PlayKind::Once);
 
-    click("cmdPlay");  // again while playing: closed first, then opened afresh
-    EXPECT_EQ(device->words().mid(3), QStringList({"close", "open", "Play"}));
-
-    device->finish();
-    EXPECT_EQ(device->words().last(), "close");
+    player->Finish();
+    EXPECT_EQ(player->Whats().back(), "stop");
     EXPECT_FALSE(shown("RedNote"));
     EXPECT_EQ(window->focusWidget(), Child(*window, "SoundList"));
 }
 
 TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheButtonsBack) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QRect returnBefore = Child(*window, "cmdQuit")->geometry();
     select(3);
     click("cmdrepeat");
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), returnBefore);  // nothing below moves
     EXPECT_TRUE(shown("cmdStop"));
     EXPECT_FALSE(shown("cmdrepeat"));
     EXPECT_TRUE(shown("RedNote"));
-    const std::filesystem::path repeatFile = device->calls.back().settings.fileName.toStdString();
+    const std::filesystem::path repeatFile = player->calls.back().path;
     EXPECT_EQ(repeatFile.filename(), "TempSound.wav2");
+    EXPECT_EQ(player->calls.back().kind, PlayKind::Repeating);
     EXPECT_EQ(FileBytes(repeatFile), BuildRepeatWave(state.project->block(4), 16).value());
 
     select(0);  // a selection while repeating leaves the stop button in its place
@@ -291,9 +250,9 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
 
     for (const bool stopped : {false, true}) {  // the play ends by itself, or Stop ends it
         if (stopped) click("cmdrepeat");
-        stopped ? click("cmdStop") : device->finish();
-        EXPECT_EQ(device->words().last(), "close") << stopped;
-        EXPECT_EQ(device->Mode(), WaveMode::NotOpen) << stopped;
+        stopped ? click("cmdStop") : player->Finish();
+        EXPECT_EQ(player->Whats().back(), "stop") << stopped;
+        EXPECT_FALSE(player->IsPlaying()) << stopped;
         EXPECT_FALSE(shown("cmdStop")) << stopped;
         EXPECT_TRUE(shown("cmdrepeat")) << stopped;
         EXPECT_FALSE(shown("RedNote")) << stopped;
@@ -303,25 +262,24 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
 TEST_F(SoundTestWindow, ARepeatFileThatCannotBeBuiltPlaysNothing) {
     select(0);
     click("cmdPlay");
-    device->finish();
-    device->calls.clear();
-
+    player->Finish();
     std::filesystem::resize_file(tempFolder() / "TempSound.wav", 40);  // cut inside the header
+    player->calls.clear();
     click("cmdrepeat");
     EXPECT_EQ(dialogs.critical, Messages{"Problem reading Wavefile"});
-    EXPECT_TRUE(device->calls.empty());
+    EXPECT_TRUE(player->calls.empty());
     EXPECT_FALSE(shown("cmdStop"));
     EXPECT_TRUE(shown("cmdrepeat"));
     EXPECT_FALSE(shown("RedNote"));
 }
 
 TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
-    device->openProblem = "The sound clip cannot be played: no sound device.";
+    player->refusal = "The sound clip cannot be played: no sound device.";
     select(0);
     click("cmdPlay");
     EXPECT_EQ(dialogs.critical, Messages{"The sound clip cannot be played: no sound device."});
     EXPECT_FALSE(shown("RedNote"));
-    EXPECT_EQ(device->words().filter("Play"), QStringList());
+    EXPECT_FALSE(player->IsPlaying());
     EXPECT_TRUE(enabled("cmdPlay") && enabled("SoundList"));
 
     click("cmdrepeat");
@@ -353,7 +311,7 @@ TEST_F(SoundTestWindow, ReturnToMenuDuringARepeatStopsClosesAndLeavesNoFileBehin
     const std::filesystem::path folder = tempFolder();
     ASSERT_TRUE(std::filesystem::exists(folder / "TempSound.wav2"));
     click("cmdQuit");
-    EXPECT_EQ(device->words().last(), "close");
+    EXPECT_EQ(player->Whats().back(), "stop");
     EXPECT_FALSE(window->isVisible());
     delete window.data();  // as the main window does once the player has closed
     EXPECT_FALSE(std::filesystem::exists(folder));
@@ -372,7 +330,7 @@ TEST_F(SoundTestWindow, EscAndCtrlWActAsReturnToMenu) {
         click("cmdPlay");
         QTest::keySequence(list, keys);
         EXPECT_FALSE(window->isVisible()) << keys.toString().toStdString();
-        EXPECT_EQ(device->words().last(), "close");
+        EXPECT_EQ(player->Whats().back(), "stop");
     }
 }
 
@@ -384,11 +342,12 @@ TEST_F(SoundTestWindow, EveryControlHasANameForScreenReaders) {
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
 }
 
-TEST_F(SoundTestWindow, ClosingFromTheWindowManagerStopsThePlayAsReturnToMenuDoes) {
+TEST_F(SoundTestWindow, TheWindowManagersCloseBoxStopsThePlayAndClosesAsReturnToMenuDoes) {
     select(0);
     click("cmdPlay");
-    window->close();
-    EXPECT_EQ(device->words().last(), "close");
+    window->windowHandle()->close();
+    EXPECT_EQ(player->Whats().back(), "stop");
+    EXPECT_FALSE(window->isVisible());
 }
 
 // Windows of their own: one built where no temporary folder can be made, one without clips.
@@ -398,7 +357,7 @@ TEST(SoundTestAlone, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPla
     SessionState state;
     state.project = PlayerProject();
     testkit::FakeUserDialogs dialogs;
-    SoundTest window(state, dialogs, std::make_unique<FakeDevice>());
+    ClipPlayerWindow window(state, dialogs, std::make_unique<testkit::FakeClipPlayer>());
     saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
     Child<QListWidget>(window, "SoundList")->setCurrentRow(0);
     EXPECT_EQ(
@@ -408,7 +367,7 @@ TEST(SoundTestAlone, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPla
     EXPECT_FALSE(Child(window, "cmdPlay")->isEnabled());
 
     state.project = ReadClips(fixture::SpjBuilder());
-    SoundTest empty(state, dialogs, std::make_unique<FakeDevice>());
+    ClipPlayerWindow empty(state, dialogs, std::make_unique<testkit::FakeClipPlayer>());
     EXPECT_EQ(Child<QListWidget>(empty, "SoundList")->count(), 0);
     EXPECT_FALSE(Child(empty, "cmdPlay")->isEnabled() || Child(empty, "cmdrepeat")->isEnabled());
 }

@@ -14,10 +14,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "fake_clip_player.h"
 #include "fake_user_dialogs.h"
 #include "player_fixtures.h"
 #include "ui/player/soundtest.h"
-#include "ui/shared/wave_device.h"
 #include "wave_synth.h"
 #include "widget_probe.h"
 
@@ -64,28 +64,13 @@ std::optional<std::pair<int, int>> WaveRows(const QImage& image, int x) {
     return rows;
 }
 
-// A device that is playing and has taken in as much sound as the test says.
-class ClockDevice : public WaveDevice {
-  public:
-    std::optional<QString> Command(WaveCommand command) override {
-        if (command == WaveCommand::Play) mode = WaveMode::Playing;
-        if (command == WaveCommand::Close) mode = WaveMode::NotOpen;
-        return std::nullopt;
-    }
-    WaveMode Mode() const override { return mode; }
-    std::optional<std::chrono::microseconds> Processed() const override { return processed; }
-
-    WaveMode mode = WaveMode::NotOpen;
-    std::chrono::microseconds processed{0};
-};
-
 TEST(WaveformView, EachColumnSpansTheLowestToTheHighestSampleItCovers) {
     const auto project = ClipProject();
     WaveformView view{NumberFormat{}};
     view.resize(kViewWidth, view.height());
-    view.showClip(project->block(project->summary.clips.front().entry));
+    view.ShowClip(project->block(project->summary.clips.front().entry));
     const QImage image = view.grab().toImage();
-    const QRect plot = view.plotArea();
+    const QRect plot = view.PlotArea();
     ASSERT_EQ(plot.width(), 400);
 
     const std::vector<int> samples = SamplesOf(*project);
@@ -120,44 +105,51 @@ TEST(WaveformView, EachColumnSpansTheLowestToTheHighestSampleItCovers) {
     EXPECT_EQ(view.accessibleDescription(), "0.6 seconds");
 }
 
-TEST(WaveformView, NothingChosenDrawsNothing) {
+// Before a clip is picked the area says what it will show, in dark text, with no wave.
+TEST(WaveformView, NothingChosenSaysWhatWillBeShown) {
     WaveformView view{NumberFormat{}};
     view.resize(kViewWidth, view.height());
     const QImage image = view.grab().toImage();
+    int textPixels = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            ASSERT_NE(image.pixelColor(x, y), WaveformView::kBackground) << x << "," << y;
+            ASSERT_NE(image.pixelColor(x, y), WaveformView::kWave) << x << "," << y;
+            textPixels += qGray(image.pixel(x, y)) < 128;
         }
     }
-    EXPECT_FALSE(view.playPosition());
+    EXPECT_GT(textPixels, 50);
+    EXPECT_EQ(view.accessibleDescription(), "Pick a clip to see its sound");
+    EXPECT_FALSE(view.PlayPosition());
 }
 
-TEST(WaveformView, ThePlayLineFollowsTheDeviceWrapsInARepeatAndGoesWhenItStops) {
+TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWhenItStops) {
     const auto project = ClipProject();
     WaveformView view{NumberFormat{}};
     view.resize(kViewWidth, view.height());
-    view.showClip(project->block(project->summary.clips.front().entry));
-    ClockDevice device;
-    device.mode = WaveMode::Playing;
-    device.processed = 300ms;
-    view.follow(device, PlayKind::Once);
-    QTRY_VERIFY(view.playPosition() && std::abs(*view.playPosition() - 0.3) < 1e-9);
-    const QRect plot = view.plotArea();
+    view.ShowClip(project->block(project->summary.clips.front().entry));
+    testkit::FakeClipPlayer player;
+    ASSERT_TRUE(player.Play("clip.wav", PlayKind::Once).ok());
+    player.processed = 300ms;
+    view.Follow(player);
+    QTRY_VERIFY(view.PlayPosition() && std::abs(*view.PlayPosition() - 0.3) < 1e-9);
+    const QRect plot = view.PlotArea();
     const int x = plot.left() + static_cast<int>(0.5 * (plot.width() - 1));
     EXPECT_EQ(view.grab().toImage().pixelColor(x, plot.top() + 2), WaveformView::kPlayLine);
 
-    device.processed = 900ms;  // a single play waits at the end while its tail drains
-    QTRY_VERIFY(view.playPosition() && std::abs(*view.playPosition() - 0.6) < 1e-9);
+    player.processed = 900ms;  // a single play waits at the end while its tail drains
+    QTRY_VERIFY(view.PlayPosition() && std::abs(*view.PlayPosition() - 0.6) < 1e-9);
 
-    view.follow(device, PlayKind::Repeating);
-    device.processed = 1500ms;
-    QTRY_VERIFY(view.playPosition() && std::abs(*view.playPosition() - 0.3) < 1e-9);
+    ASSERT_TRUE(player.Play("clip.wav2", PlayKind::Repeating).ok());
+    view.Follow(player);
+    player.processed = 1500ms;
+    QTRY_VERIFY(view.PlayPosition() && std::abs(*view.PlayPosition() - 0.3) < 1e-9);
 
-    device.mode = WaveMode::Stopped;
-    QTRY_VERIFY(!view.playPosition());
-    device.mode = WaveMode::NotOpen;  // a play that never started draws no line at all
-    view.follow(device, PlayKind::Once);
-    EXPECT_FALSE(view.playPosition());
+    player.Stop();
+    QTRY_VERIFY(!view.PlayPosition());
+    player.refusal = "no sound device";  // a play that never started draws no line at all
+    (void)player.Play("clip.wav", PlayKind::Once);
+    view.Follow(player);
+    EXPECT_FALSE(view.PlayPosition());
 }
 
 // The player with its waveform below everything it had before.
@@ -166,25 +158,25 @@ TEST(WaveformView, ThePlayerShowsTheSelectedClipBelowItsOtherControls) {
     state.SPJFileName = "shape.spj";
     state.project = ClipProject();
     testkit::FakeUserDialogs dialogs;
-    auto owned = std::make_unique<ClockDevice>();
-    ClockDevice& device = *owned;
-    SoundTest window(state, dialogs, std::move(owned));
+    auto owned = std::make_unique<testkit::FakeClipPlayer>();
+    testkit::FakeClipPlayer& player = *owned;
+    ClipPlayerWindow window(state, dialogs, std::move(owned));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* view = testkit::Child<WaveformView>(window, "Waveform");
     EXPECT_EQ(view->accessibleName(), "Waveform of the selected clip");
     const QWidget* titleLine = testkit::Child(window, "Label1");
     EXPECT_GT(view->y(), titleLine->geometry().bottom());
-    EXPECT_EQ(view->width(), window.layout()->contentsRect().width());
+    EXPECT_EQ(view->width(), view->parentWidget()->layout()->contentsRect().width());
 
     testkit::Child<QListWidget>(window, "SoundList")->setCurrentRow(0);
-    device.processed = 400ms;
+    player.processed = 400ms;
     testkit::Child<QPushButton>(window, "cmdPlay")->click();
-    QTRY_VERIFY(view->playPosition() && *view->playPosition() > 0);
+    QTRY_VERIFY(view->PlayPosition() && *view->PlayPosition() > 0);
     view->repaint();
     testkit::SaveScreenshot(window, "soundtest-waveform.png");
     testkit::Child<QPushButton>(window, "cmdQuit")->click();
-    EXPECT_FALSE(view->playPosition());
+    EXPECT_FALSE(view->PlayPosition());
 }
 
 }  // namespace

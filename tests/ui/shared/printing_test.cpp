@@ -193,9 +193,9 @@ class Printing : public ::testing::Test {
 TEST_F(Printing, OnlyAConfirmedDialogPrintsAndNothingIsEverSaid) {
     testkit::FakeUserDialogs dialogs;
     PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
-    EXPECT_EQ(dialogs.printedDocument, "demo.spj");
+    EXPECT_EQ(dialogs.printedDocument, "demo summary");
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        EXPECT_EQ(dialogs.proposedPrintFile, home_.filePath("demo.pdf"));
+        EXPECT_EQ(dialogs.proposedPrintFile, home_.filePath("demo summary.pdf"));
         EXPECT_FALSE(QFile::exists(dialogs.proposedPrintFile));
     }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QWindow>
 
 #include "accessible_names.h"
 #include "fake_user_dialogs.h"
@@ -34,7 +35,7 @@ class SPJTextTest : public ::testing::Test {
             "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
             "A long line that runs on and on well past the right edge of the text box, "
             "so that the horizontal scroll bar has work to do.\r\n");
-        window = std::make_unique<SPJText>(session, dialogs);
+        window = std::make_unique<DescriptiveTextWindow>(session, dialogs);
         window->show();
         session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
@@ -43,12 +44,12 @@ class SPJTextTest : public ::testing::Test {
 
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    std::unique_ptr<SPJText> window;
+    std::unique_ptr<DescriptiveTextWindow> window;
 };
 
 TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_TRUE(Text1()->isReadOnly());
     EXPECT_EQ(Text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(Text1()->document()->blockCount(), 6);
@@ -62,39 +63,46 @@ TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
 }
 
-TEST_F(SPJTextTest, PrintsTheTextOfTheProjectChosenLastAndNothingWithoutOne) {
+// Another project chosen, or a choice refused, while the window is open leaves its printout alone.
+TEST_F(SPJTextTest, PrintsTheTextItShowsNeverThatOfTheProjectChosenLast) {
     QTemporaryDir folder;
-    dialogs.printerOutputFile = folder.filePath("text.pdf");
     dialogs.acceptPrinter = true;
-    testkit::Child<QPushButton>(*window, "Command2")->click();
-    EXPECT_TRUE(testkit::PdfText(dialogs.printerOutputFile)
-                    .startsWith(QString::fromUtf8("Steam Sound Project\n  by Ren\u00e9\n")));
-
-    session.project.reset();  // the last choice was refused
-    testkit::Child<QPushButton>(*window, "Command2")->click();
-    EXPECT_EQ(dialogs.printerSetUps, 1);
-    EXPECT_TRUE(Text1()->toPlainText().startsWith("Diesel"));
+    for (const char* pdf : {"steam chosen.pdf", "refused.pdf"}) {
+        dialogs.printerOutputFile = folder.filePath(pdf);
+        testkit::Child<QPushButton>(*window, "Command2")->click();
+        EXPECT_TRUE(testkit::PdfText(dialogs.printerOutputFile)
+                        .startsWith("Diesel Sound Project\n\nAuthor: Ren\u00e9 Rail\n"))
+            << pdf;
+        session.project.reset();
+    }
+    EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel text.pdf");
 }
 
-// Opened as the main window opens it, so that closing it ends it.
-TEST(SPJText, CloseEndsTheWindow) {
+// Opened as the main window opens it, so that closing it, with its button or
+// the window manager's close box, ends it.
+TEST(DescriptiveTextWindow, CloseOrTheCloseBoxEndsTheWindow) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.TextShowing,
-                           [&] { return std::make_unique<SPJText>(session, dialogs); });
-    opened.Open();
-    testkit::Child<QPushButton>(*opened.window(), "Command1")->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(opened.window(), nullptr);
+    SecondaryWindow opened(session.TextShowing, [&] {
+        return std::make_unique<DescriptiveTextWindow>(session, dialogs);
+    });
+    for (const bool closeBox : {false, true}) {
+        opened.Open();
+        closeBox ? static_cast<void>(opened.window()->windowHandle()->close())
+                 : testkit::Child<QPushButton>(*opened.window(), "Command1")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(opened.window(), nullptr) << closeBox;
+    }
 }
 
 // The keys reach the buttons from the text box, which takes keys of its own.
-TEST(SPJText, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
+TEST(DescriptiveTextWindow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
     SessionState session;
     session.project = ProjectWithText("Line one\r\n");
     testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.TextShowing,
-                           [&] { return std::make_unique<SPJText>(session, dialogs); });
+    SecondaryWindow opened(session.TextShowing, [&] {
+        return std::make_unique<DescriptiveTextWindow>(session, dialogs);
+    });
     testkit::PrintThenCloseWithKeys(opened, "Text1");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.TextShowing);
