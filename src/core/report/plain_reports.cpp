@@ -6,7 +6,6 @@
 #include "core/report/cv_printout.h"
 #include "core/report/summary_printout.h"
 #include "core/report/text_pages.h"
-#include "core/report/text_printout.h"
 
 namespace tambrelox {
 namespace {

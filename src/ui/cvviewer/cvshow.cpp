@@ -38,8 +38,9 @@ StartupCvWindow::StartupCvWindow(SessionState& session, UserDialogs& dialogs, QW
       gridModel_(new GridTableModel(grid_, this)),
       cvGrid_(new QTableView(this)),
       picture_(MakeLabel(this, "Image1")),
-      noteLabel_(MakeLabel(this, "Label2", QString::fromUtf8(kCustomCVNameNote.data(),
-                                                    static_cast<qsizetype>(kCustomCVNameNote.size())))),
+      noteLabel_(MakeLabel(this, "Label2",
+                           QString::fromUtf8(kCustomCVNameNote.data(),
+                                             static_cast<qsizetype>(kCustomCVNameNote.size())))),
       printButton_(
           MakeButton(this, "Command2", QStringLiteral("Print List of non-zero value CVs"))),
       closeButton_(MakeButton(this, "Command1", QStringLiteral("Close"))),

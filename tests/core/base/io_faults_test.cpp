@@ -87,8 +87,8 @@ Outcome<std::string> Written(const Outcome<void>& write, const fs::path& path) {
 Outcome<std::string> WriteRepeat(const fs::path& folder) {
     const TempWaves temps(folder);
     const auto project = ReadProject(ProjectBytes(), "test.spj");
-    if (auto clip = temps.writeClip(project.value(), 0); !clip.ok()) return clip.refusal();
-    return Written(temps.buildRepeat(16), temps.repeatPath());
+    if (auto clip = temps.WriteClip(project.value(), 0); !clip.ok()) return clip.refusal();
+    return Written(temps.BuildRepeat(16), temps.RepeatPath());
 }
 
 const Operation kOperations[] = {
