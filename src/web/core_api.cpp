@@ -29,7 +29,6 @@
 #include "core/sound/clip_list.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/pcm_wave.h"
-#include "core/sound/play_position.h"
 #include "core/sound/repeat_wave.h"
 #include "core/sound/waveform_envelope.h"
 

@@ -34,7 +34,9 @@ def refusal(result):
 
 def escaped(cell):
     """A cell as spjinfo's TAB-separated output writes it."""
-    return cell.translate({ord("\\"): "\\\\", ord("\t"): "\\t", ord("\r"): "\\r", ord("\n"): "\\n"})
+    named = {ord("\\"): "\\\\", ord("\t"): "\\t", ord("\r"): "\\r", ord("\n"): "\\n"}
+    controls = {c: f"\\x{c:02x}" for c in [*range(0x20), 0x7F] if c not in named}
+    return cell.translate(named | controls)
 
 
 # Everything the page shows of the project on show, in one call.
