@@ -5,7 +5,6 @@
 #include <memory>
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -49,15 +48,11 @@ class SPJTextTest : public ::testing::Test {
 
 TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(Text1()->isReadOnly());
-    EXPECT_EQ(Text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(Text1()->document()->blockCount(), 6);
     EXPECT_EQ(Text1()->document()->findBlockByNumber(2).text(),
               QString::fromUtf8("Author: Ren\u00e9 Rail"));
     EXPECT_EQ(Text1()->document()->findBlockByNumber(3).text(), "\tIndented line");
     EXPECT_EQ(Text1()->document()->lastBlock().text(), "");
-    EXPECT_EQ(testkit::Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
     EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
     testkit::SaveScreenshot(*window, "spjtext.png");
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
