@@ -104,7 +104,7 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderItsOwnProjectNeverTheOneChosen
 }
 
 // Opened as the main window opens it, so that closing it ends it.
-TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
+TEST(StartupCvWindow, OpensEmptyWithoutAProjectCloseEndsItAndSoDoEscOrCtrlWAfterCtrlP) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
     SecondaryWindow opened(session.CVShowing,
@@ -114,13 +114,6 @@ TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndCloseEndsIt) {
     Child<QPushButton>(*opened.window(), "Command1")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(opened.window(), nullptr);
-}
-
-TEST(StartupCvWindow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
-    SessionState session;
-    testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.CVShowing,
-                           [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     testkit::PrintThenCloseWithKeys(opened, "CVGrid");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.CVShowing);

@@ -73,10 +73,12 @@ TEST_F(SPJTextTest, PrintsTheTextItShowsNeverThatOfTheProjectChosenLast) {
     EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel text.pdf");
 }
 
-// Opened as the main window opens it, so that closing it, with its button or
-// the window manager's close box, ends it.
-TEST(DescriptiveTextWindow, CloseOrTheCloseBoxEndsTheWindow) {
+// Opened as the main window opens it, so that closing it, with its button, the
+// window manager's close box, or Esc or Ctrl+W from the text box, which takes
+// keys of its own, ends it; Ctrl+P prints from there.
+TEST(DescriptiveTextWindow, CloseTheCloseBoxEscAndCtrlWEndTheWindowAndCtrlPPrints) {
     SessionState session;
+    session.project = ProjectWithText("Line one\r\n");
     testkit::FakeUserDialogs dialogs;
     SecondaryWindow opened(session.TextShowing, [&] {
         return std::make_unique<DescriptiveTextWindow>(session, dialogs);
@@ -88,16 +90,6 @@ TEST(DescriptiveTextWindow, CloseOrTheCloseBoxEndsTheWindow) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(opened.window(), nullptr) << closeBox;
     }
-}
-
-// The keys reach the buttons from the text box, which takes keys of its own.
-TEST(DescriptiveTextWindow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
-    SessionState session;
-    session.project = ProjectWithText("Line one\r\n");
-    testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.TextShowing, [&] {
-        return std::make_unique<DescriptiveTextWindow>(session, dialogs);
-    });
     testkit::PrintThenCloseWithKeys(opened, "Text1");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.TextShowing);
