@@ -155,11 +155,9 @@ void ExpectPdfMatchesText(const GridModel& grid, const QString& pdf) {
     EXPECT_NE(RunTool("pdffonts", {pdf}).indexOf("LiberationMono"), -1);
 }
 
-TEST(SummaryPdf, DemoProjectWordsStandWhereTheTextPrinterPutsThem) {
+// The demo on one page, and a summary long enough to break across pages.
+TEST(SummaryPdf, WordsAndPageBreaksStandWhereTheTextPrinterPutsThem) {
     ExpectPdfMatchesText(DemoGrid(), "summary-demo.pdf");
-}
-
-TEST(SummaryPdf, PageBreaksMatchTheTextPrinter) {
     ExpectPdfMatchesText(testkit::SummaryGridWithRows(130), "summary-long.pdf");
 }
 
