@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <tuple>
 
@@ -156,11 +155,9 @@ void ExpectPdfMatchesText(const GridModel& grid, const QString& pdf) {
     EXPECT_NE(RunTool("pdffonts", {pdf}).indexOf("LiberationMono"), -1);
 }
 
-TEST(SummaryPdf, DemoProjectWordsStandWhereTheTextPrinterPutsThem) {
+// The demo on one page, and a summary long enough to break across pages.
+TEST(SummaryPdf, WordsAndPageBreaksStandWhereTheTextPrinterPutsThem) {
     ExpectPdfMatchesText(DemoGrid(), "summary-demo.pdf");
-}
-
-TEST(SummaryPdf, PageBreaksMatchTheTextPrinter) {
     ExpectPdfMatchesText(testkit::SummaryGridWithRows(130), "summary-long.pdf");
 }
 
@@ -232,17 +229,7 @@ TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
         "done");
     EXPECT_TRUE(PdfText(pdf).contains("Author: Jane Hobbyist"));
 
-    std::ofstream(home_.filePath("bad.spj").toStdString()) << "not a project";
-    EXPECT_EQ(
-        OutcomeText(PrintFileToPdf(HeadlessReport::Summary, home_.filePath("bad.spj").toStdString(),
-                                   home_.filePath("bad.pdf").toStdString(), {}, std::cout)),
-        "Problem reading bad.spj: the file is too short to hold a directory. Cannot "
-        "continue.");
-    EXPECT_FALSE(QFile::exists(home_.filePath("bad.pdf")));
-    const QString noFolder = home_.filePath("no-such-folder/out.pdf");
-    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, noFolder.toStdString(), {},
-                                         std::cout)),
-              "cannot write " + noFolder.toStdString() + ": No such file or directory");
+    // A file that is no project and a PDF that cannot be written: the command line test's.
     EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, spj, {}, std::cout)),
               "Will not print over the project itself");
 }

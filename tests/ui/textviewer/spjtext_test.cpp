@@ -5,7 +5,6 @@
 #include <memory>
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -49,15 +48,11 @@ class SPJTextTest : public ::testing::Test {
 
 TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(Text1()->isReadOnly());
-    EXPECT_EQ(Text1()->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(Text1()->document()->blockCount(), 6);
     EXPECT_EQ(Text1()->document()->findBlockByNumber(2).text(),
               QString::fromUtf8("Author: Ren\u00e9 Rail"));
     EXPECT_EQ(Text1()->document()->findBlockByNumber(3).text(), "\tIndented line");
     EXPECT_EQ(Text1()->document()->lastBlock().text(), "");
-    EXPECT_EQ(testkit::Child<QLabel>(*window, "Label1")->text(), "Tambrelox V1.0");
     EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
     testkit::SaveScreenshot(*window, "spjtext.png");
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
@@ -78,10 +73,12 @@ TEST_F(SPJTextTest, PrintsTheTextItShowsNeverThatOfTheProjectChosenLast) {
     EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel text.pdf");
 }
 
-// Opened as the main window opens it, so that closing it, with its button or
-// the window manager's close box, ends it.
-TEST(DescriptiveTextWindow, CloseOrTheCloseBoxEndsTheWindow) {
+// Opened as the main window opens it, so that closing it, with its button, the
+// window manager's close box, or Esc or Ctrl+W from the text box, which takes
+// keys of its own, ends it; Ctrl+P prints from there.
+TEST(DescriptiveTextWindow, CloseTheCloseBoxEscAndCtrlWEndTheWindowAndCtrlPPrints) {
     SessionState session;
+    session.project = ProjectWithText("Line one\r\n");
     testkit::FakeUserDialogs dialogs;
     SecondaryWindow opened(session.TextShowing, [&] {
         return std::make_unique<DescriptiveTextWindow>(session, dialogs);
@@ -93,16 +90,6 @@ TEST(DescriptiveTextWindow, CloseOrTheCloseBoxEndsTheWindow) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(opened.window(), nullptr) << closeBox;
     }
-}
-
-// The keys reach the buttons from the text box, which takes keys of its own.
-TEST(DescriptiveTextWindow, CtrlPPrintsAndEscOrCtrlWEndItAsCloseDoes) {
-    SessionState session;
-    session.project = ProjectWithText("Line one\r\n");
-    testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.TextShowing, [&] {
-        return std::make_unique<DescriptiveTextWindow>(session, dialogs);
-    });
     testkit::PrintThenCloseWithKeys(opened, "Text1");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.TextShowing);
