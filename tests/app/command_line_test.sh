@@ -106,6 +106,7 @@ SPJINFO|--text "$DEMO"
 SPJINFO|--report summary "$DEMO"
 SPJINFO|--report cvs "$DEMO"
 SPJINFO|--clips "$DEMO"
+SPJINFO|-r --csv .
 SPJINFO|--extract clips "$DEMO"
 SPJINFO|--repeat 0 - "$DEMO"
 SPJINFO|--help
@@ -119,15 +120,6 @@ TABLE
 mkdir a b
 cp "$DEMO" a/x.spj
 printf 'not a project' >b/x.spj
-run SPJINFO a/x.spj b/x.spj
-check "spjinfo: the file that failed, as given" \
-  '[ $status -eq 1 ] && grep -q "^SPJ Filename:	X.SPJ$" out && stderr_is "spjinfo: b/x.spj: Problem reading x.spj: the file is too short to hold a directory. Cannot continue."'
-run SPJINFO c/x.spj
-check "spjinfo: the system's reason" \
-  '[ $status -eq 1 ] && stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."'
-run SPJINFO --repeat 0 /nonexistent/r.wav a/x.spj
-check "spjinfo: an output that cannot be written" \
-  '[ $status -eq 1 ] && stderr_is "spjinfo: a/x.spj: cannot write /nonexistent/r.wav: No such file or directory"'
 if [ -n "$TAMBRELOX" ]; then
   run TAMBRELOX --print summary --pdf x.pdf b/x.spj
   check "tambrelox: the file that failed, as given" \
@@ -137,7 +129,8 @@ if [ -n "$TAMBRELOX" ]; then
     '[ $status -eq 1 ] && grep -qx "tambrelox: a/x.spj: cannot write /nonexistent/x.pdf: No such file or directory" err'
 fi
 
-# What scripts read: each row runs spjinfo and tests its status and output.
+# What scripts read, and refusals naming the file as given: each row runs
+# spjinfo and tests its status and output.
 mkdir d && cp awkward.spj d/a.spj && cp awkward.spj ./-x.spj
 while IFS='|' read -r arguments expected test; do
   eval "run SPJINFO $arguments"
@@ -152,6 +145,9 @@ done <<'TABLE'
 --cvs awkward.spj|0|grep -Fqx 'CV 142	Esc\x1b	00	0 	00000000' out
 --json - <awkward.spj|0|grep -q '^{"path":"-","file":"-",' out
 - </dev/null|1|[ "$(cat err)" = "spjinfo: -: Problem reading -: the file is too short to hold a directory. Cannot continue." ]
+a/x.spj b/x.spj|1|grep -q "^SPJ Filename:	X.SPJ$" out && stderr_is "spjinfo: b/x.spj: Problem reading x.spj: the file is too short to hold a directory. Cannot continue."
+c/x.spj|1|stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."
+--repeat 0 /nonexistent/r.wav a/x.spj|1|stderr_is "spjinfo: a/x.spj: cannot write /nonexistent/r.wav: No such file or directory"
 TABLE
 
 # Binary output is not written to a terminal, as gzip refuses to.

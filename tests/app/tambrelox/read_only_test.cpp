@@ -1,10 +1,9 @@
 // A project goes through everything the program does with one: loaded, shown
 // in every window, printed in every report through the real printer path,
 // played, saved from, and printed without a window. The file must come out
-// of it untouched: its bytes, its times, and not once opened for writing.
+// of it untouched: not once opened for writing, written, moved or its entry changed.
 #include <gtest/gtest.h>
 #include <sys/inotify.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -32,32 +31,6 @@ namespace tambrelox {
 namespace {
 
 using testkit::Child;
-
-// What a change to the file would alter, times in nanoseconds.
-struct FileState {
-    QByteArray bytes;
-    mode_t mode = 0;
-    std::int64_t modified = 0;
-    std::int64_t changed = 0;  // any change to the file's entry too: mode, owner, links
-    bool operator==(const FileState&) const = default;
-};
-
-std::int64_t Nanoseconds(const timespec& time) {
-    return std::int64_t{time.tv_sec} * 1'000'000'000 + time.tv_nsec;
-}
-
-FileState StateOf(const QString& path) {
-    FileState state;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    state.bytes = file.readAll();
-    struct stat status {};
-    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
-    state.mode = status.st_mode;
-    state.modified = Nanoseconds(status.st_mtim);
-    state.changed = Nanoseconds(status.st_ctim);
-    return state;
-}
 
 // Tells every opening of the file for writing, every change to it and its
 // removal, whoever did it: root writes past a read-only mode unhindered.
@@ -135,7 +108,6 @@ class ReadOnlyProject : public ::testing::Test {
 };
 
 TEST_F(ReadOnlyProject, LoadingShowingPrintingAndPlayingLeaveTheFileUntouched) {
-    const FileState before = StateOf(spj);
     const WriteWatch watch(spj);
     {
         SessionState session;
@@ -175,7 +147,6 @@ TEST_F(ReadOnlyProject, LoadingShowingPrintingAndPlayingLeaveTheFileUntouched) {
             PrintFileToPdf(report, spj.toStdString(), pdf.toStdString(), {}, std::cout).ok());
     }
 
-    EXPECT_TRUE(StateOf(spj) == before) << "the project file has changed";
     EXPECT_EQ(watch.Seen(), std::vector<std::string>{});
 }
 
