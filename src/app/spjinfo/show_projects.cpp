@@ -58,8 +58,10 @@ ExitStatus ShowProjects(const CommandLine& command) {
             if (!Complain(paths[i], *result.refusal)) return false;
             status = ExitStatus::Failure;
         }
-        // Checked file by file, while errno still tells why a write failed.
-        if (!OutputWritten()) return false;
+        // Flushed only for a terminal, where the progress line shares the
+        // screen; elsewhere the buffer goes out as it fills, and a failed
+        // write shows at once in the stream, while errno still tells why.
+        if ((outputOnTerminal || !std::cout) && !OutputWritten()) return false;
         progress.Update(i + 1);
         return true;
     };

@@ -1,5 +1,7 @@
 #include "core/project/program_code.h"
 
+#include <span>
+
 namespace tambrelox {
 namespace {
 
@@ -23,25 +25,25 @@ Refusal RunsPastTheBlock(std::uint64_t at) {
 Outcome<ProgramCodeCounts> ScanProgramCode(ByteView file, std::uint64_t offset,
                                            std::uint64_t length) {
     ProgramCodeCounts counts;
+    // Read straight from the bytes: every project passes through this loop.
+    const std::span<const std::uint8_t> bytes = file.bytes();
     const std::uint64_t end = offset + length;  // first offset after the block
     std::uint64_t at = offset;
     for (;;) {
-        const auto opcode = file.u8(at++);
-        if (!opcode) return RunsPastTheBlock(at - 1);
-        if (*opcode == kVoiceOpcode) {
-            const auto voice = file.u8(at++);
-            if (!voice) return RunsPastTheBlock(at - 1);
-            // Voices are numbered from 1; a higher number than seen so far adds one voice.
-            if (*voice > counts.voices) ++counts.voices;
-        } else if (*opcode == kSchemeOpcode) {
-            ++counts.schemes;
-            const auto operand = file.u8(at++);
-            if (!operand) return RunsPastTheBlock(at - 1);
-            if (*operand == kEndOfStream) break;
-            at += 2;
-        } else {
-            at += InstructionLength(*opcode) - 1;
+        if (at >= bytes.size()) return RunsPastTheBlock(at);
+        const std::uint8_t opcode = bytes[at];
+        if (opcode == kVoiceOpcode || opcode == kSchemeOpcode) {
+            if (at + 1 >= bytes.size()) return RunsPastTheBlock(at + 1);
+            const std::uint8_t operand = bytes[at + 1];
+            if (opcode == kSchemeOpcode) {
+                ++counts.schemes;
+                if (operand == kEndOfStream) break;
+            } else if (operand > counts.voices) {
+                // Voices are numbered from 1; a higher number than seen so far adds one voice.
+                ++counts.voices;
+            }
         }
+        at += InstructionLength(opcode);
         if (at >= end) return RunsPastTheBlock(at);
     }
     --counts.schemes;  // the end instruction was counted as a scheme

@@ -1,6 +1,7 @@
 #include "core/report/catalogue_row.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,22 +12,44 @@
 namespace tambrelox {
 namespace {
 
-// The shortest text that reads back as `value`, written as printf's %f or %e
-// would, whichever is shorter (%f on a tie): what std::to_chars gives, which
-// the WebAssembly build's library lacks for a double.
-std::string PlainNumber(double value) {
+// A number as printf's %e writes it with the fewest digits that read back:
+// its significant digits, without trailing zeros, and the power of ten of the first.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal ShortestDecimal(double value) {
+    // Sizes are whole numbers well within a double's exact range; they need no search.
+    if (value != 0 && std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        Decimal decimal{value < 0, std::to_string(static_cast<long long>(std::fabs(value))), 0};
+        decimal.exponent = static_cast<int>(decimal.digits.size()) - 1;
+        decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+        return decimal;
+    }
     char scientific[32];
-    int precision = 0;
-    for (; precision < 17; ++precision) {
+    for (int precision = 0; precision < 17; ++precision) {
         (void)std::snprintf(scientific, sizeof scientific, "%.*e", precision, value);
         if (std::strtod(scientific, nullptr) == value) break;
     }
     const std::string text = scientific;
     const std::size_t e = text.find('e');
-    const bool negative = text.front() == '-';
-    std::string digits = text.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
-    digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
-    const int exponent = std::stoi(text.substr(e + 1));
+    Decimal decimal{text.front() == '-', "", std::stoi(text.substr(e + 1))};
+    decimal.digits = text.substr(decimal.negative ? 1 : 0, e - (decimal.negative ? 1 : 0));
+    decimal.digits.erase(std::remove(decimal.digits.begin(), decimal.digits.end(), '.'),
+                         decimal.digits.end());
+    return decimal;
+}
+
+}  // namespace
+
+std::string ShortestNumberText(double value) {
+    const auto [negative, digits, exponent] = ShortestDecimal(value);
+    const std::string exponentDigits = std::to_string(std::abs(exponent));
+    const std::string scientific =
+        digits.substr(0, 1) + (digits.size() > 1 ? "." + digits.substr(1) : "") + "e" +
+        (exponent < 0 ? "-" : "+") + (exponentDigits.size() < 2 ? "0" : "") + exponentDigits;
     const auto count = static_cast<int>(digits.size());
     std::string fixed;
     if (exponent < 0) {
@@ -37,11 +60,9 @@ std::string PlainNumber(double value) {
         const std::size_t point = static_cast<std::size_t>(exponent) + 1;
         fixed = digits.substr(0, point) + "." + digits.substr(point);
     }
-    if (negative) fixed.insert(0, "-");
-    return fixed.size() <= text.size() ? fixed : text;
+    const std::string sign = negative ? "-" : "";
+    return sign + (fixed.size() <= scientific.size() ? fixed : scientific);
 }
-
-}  // namespace
 
 std::vector<std::string> CatalogueHeading() {
     return {"path",      "file name",     "author",       "requirement",
@@ -63,11 +84,11 @@ std::vector<std::string> CatalogueRow(const ChosenFile& file, const Project& pro
             std::to_string(summary.clips.size()),
             std::to_string(summary.voiceCount),
             std::to_string(summary.schemeCount),
-            PlainNumber(summary.flashTotal),
-            PlainNumber(summary.codeSize),
-            PlainNumber(summary.projectTotal),
+            ShortestNumberText(summary.flashTotal),
+            ShortestNumberText(summary.codeSize),
+            ShortestNumberText(summary.projectTotal),
             hasClips ? largest->name : "",
-            hasClips ? PlainNumber(largest->playSeconds) : ""};
+            hasClips ? ShortestNumberText(largest->playSeconds) : ""};
 }
 
 }  // namespace tambrelox

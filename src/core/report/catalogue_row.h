@@ -17,4 +17,9 @@ namespace tambrelox {
 // so that a spreadsheet reads them in any locale.
 [[nodiscard]] std::vector<std::string> CatalogueRow(const ChosenFile& file, const Project& project);
 
+// The shortest text that reads back as `value`, written as printf's %f or %e
+// would, whichever is shorter (%f on a tie): what std::to_chars gives, which
+// the WebAssembly build's library lacks for a double.
+[[nodiscard]] std::string ShortestNumberText(double value);
+
 }  // namespace tambrelox
