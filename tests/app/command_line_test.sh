@@ -143,7 +143,7 @@ done <<'TABLE'
 - <awkward.spj|0|grep -qx 'SPJ Filename:	-' out
 --text - < <(cat awkward.spj)|0|"$SPJINFO" --text awkward.spj | cmp -s out -
 --cvs awkward.spj|0|grep -Fqx 'CV 142	Esc\x1b	00	0 	00000000' out
---json - <awkward.spj|0|grep -q '^{"path":"-","file":"-",' out
+--json - <awkward.spj|0|grep -q '^{"path":"-","file":"-","folder":"",' out
 - </dev/null|1|[ "$(cat err)" = "spjinfo: -: Problem reading -: the file is too short to hold a directory. Cannot continue." ]
 a/x.spj b/x.spj|1|grep -q "^SPJ Filename:	X.SPJ$" out && stderr_is "spjinfo: b/x.spj: Problem reading x.spj: the file is too short to hold a directory. Cannot continue."
 c/x.spj|1|stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."

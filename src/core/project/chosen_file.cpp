@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/base/file_bytes.h"
 #include "core/base/text.h"
 
 namespace tambrelox {
@@ -14,6 +15,8 @@ ChosenFile SplitChosenPath(std::string_view absolutePath) {
 }
 
 ChosenFile ChosenFromArgument(const std::string& path) {
+    // Standard input has no folder; the current one would be a false lead.
+    if (path == kStandardInput) return {path, "", path};
     ChosenFile file = SplitChosenPath(std::filesystem::absolute(path).lexically_normal().string());
     file.realPath = path;
     return file;

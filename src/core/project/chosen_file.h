@@ -16,7 +16,8 @@ struct ChosenFile {
 // Splits an absolute path at its last '/'.
 [[nodiscard]] ChosenFile SplitChosenPath(std::string_view absolutePath);
 
-// A file named on a command line, relative to the current folder.
+// A file named on a command line, relative to the current folder; "-" is
+// standard input, with no folder.
 [[nodiscard]] ChosenFile ChosenFromArgument(const std::string& path);
 
 }  // namespace tambrelox
