@@ -17,7 +17,10 @@ ChosenFile SplitChosenPath(std::string_view absolutePath) {
 ChosenFile ChosenFromArgument(const std::string& path) {
     // Standard input has no folder; the current one would be a false lead.
     if (path == kStandardInput) return {path, "", path};
-    ChosenFile file = SplitChosenPath(std::filesystem::absolute(path).lexically_normal().string());
+    std::string absolute = std::filesystem::absolute(path).lexically_normal().string();
+    // "d/" and "." name a folder by its own name, not an empty one inside it.
+    if (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+    ChosenFile file = SplitChosenPath(absolute);
     file.realPath = path;
     return file;
 }
