@@ -12,6 +12,9 @@ chmod 755 "$tmp"  # the read-only case runs as another user when run as root
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1
 "$MAKE_TEST_SPJ" awkward-names awkward.spj || exit 1
+"$MAKE_TEST_SPJ" cvs-cut-short cut.spj || exit 1
+# A startup CV block cut short: refused only where its CVs are asked for.
+cut="Problem reading cut.spj: the startup CV values of directory record 6 reach past the end of the file. Cannot continue."
 programs=(SPJINFO)
 [ -n "$TAMBRELOX" ] && programs+=(TAMBRELOX)
 # Runs a program (SPJINFO or TAMBRELOX) with the rest as its arguments.
@@ -127,6 +130,9 @@ if [ -n "$TAMBRELOX" ]; then
   run TAMBRELOX --print summary --pdf /nonexistent/x.pdf a/x.spj
   check "tambrelox: a PDF that cannot be written" \
     '[ $status -eq 1 ] && grep -qx "tambrelox: a/x.spj: cannot write /nonexistent/x.pdf: No such file or directory" err'
+  run TAMBRELOX --print cvs --pdf cvs.pdf cut.spj
+  check "tambrelox: a CV block cut short refused for the CVs only" \
+    '[ $status -eq 1 ] && grep -Fqx "tambrelox: cut.spj: $cut" err && [ ! -e cvs.pdf ] && "$TAMBRELOX" --print summary --pdf cut.pdf cut.spj && [ -s cut.pdf ]'
 fi
 
 # What scripts read, and refusals naming the file as given: each row runs
@@ -136,6 +142,18 @@ while IFS='|' read -r arguments expected test; do
   eval "run SPJINFO $arguments"
   check "spjinfo $arguments" '[ $status -eq $expected ] && eval "$test"'
 done <<'TABLE'
+"$DEMO"|0|grep -qx "SPJ Filename:	DEMO.SPJ" out && grep -q "^From Folder:	/.*/$" out && grep -q "^  	 SOUND CLIP COUNT	5	" out
+--json "$DEMO" "$DEMO"|0|[ $(wc -l <out) -eq 2 ] && grep -q '"projectTotal":' out
+--cvs "$DEMO"|0|[ $(wc -l <out) -eq 255 ] && [ "$(head -n1 out)" = "CV 1	Two-Digit Address	03	3 	00000011" ] && grep -Fqx "CV 140	Whistle Volume	B4	180 	10110100" out
+--text "$DEMO"|0|[ "$(head -n1 out)" = "$(printf "Demo Steam Locomotive Sound Project\r")" ] && [ "$(tail -c 19 out)" = "$(printf "Enjoy the sounds!\r\n")" ]
+--report=summary "$DEMO" "$DEMO"|0|sed -n 2p out | grep -q "^ *Components in SPJ: /.*/demo.spj$" && grep -q "^          Printed: .*   .*[0-9]" out && [ "$(tail -n1 out)" = "          Tambrelox V1.0" ] && ! grep -q " $" out && [ $(grep -cx $'\f' out) -eq 1 ]
+--report cvs "$DEMO"|0|sed -n 2p out | grep -q "^ *Non-Zero Startup CV values in SPJ: /.*/demo.spj$" && [ $(grep -c "^         CV [0-9]" out) -eq 9 ] && grep -Fqx "         CV 141  Bell Volume                80   128  10000000" out
+cut.spj|0|grep -q "^  	 SOUND CLIP COUNT	2	" out && [ ! -s err ]
+--json cut.spj|0|[ -s out ] && [ ! -s err ]
+--text cut.spj|0|[ -s out ] && [ ! -s err ]
+--report summary cut.spj|0|[ -s out ] && [ ! -s err ]
+--cvs cut.spj "$DEMO"|1|[ $(wc -l <out) -eq 255 ] && stderr_is "spjinfo: cut.spj: $cut"
+--report cvs cut.spj "$DEMO"|1|[ $(grep -c "Non-Zero Startup CV values in SPJ: " out) -eq 1 ] && grep -q "demo.spj$" out && ! grep -qx $'\f' out && stderr_is "spjinfo: cut.spj: $cut"
 --diff awkward.spj "$DEMO"|1|grep -Fqx 'CV 142 Esc\x1b: name Esc\x1b -> Chuff Rate, value 0 -> 4' out && grep -qx "CV 150: value 1 -> 0" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ]
 --diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out
 -rj2 --csv d|0|[ $(wc -l <out) -eq 2 ] && grep -q '^d/a.spj,' out
@@ -187,6 +205,26 @@ twice.wav|more than one clip is named twice.wav; give its line number
 nope.wav|no clip is named nope.wav
 9|there is no clip on line 9; the project has 4
 TABLE
+
+# Extracted clips are mono 11025 Hz waves; extracting again writes beside them.
+run SPJINFO --extract extracted "$DEMO"
+check "--extract writes the five clips" \
+  '[ $status -eq 0 ] && [ $(wc -l <out) -eq 5 ] && [ -f "extracted/brake hiss.wav" ] && [ $(soxi extracted/*.wav | grep -cE "^(Channels +: 1|Sample Rate +: 11025)$") -eq 10 ]'
+cp extracted/whistle.wav whistle-before.wav
+run SPJINFO --extract extracted "$DEMO"
+check "extracting again writes beside, never over, what is there" \
+  '[ $status -eq 0 ] && grep -q "whistle (2).wav" out && cmp -s extracted/whistle.wav whistle-before.wav'
+# Whistle is 8-bit, bell 16-bit: either way ten seconds hold 110250 samples.
+for line_clip in 0:whistle.wav 1:bell.wav; do
+  line=${line_clip%%:*} clip=extracted/${line_clip#*:}
+  n=$(soxi -s "$clip")
+  run SPJINFO --repeat $line repeat.wav "$DEMO"
+  check "--repeat $line holds whole copies of the clip filling ten seconds" \
+    '[ $status -eq 0 ] && [ "$(soxi -s repeat.wav)" = $((110250 / n * n)) ] && cmp -s <(sox "$clip" -t raw -) <(sox repeat.wav -t raw - trim 0 "${n}s")'
+done
+cp "$DEMO" own.spj
+run SPJINFO --repeat 0 own.spj own.spj
+check "a repeat wave never lands on its own project" '[ $status -eq 1 ] && cmp -s "$DEMO" own.spj && grep -q "over the project" err'
 
 # - is standard output, and no file named "-" appears.
 run SPJINFO --repeat 0 - "$DEMO"
