@@ -35,12 +35,6 @@ const std::vector<std::pair<int, std::string>> kErrors{{EIO, "Input/output error
 // Short counts on both sides of a page, and of a directory record.
 constexpr std::size_t kShortCounts[] = {1, 127, 128, 4095, 4096, 4097};
 
-void Put(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 std::set<std::string> Listing(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
@@ -127,8 +121,8 @@ RefusalKind KindOf(Call call) {
 Outcome<std::string> RunUnder(const Operation& operation, Fault fault,
                               std::array<int, testkit::kAllCalls.size()>* counts = nullptr) {
     const ScratchFolder folder;
-    Put(folder.path() / "test.spj", ProjectBytes());
-    Put(folder.path() / "old", {'o', 'l', 'd'});
+    EXPECT_TRUE(WriteWholeFile(folder.path() / "test.spj", ProjectBytes()).ok());
+    EXPECT_TRUE(WriteWholeFile(folder.path() / "old", Bytes{'o', 'l', 'd'}).ok());
     const auto before = Listing(folder.path());
     Outcome<std::string> result = std::string();
     {
@@ -197,8 +191,7 @@ TEST(FlushOutput, AcceptsAGoodStreamAndGivesTheReasonForABadOne) {
 TEST(IsSameFile, OnlyTwoNamesOfOneExistingFile) {
     const ScratchFolder scratch;
     const fs::path f = scratch.path();
-    Put(f / "a", {1});
-    Put(f / "b", {1});
+    EXPECT_TRUE(WriteWholeFile(f / "a", Bytes{1}).ok() && WriteWholeFile(f / "b", Bytes{1}).ok());
     fs::create_hard_link(f / "a", f / "hard");
     fs::create_symlink(f / "a", f / "soft");
     fs::create_directory(f / "sub");
