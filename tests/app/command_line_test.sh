@@ -154,8 +154,13 @@ cut.spj|0|grep -q "^  	 SOUND CLIP COUNT	2	" out && [ ! -s err ]
 --report summary cut.spj|0|[ -s out ] && [ ! -s err ]
 --cvs cut.spj "$DEMO"|1|[ $(wc -l <out) -eq 255 ] && stderr_is "spjinfo: cut.spj: $cut"
 --report cvs cut.spj "$DEMO"|1|[ $(grep -c "Non-Zero Startup CV values in SPJ: " out) -eq 1 ] && grep -q "demo.spj$" out && ! grep -qx $'\f' out && stderr_is "spjinfo: cut.spj: $cut"
---diff awkward.spj "$DEMO"|1|grep -Fqx 'CV 142 Esc\x1b: name Esc\x1b -> Chuff Rate, value 0 -> 4' out && grep -qx "CV 150: value 1 -> 0" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ]
---diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out
+--diff awkward.spj "$DEMO"|1|grep -Fqx 'CV 142 Esc\x1b: name Esc\x1b -> Chuff Rate, value 0 -> 4' out && grep -qx "CV 150: value 1 -> 0" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ] && [ ! -s err ]
+--diff awkward.spj "$DEMO"|1|grep -Fqx 'clip removed: 4 tab\there.wav' out && grep -qx "clip added: 10 whistle.wav" out && grep -qx "voices: 1 -> 3" out && grep -Fqx 'CV 140 Line\nFeed: name Line\nFeed -> Whistle Volume, value 1 -> 180' out && [ $(grep -A3 -x "descriptive text:" out | grep -cxF -e "--- awkward.spj" -e "+++ $DEMO" -e "@@ -1,6 +1,14 @@") -eq 3 ]
+--diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out && grep -q '"same":false,"clips":{"removed":\[{"handle":4' out && grep -q '"values":\[{"name":"sound total"' out && grep -q '"text":\["@@ ' out
+--diff "$DEMO" "$DEMO"|0|[ ! -s out ] && [ ! -s err ]
+--diff --json "$DEMO" "$DEMO"|0|grep -q '"same":true' out
+--diff "$DEMO" missing.spj|2|grep -q "missing.spj: Problem reading missing.spj: the file cannot be opened" err
+--diff "$DEMO" cut.spj|2|grep -q "cut.spj: Problem reading cut.spj: the startup CV values" err
 -rj2 --csv d|0|[ $(wc -l <out) -eq 2 ] && grep -q '^d/a.spj,' out
 --jobs=1 --csv -- -x.spj|0|grep -q '^-x.spj,-X.SPJ,' out
 - <awkward.spj|0|grep -qx 'SPJ Filename:	-' out
