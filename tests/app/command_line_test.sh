@@ -67,19 +67,12 @@ TABLE
 # Help and version need no display, neither a missing nor an unreachable one.
 for program in "${programs[@]}"; do
   name=$(name_of "$program")
-  for display in unset :99; do
+  for display in "-u DISPLAY" DISPLAY=:99; do
     for option in --help -h --version "--version --help" "--bogus -h"; do
-      if [ $display = unset ]; then
-        env -u DISPLAY -u WAYLAND_DISPLAY "${!program}" $option >out 2>err; status=$?
-      else
-        env -u WAYLAND_DISPLAY DISPLAY=$display "${!program}" $option >out 2>err; status=$?
-      fi
-      case $option in
-        *-h*) shown=$(head -c 6 out) ;;
-        *) shown=$(cat out) ;;
-      esac
-      check "$name $option with DISPLAY $display exits 0" \
-        '[ $status -eq 0 ] && [ ! -s err ] && { [ "$shown" = Usage: ] || [ "$shown" = "$name (Tambrelox) 1.0" ]; }'
+      # shellcheck disable=SC2086  # both are words to split
+      env -u WAYLAND_DISPLAY $display "${!program}" $option >out 2>err; status=$?
+      check "$name $option with $display exits 0" \
+        '[ $status -eq 0 ] && [ ! -s err ] && { [ "$(head -c 6 out)" = Usage: ] || [ "$(cat out)" = "$name (Tambrelox) 1.0" ]; }'
     done
   done
   "${!program}" --help >out
