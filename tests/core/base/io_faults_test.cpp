@@ -2,10 +2,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "core/base/file_bytes.h"
@@ -174,18 +172,6 @@ TEST(InjectedFaults, EveryFailingCallIsRefusedWithItsReasonOrSurvived) {
             }
         }
     }
-}
-
-TEST(FlushOutput, AcceptsAGoodStreamAndGivesTheReasonForABadOne) {
-    std::ostringstream good;
-    good << "fine";
-    EXPECT_TRUE(FlushOutput(good).ok());
-    std::ofstream full("/dev/full");
-    full << std::string(100000, 'x');
-    const auto refused = FlushOutput(full);
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.refusal().kind, RefusalKind::CannotWrite);
-    EXPECT_EQ(refused.refusal().message, "No space left on device");
 }
 
 TEST(IsSameFile, OnlyTwoNamesOfOneExistingFile) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/report/text_pages.h"
 
 namespace tambrelox {
@@ -78,12 +76,6 @@ TEST(ColumnPrinter, NothingMoreAfterTheDeviceFailed) {
     EXPECT_TRUE(printer.failed());
     EXPECT_EQ(device.drawn, "before");
     EXPECT_FALSE(device.ended);
-}
-
-TEST(TextPages, PlainTextTrimsLinesAndSeparatesPagesWithAFormFeed) {
-    std::ostringstream out;
-    WritePlainText(out, {{"", "  a  ", "   "}, {"b"}});
-    EXPECT_EQ(out.str(), "\n  a\n\n\f\nb\n");
 }
 
 }  // namespace
