@@ -83,15 +83,11 @@ TEST(PartialRead, GivesTheSameProjectAndLeavesTheSoundUnread) {
     }
     // A text shorter than the author search, with the author in the bytes after it.
     SpjBuilder shortText;
+    const std::string_view author = "AUTHOR: Beyond";
     shortText.Code(fixture::ProgramCode().Voice(1).Scheme(1).End())
         .Text("x")
         .StartupCVs({})
-        .Entry({9,
-                0,
-                {'A', 'U', 'T', 'H', 'O', 'R', ':', ' ', 'B', 'e', 'y', 'o', 'n', 'd'},
-                0,
-                0,
-                "after"});
+        .Entry({9, 0, {author.begin(), author.end()}, 0, 0, "after"});
     const std::vector<Bytes> projects{MinimalProject().Build(), manyClips.Build(),
                                       shortText.Build(), fixture::CVsCutShortProject().Build(),
                                       fixture::BuildDemoProject()};
