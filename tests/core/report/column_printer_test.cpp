@@ -57,10 +57,7 @@ class FailingAtNewPage : public PageBackend {
         return true;
     }
     bool NewPage() override { return false; }
-    bool EndDocument() override {
-        ended = true;
-        return true;
-    }
+    bool EndDocument() override { return ended = true; }
     std::string drawn;
     bool ended = false;
 };
