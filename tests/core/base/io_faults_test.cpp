@@ -42,9 +42,9 @@ std::set<std::string> Listing(const fs::path& folder) {
 // One thing the programs do with files, done in `folder`: what it read, or the file it wrote.
 struct Operation {
     const char* name;
-    std::function<Outcome<std::string>(const fs::path& folder)> run;
     std::string fileNamed;           // what a refusal's message names
     std::set<int> closesAfterReads;  // closes whose failure costs nothing
+    std::function<Outcome<std::string>(const fs::path& folder)> run;
 };
 
 std::string Text(std::span<const std::uint8_t> bytes) {
@@ -63,6 +63,11 @@ const Bytes& ProjectBytes() {
     return bytes;
 }
 
+const Project& TheProject() {
+    static const Project project = ReadProject(ProjectBytes(), "test.spj").value();
+    return project;
+}
+
 Outcome<std::string> ReadTotals(const fs::path& folder, ReadExtent extent) {
     auto project = ReadProjectFile(folder / "test.spj", "test.spj", extent);
     if (!project.ok()) return project.refusal();
@@ -78,34 +83,23 @@ Outcome<std::string> Written(const Outcome<void>& write, const fs::path& path) {
 
 Outcome<std::string> WriteRepeat(const fs::path& folder) {
     const TempWaves temps(folder);
-    const auto project = ReadProject(ProjectBytes(), "test.spj");
-    if (auto clip = temps.WriteClip(project.value(), 0); !clip.ok()) return clip.refusal();
+    if (auto clip = temps.WriteClip(TheProject(), 0); !clip.ok()) return clip.refusal();
     return Written(temps.BuildRepeat(16), temps.RepeatPath());
 }
 
+using In = const fs::path&;
 const Operation kOperations[] = {
-    {"whole read",
-     [](const fs::path& f) { return ReadTotals(f, ReadExtent::WholeFile); },
-     "test.spj",
-     {1}},
-    {"part read",
-     [](const fs::path& f) { return ReadTotals(f, ReadExtent::SummaryAndText); },
-     "test.spj",
-     {1}},
+    {"whole read", "test.spj", {1}, [](In f) { return ReadTotals(f, ReadExtent::WholeFile); }},
+    {"part read", "test.spj", {1}, [](In f) { return ReadTotals(f, ReadExtent::SummaryAndText); }},
     {"clip wave",
-     [](const fs::path& f) {
-         const auto project = ReadProject(ProjectBytes(), "test.spj");
-         return Written(WriteClipWave(project.value(), 0, f / "old"), f / "old");
-     },
      "old",
-     {}},
-    {"repeat wave", WriteRepeat, "TempSound.wav", {2}},
+     {},
+     [](In f) { return Written(WriteClipWave(TheProject(), 0, f / "old"), f / "old"); }},
+    {"repeat wave", "TempSound.wav", {2}, WriteRepeat},
     {"whole file",
-     [](const fs::path& f) {
-         return Written(WriteWholeFile(f / "old", Bytes(10000, 'p')), f / "old");
-     },
      "old",
-     {}},
+     {},
+     [](In f) { return Written(WriteWholeFile(f / "old", Bytes(10000, 'p')), f / "old"); }},
 };
 
 RefusalKind KindOf(Call call) {
