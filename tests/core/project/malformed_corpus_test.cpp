@@ -42,11 +42,7 @@ void ExpectPrinted(const std::function<void(ColumnPrinter&)>& printout, const ch
 // Clip files go to memory where the system has a folder for that: on a disk,
 // thousands of rewrites of one file would each wait for the disk.
 std::filesystem::path ScratchParent() {
-    const std::filesystem::path memory = "/dev/shm";
-    std::error_code error;
-    if (std::filesystem::is_directory(memory, error) && ::access(memory.c_str(), W_OK) == 0)
-        return memory;
-    return std::filesystem::temp_directory_path();
+    return ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : std::filesystem::temp_directory_path();
 }
 
 // The header bytes and the sizes the wave code goes by: far more than a wave

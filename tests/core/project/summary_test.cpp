@@ -16,8 +16,7 @@ using testkit::Read;
 
 // A clip entry whose stored sound data size is `size`, with a wave header saying `bits`.
 FixtureEntry ClipEntry(std::uint32_t handle, int bits, std::uint32_t size, std::uint8_t dlCode) {
-    FixtureEntry entry{1, handle, MakeWave(Tone(440, 0.01), bits).bytes, size, dlCode, "c.wav"};
-    return entry;
+    return {1, handle, MakeWave(Tone(440, 0.01), bits).bytes, size, dlCode, "c.wav"};
 }
 
 SpjBuilder ProjectOf(std::initializer_list<FixtureEntry> clips, int voices = 3) {
