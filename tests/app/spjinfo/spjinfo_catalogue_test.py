@@ -6,6 +6,7 @@ import csv
 import io
 import json
 import os
+import pathlib
 import pty
 import re
 import shutil
@@ -44,11 +45,9 @@ def make_tree(root):
     os.symlink("b/c/AWK.SPJ", os.path.join(tree, "a", "link.spj"))
     os.symlink(os.path.join(outside, "elsewhere.spj"), os.path.join(tree, "out.spj"))
     os.symlink(outside, os.path.join(tree, "outside-folder"))
-    with open(os.path.join(tree, "a", "damaged.spj"), "wb") as damaged:
-        damaged.write(b"not a project")
+    pathlib.Path(tree, "a", "damaged.spj").write_bytes(b"not a project")
     os.mkfifo(os.path.join(tree, "pipe.spj"))
-    with open(os.path.join(tree, "notes.txt"), "w", encoding="ascii") as notes:
-        notes.write("not listed")
+    pathlib.Path(tree, "notes.txt").write_bytes(b"not listed")
     return tree
 
 
@@ -119,13 +118,10 @@ def progress_checks(tree):
 
 
 def main():
-    root = tempfile.mkdtemp()
-    try:
+    with tempfile.TemporaryDirectory() as root:
         tree = make_tree(root)
         catalogue_checks(tree)
         progress_checks(tree)
-    finally:
-        shutil.rmtree(root)
     if not failures:
         print("spjinfo catalogue: all checks passed")
     return 1 if failures else 0
