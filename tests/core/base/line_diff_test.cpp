@@ -7,14 +7,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(UnifiedDiffHunks, NothingForTheSameOrEmptyTexts) {
+TEST(UnifiedDiffHunks, NothingForTheSameTextsAndInsertionsWithTheirContext) {
     EXPECT_TRUE(UnifiedDiffHunks({}, {}).empty());
     EXPECT_TRUE(UnifiedDiffHunks({"a", "b"}, {"a", "b"}).empty());
     EXPECT_EQ(UnifiedDiffHunks({}, {"a", "b"}), (Lines{"@@ -0,0 +1,2 @@", "+a", "+b"}));
     EXPECT_EQ(UnifiedDiffHunks({"a"}, {}), (Lines{"@@ -1 +0,0 @@", "-a"}));
-}
-
-TEST(UnifiedDiffHunks, InsertionsAtTheStartAndTheEndWithTheirContext) {
     const Lines text{"1", "2", "3", "4", "5"};
     EXPECT_EQ(UnifiedDiffHunks(text, {"0", "1", "2", "3", "4", "5"}),
               (Lines{"@@ -1,3 +1,4 @@", "+0", " 1", " 2", " 3"}));
