@@ -171,6 +171,9 @@ awkward.spj|0|grep -Fqx " 4	 tab\\there.wav	8	8	2,800	.25	2,816" out && grep -Fq
 - </dev/null|1|[ "$(cat err)" = "spjinfo: -: Problem reading -: the file is too short to hold a directory. Cannot continue." ]
 a/x.spj b/x.spj|1|grep -q "^SPJ Filename:	X.SPJ$" out && stderr_is "spjinfo: b/x.spj: Problem reading x.spj: the file is too short to hold a directory. Cannot continue."
 c/x.spj|1|stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."
+--cvs c/x.spj|1|stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."
+d|1|stderr_is "spjinfo: d: Problem reading d: it is not a file. Cannot continue."
+--cvs d|1|stderr_is "spjinfo: d: Problem reading d: it is not a file. Cannot continue."
 --repeat 0 /nonexistent/r.wav a/x.spj|1|stderr_is "spjinfo: a/x.spj: cannot write /nonexistent/r.wav: No such file or directory"
 TABLE
 

@@ -146,15 +146,5 @@ TEST(PartialRead, ScansProgramCodeOnIntoTheNextBlockAsTheFileHoldsIt) {
     EXPECT_TRUE(ends.whole.ok() && ends.part.ok());
 }
 
-TEST(PartialRead, RefusesWhatTheWholeReadRefusesBeforeReadingIt) {
-    const ScratchFolder folder;
-    for (const auto& path : {folder.path() / "missing.spj", folder.path()}) {
-        const auto whole = ReadProjectFile(path.string(), "x.spj", ReadExtent::WholeFile);
-        const auto part = ReadProjectFile(path.string(), "x.spj", ReadExtent::SummaryAndText);
-        ASSERT_FALSE(part.ok());
-        EXPECT_EQ(whole.refusal().message, part.refusal().message);
-    }
-}
-
 }  // namespace
 }  // namespace tambrelox
