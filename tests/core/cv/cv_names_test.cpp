@@ -80,15 +80,13 @@ TEST(LoadCVNames, LinesEndAtACarriageReturnWhoseNextByteIsSkipped) {
               "140=Horn;141=Bell\nCV142 Chuff;");
 }
 
-TEST(LoadCVNames, TheScanEndsAtTheEndOfTheFileWhereverItIs) {
-    // The text block is the file's last block.
+TEST(LoadCVNames, TheListRunsPastTheTextBlockToTheFileEndButStartsInTheText) {
+    // Ending where the file ends, the text block being its last.
     EXPECT_EQ(Named(NamesFor("(B)\r\nCV140 Horn\r\nCV141 Bell"), {140, 141}), "140=Horn;141=Bell;");
     EXPECT_EQ(Named(NamesFor("(B)\r\nCV140 Horn\r"), {140}), "140=Horn;");
     EXPECT_EQ(Named(NamesFor("(B)"), {140}), "140=;");
     EXPECT_EQ(Named(NamesFor(""), {1}), "1=Two-Digit Address;");
-}
-
-TEST(LoadCVNames, TheListRunsPastTheTextBlockButTheStartMarkerMustBeFoundInIt) {
+    // Running on into the block after the text, but starting only in the text.
     EXPECT_EQ(Named(NamesFor("(B)\r\nCV140 Horn\r\n", "CV141 Bell\r\n(C)\r\nCV142 After\r\n"),
                     {140, 141, 142}),
               "140=Horn;141=Bell;142=;");

@@ -9,7 +9,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(ColumnPrinter, PrintsAtColumnsAndWrapsWhenALineHasPassedThem) {
+TEST(ColumnPrinter, PrintsAtColumnsAndStartsNewLinesPastThemOrAtLineBreaks) {
     TextPages pages;
     ColumnPrinter printer(pages);
     printer.PrintAt(5, "abc", LineEnd::Stay);  // ends in column 7
@@ -20,17 +20,12 @@ TEST(ColumnPrinter, PrintsAtColumnsAndWrapsWhenALineHasPassedThem) {
     printer.Print("");                       // an empty item alone is an empty line
     printer.Print("g", LineEnd::Stay);
     printer.Print("h");
-    EXPECT_EQ(pages.pages(), std::vector<Lines>({{"    abcd", "  e", "f", "", "gh"}}));
-}
-
-TEST(ColumnPrinter, LineBreaksInsideATextStartNewLines) {
-    TextPages pages;
-    ColumnPrinter printer(pages);
     printer.PrintAt(3, "one\r\ntwo\nthree\rfour", LineEnd::Stay);
     printer.Print("!\r\n");
     printer.PrintAt(2, "ü", LineEnd::Stay);  // columns count characters, not bytes
     printer.PrintAt(3, "x");
-    EXPECT_EQ(pages.pages(), std::vector<Lines>({{"  one", "two", "three", "four!", "", " üx"}}));
+    EXPECT_EQ(pages.pages(), std::vector<Lines>({{"    abcd", "  e", "f", "", "gh", "  one", "two",
+                                                  "three", "four!", "", " üx"}}));
 }
 
 TEST(ColumnPrinter, FullPagesTurnOverOnlyWhenMoreIsPrinted) {
