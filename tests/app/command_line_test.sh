@@ -14,7 +14,8 @@ cd "$tmp" || exit 1
 "$MAKE_TEST_SPJ" awkward-names awkward.spj || exit 1
 "$MAKE_TEST_SPJ" cvs-cut-short cut.spj || exit 1
 # A startup CV block cut short: refused only where its CVs are asked for.
-cut="Problem reading cut.spj: the startup CV values of directory record 6 reach past the end of the file. Cannot continue."
+# shellcheck disable=SC2034  # read by the tests the table rows run
+cut_short="Problem reading cut.spj: the startup CV values of directory record 6 reach past the end of the file. Cannot continue."
 programs=(SPJINFO)
 [ -n "$TAMBRELOX" ] && programs+=(TAMBRELOX)
 # Runs a program (SPJINFO or TAMBRELOX) with the rest as its arguments.
@@ -125,7 +126,7 @@ if [ -n "$TAMBRELOX" ]; then
     '[ $status -eq 1 ] && grep -qx "tambrelox: a/x.spj: cannot write /nonexistent/x.pdf: No such file or directory" err'
   run TAMBRELOX --print cvs --pdf cvs.pdf cut.spj
   check "tambrelox: a CV block cut short refused for the CVs only" \
-    '[ $status -eq 1 ] && grep -Fqx "tambrelox: cut.spj: $cut" err && [ ! -e cvs.pdf ] && "$TAMBRELOX" --print summary --pdf cut.pdf cut.spj && [ -s cut.pdf ]'
+    '[ $status -eq 1 ] && grep -Fqx "tambrelox: cut.spj: $cut_short" err && [ ! -e cvs.pdf ] && "$TAMBRELOX" --print summary --pdf cut.pdf cut.spj && [ -s cut.pdf ]'
 fi
 
 # What scripts read, and refusals naming the file as given: each row runs
@@ -146,8 +147,8 @@ cut.spj|0|grep -q "^  	 SOUND CLIP COUNT	2	" out && [ ! -s err ]
 --json cut.spj|0|[ -s out ] && [ ! -s err ]
 --text cut.spj|0|[ -s out ] && [ ! -s err ]
 --report summary cut.spj|0|[ -s out ] && [ ! -s err ]
---cvs cut.spj "$DEMO"|1|[ $(wc -l <out) -eq 255 ] && stderr_is "spjinfo: cut.spj: $cut"
---report cvs cut.spj "$DEMO"|1|[ $(grep -c "Non-Zero Startup CV values in SPJ: " out) -eq 1 ] && grep -q "demo.spj$" out && ! grep -qx $'\f' out && stderr_is "spjinfo: cut.spj: $cut"
+--cvs cut.spj "$DEMO"|1|[ $(wc -l <out) -eq 255 ] && stderr_is "spjinfo: cut.spj: $cut_short"
+--report cvs cut.spj "$DEMO"|1|[ $(grep -c "Non-Zero Startup CV values in SPJ: " out) -eq 1 ] && grep -q "demo.spj$" out && ! grep -qx $'\f' out && stderr_is "spjinfo: cut.spj: $cut_short"
 --diff awkward.spj "$DEMO"|1|grep -Fqx 'CV 142 Esc\x1b: name Esc\x1b -> Chuff Rate, value 0 -> 4' out && grep -qx "CV 150: value 1 -> 0" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ] && [ ! -s err ]
 --diff awkward.spj "$DEMO"|1|grep -Fqx 'clip removed: 4 tab\there.wav' out && grep -qx "clip added: 10 whistle.wav" out && grep -qx "voices: 1 -> 3" out && grep -Fqx 'CV 140 Line\nFeed: name Line\nFeed -> Whistle Volume, value 1 -> 180' out && [ $(grep -A3 -x "descriptive text:" out | grep -cxF -e "--- awkward.spj" -e "+++ $DEMO" -e "@@ -1,6 +1,14 @@") -eq 3 ]
 --diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out && grep -q '"same":false,"clips":{"removed":\[{"handle":4' out && grep -q '"values":\[{"name":"sound total"' out && grep -q '"text":\["@@ ' out
