@@ -12,6 +12,10 @@ chmod 755 "$tmp"  # the read-only case runs as another user when run as root
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1
 "$MAKE_TEST_SPJ" awkward-names awkward.spj || exit 1
+"$MAKE_TEST_SPJ" cvs-cut-short cut.spj || exit 1
+# A startup CV block cut short: refused only where its CVs are asked for.
+# shellcheck disable=SC2034  # read by the tests the table rows run
+cut_short="Problem reading cut.spj: the startup CV values of directory record 6 reach past the end of the file. Cannot continue."
 programs=(SPJINFO)
 [ -n "$TAMBRELOX" ] && programs+=(TAMBRELOX)
 # Runs a program (SPJINFO or TAMBRELOX) with the rest as its arguments.
@@ -64,19 +68,12 @@ TABLE
 # Help and version need no display, neither a missing nor an unreachable one.
 for program in "${programs[@]}"; do
   name=$(name_of "$program")
-  for display in unset :99; do
+  for display in "-u DISPLAY" DISPLAY=:99; do
     for option in --help -h --version "--version --help" "--bogus -h"; do
-      if [ $display = unset ]; then
-        env -u DISPLAY -u WAYLAND_DISPLAY "${!program}" $option >out 2>err; status=$?
-      else
-        env -u WAYLAND_DISPLAY DISPLAY=$display "${!program}" $option >out 2>err; status=$?
-      fi
-      case $option in
-        *-h*) shown=$(head -c 6 out) ;;
-        *) shown=$(cat out) ;;
-      esac
-      check "$name $option with DISPLAY $display exits 0" \
-        '[ $status -eq 0 ] && [ ! -s err ] && { [ "$shown" = Usage: ] || [ "$shown" = "$name (Tambrelox) 1.0" ]; }'
+      # shellcheck disable=SC2086  # both are words to split
+      env -u WAYLAND_DISPLAY $display "${!program}" $option >out 2>err; status=$?
+      check "$name $option with $display exits 0" \
+        '[ $status -eq 0 ] && [ ! -s err ] && { [ "$(head -c 6 out)" = Usage: ] || [ "$(cat out)" = "$name (Tambrelox) 1.0" ]; }'
     done
   done
   "${!program}" --help >out
@@ -127,26 +124,57 @@ if [ -n "$TAMBRELOX" ]; then
   run TAMBRELOX --print summary --pdf /nonexistent/x.pdf a/x.spj
   check "tambrelox: a PDF that cannot be written" \
     '[ $status -eq 1 ] && grep -qx "tambrelox: a/x.spj: cannot write /nonexistent/x.pdf: No such file or directory" err'
+  run TAMBRELOX --print cvs --pdf cvs.pdf cut.spj
+  check "tambrelox: a CV block cut short refused for the CVs only" \
+    '[ $status -eq 1 ] && grep -Fqx "tambrelox: cut.spj: $cut_short" err && [ ! -e cvs.pdf ] && "$TAMBRELOX" --print summary --pdf cut.pdf cut.spj && [ -s cut.pdf ]'
 fi
 
 # What scripts read, and refusals naming the file as given: each row runs
-# spjinfo and tests its status and output.
+# spjinfo and tests its status and output. Rows stay rows: TAB, CR, LF and
+# backslash inside a cell are escaped.
 mkdir d && cp awkward.spj d/a.spj && cp awkward.spj ./-x.spj
 while IFS='|' read -r arguments expected test; do
   eval "run SPJINFO $arguments"
   check "spjinfo $arguments" '[ $status -eq $expected ] && eval "$test"'
 done <<'TABLE'
---diff awkward.spj "$DEMO"|1|grep -Fqx 'CV 142 Esc\x1b: name Esc\x1b -> Chuff Rate, value 0 -> 4' out && grep -qx "CV 150: value 1 -> 0" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ]
---diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out
+"$DEMO"|0|grep -qx "SPJ Filename:	DEMO.SPJ" out && grep -q "^From Folder:	/.*/$" out && grep -q "^  	 SOUND CLIP COUNT	5	" out
+--json "$DEMO" "$DEMO"|0|[ $(wc -l <out) -eq 2 ] && grep -q '"projectTotal":' out
+--cvs "$DEMO"|0|[ $(wc -l <out) -eq 255 ] && [ "$(head -n1 out)" = "CV 1	Two-Digit Address	03	3 	00000011" ] && grep -Fqx "CV 140	Whistle Volume	B4	180 	10110100" out
+--text "$DEMO"|0|[ "$(head -n1 out)" = "$(printf "Demo Steam Locomotive Sound Project\r")" ] && [ "$(tail -c 19 out)" = "$(printf "Enjoy the sounds!\r\n")" ]
+--report=summary "$DEMO" "$DEMO"|0|sed -n 2p out | grep -q "^ *Components in SPJ: /.*/demo.spj$" && grep -q "^          Printed: .*   .*[0-9]" out && [ "$(tail -n1 out)" = "          Tambrelox V1.0" ] && ! grep -q " $" out && [ $(grep -cx $'\f' out) -eq 1 ]
+--report cvs "$DEMO"|0|sed -n 2p out | grep -q "^ *Non-Zero Startup CV values in SPJ: /.*/demo.spj$" && [ $(grep -c "^         CV [0-9]" out) -eq 9 ] && grep -Fqx "         CV 141  Bell Volume                80   128  10000000" out
+cut.spj|0|grep -q "^  	 SOUND CLIP COUNT	2	" out && [ ! -s err ]
+--json cut.spj|0|[ -s out ] && [ ! -s err ]
+--text cut.spj|0|[ -s out ] && [ ! -s err ]
+--report summary cut.spj|0|[ -s out ] && [ ! -s err ]
+--cvs cut.spj "$DEMO"|1|[ $(wc -l <out) -eq 255 ] && stderr_is "spjinfo: cut.spj: $cut_short"
+--report cvs cut.spj "$DEMO"|1|[ $(grep -c "Non-Zero Startup CV values in SPJ: " out) -eq 1 ] && grep -q "demo.spj$" out && ! grep -qx $'\f' out && stderr_is "spjinfo: cut.spj: $cut_short"
+--diff awkward.spj "$DEMO"|1|grep -Fqx 'CV 142 Esc\x1b: name Esc\x1b -> Chuff Rate, value 0 -> 4' out && grep -qx "CV 150: value 1 -> 0" out && [ "$(tail -n1 out)" = "+Enjoy the sounds!" ] && [ ! -s err ]
+--diff awkward.spj "$DEMO"|1|grep -Fqx 'clip removed: 4 tab\there.wav' out && grep -qx "clip added: 10 whistle.wav" out && grep -qx "voices: 1 -> 3" out && grep -Fqx 'CV 140 Line\nFeed: name Line\nFeed -> Whistle Volume, value 1 -> 180' out && [ $(grep -A3 -x "descriptive text:" out | grep -cxF -e "--- awkward.spj" -e "+++ $DEMO" -e "@@ -1,6 +1,14 @@") -eq 3 ]
+--diff --json awkward.spj "$DEMO"|1|grep -Fq '{"name":"voices","before":1,"after":3}' out && grep -q '"same":false,"clips":{"removed":\[{"handle":4' out && grep -q '"values":\[{"name":"sound total"' out && grep -q '"text":\["@@ ' out
+--diff "$DEMO" "$DEMO"|0|[ ! -s out ] && [ ! -s err ]
+--diff --json "$DEMO" "$DEMO"|0|grep -q '"same":true' out
+--diff "$DEMO" missing.spj|2|grep -q "missing.spj: Problem reading missing.spj: the file cannot be opened" err
+--diff "$DEMO" cut.spj|2|grep -q "cut.spj: Problem reading cut.spj: the startup CV values" err
 -rj2 --csv d|0|[ $(wc -l <out) -eq 2 ] && grep -q '^d/a.spj,' out
 --jobs=1 --csv -- -x.spj|0|grep -q '^-x.spj,-X.SPJ,' out
 - <awkward.spj|0|grep -qx 'SPJ Filename:	-' out
 --text - < <(cat awkward.spj)|0|"$SPJINFO" --text awkward.spj | cmp -s out -
---cvs awkward.spj|0|grep -Fqx 'CV 142	Esc\x1b	00	0 	00000000' out
+--cvs awkward.spj|0|[ $(wc -l <out) -eq 255 ] && grep -Fqx 'CV 142	Esc\x1b	00	0 	00000000' out && grep -Fqx "CV 140	Line\\nFeed	01	1 	00000001" out && grep -Fqx "CV 141	Back\\\\slash	02	2 	00000010" out
+--clips awkward.spj|0|[ "$(head -n2 out)" = "$(printf "0\ttab\\\\there.wav\t8\t0.25\n1\tback\\\\\\\\slash.wav\t16\t0.25")" ]
+awkward.spj|0|grep -Fqx " 4	 tab\\there.wav	8	8	2,800	.25	2,816" out && grep -Fqx " 2	 back\\\\slash.wav	16	8	5,556	.25	2,816" out
+--text awkward.spj|0|[ "$(cat out)" = "$(printf "Awkward names\r\n(B)\r\nCV140 Line\nFeed\r\nCV141 Back\\\\slash\r\nCV142 Esc\x1b[2J\r\n(C)\r")" ]
+--clips "$DEMO"|0|[ "$(cat out)" = "$(printf "0\twhistle.wav\t8\t1.6\n1\tbell.wav\t16\t1.5\n2\tchuff.wav\t12\t4\n3\thorn.wav\t16\t2.4\n4\tbrake hiss.wav\t8\t0.8")" ]
+--repeat twice.wav r.wav awkward.spj|1|stderr_is "spjinfo: awkward.spj: more than one clip is named twice.wav; give its line number" && [ ! -e r.wav ]
+--repeat nope.wav r.wav awkward.spj|1|stderr_is "spjinfo: awkward.spj: no clip is named nope.wav" && [ ! -e r.wav ]
+--repeat 9 r.wav awkward.spj|1|stderr_is "spjinfo: awkward.spj: there is no clip on line 9; the project has 4" && [ ! -e r.wav ]
 --json - <awkward.spj|0|grep -q '^{"path":"-","file":"-","folder":"",' out
 - </dev/null|1|[ "$(cat err)" = "spjinfo: -: Problem reading -: the file is too short to hold a directory. Cannot continue." ]
 a/x.spj b/x.spj|1|grep -q "^SPJ Filename:	X.SPJ$" out && stderr_is "spjinfo: b/x.spj: Problem reading x.spj: the file is too short to hold a directory. Cannot continue."
 c/x.spj|1|stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."
+--cvs c/x.spj|1|stderr_is "spjinfo: c/x.spj: Problem reading x.spj: the file cannot be opened (No such file or directory). Cannot continue."
+d|1|stderr_is "spjinfo: d: Problem reading d: it is not a file. Cannot continue."
+--cvs d/|1|stderr_is "spjinfo: d/: Problem reading d: it is not a file. Cannot continue."
 --repeat 0 /nonexistent/r.wav a/x.spj|1|stderr_is "spjinfo: a/x.spj: cannot write /nonexistent/r.wav: No such file or directory"
 TABLE
 
@@ -171,22 +199,31 @@ if [ -n "$TAMBRELOX" ]; then
   done
 fi
 
-# The player's list, and a clip named as it lists it.
-run SPJINFO --clips "$DEMO"
-check "--clips lists the player's lines in directory order" \
-  '[ $status -eq 0 ] && [ "$(cat out)" = "$(printf "0\twhistle.wav\t8\t1.6\n1\tbell.wav\t16\t1.5\n2\tchuff.wav\t12\t4\n3\thorn.wav\t16\t2.4\n4\tbrake hiss.wav\t8\t0.8")" ]'
+# A clip named as the player's list names it.
 run SPJINFO --repeat 3 by-line.wav "$DEMO"
 run SPJINFO --repeat="brake hiss.wav" by-name.wav "$DEMO"
 check "--repeat by name writes the same as by line" \
   '[ $status -eq 0 ] && ! cmp -s by-line.wav by-name.wav && "$SPJINFO" --repeat 4 by-line.wav "$DEMO" && cmp -s by-line.wav by-name.wav'
-while IFS='|' read -r clip message; do
-  run SPJINFO --repeat "$clip" r.wav awkward.spj
-  check "--repeat $clip is refused" '[ $status -eq 1 ] && stderr_is "spjinfo: awkward.spj: $message" && [ ! -e r.wav ]'
-done <<'TABLE'
-twice.wav|more than one clip is named twice.wav; give its line number
-nope.wav|no clip is named nope.wav
-9|there is no clip on line 9; the project has 4
-TABLE
+
+# Extracted clips are mono 11025 Hz waves; extracting again writes beside them.
+run SPJINFO --extract extracted "$DEMO"
+check "--extract writes the five clips" \
+  '[ $status -eq 0 ] && [ $(wc -l <out) -eq 5 ] && [ -f "extracted/brake hiss.wav" ] && [ $(soxi extracted/*.wav | grep -cE "^(Channels +: 1|Sample Rate +: 11025)$") -eq 10 ]'
+cp extracted/whistle.wav whistle-before.wav
+run SPJINFO --extract extracted "$DEMO"
+check "extracting again writes beside, never over, what is there" \
+  '[ $status -eq 0 ] && grep -q "whistle (2).wav" out && cmp -s extracted/whistle.wav whistle-before.wav'
+# Whistle is 8-bit, bell 16-bit: either way ten seconds hold 110250 samples.
+for line_clip in 0:whistle.wav 1:bell.wav; do
+  line=${line_clip%%:*} clip=extracted/${line_clip#*:}
+  n=$(soxi -s "$clip")
+  run SPJINFO --repeat $line repeat.wav "$DEMO"
+  check "--repeat $line holds whole copies of the clip filling ten seconds" \
+    '[ $status -eq 0 ] && [ "$(soxi -s repeat.wav)" = $((110250 / n * n)) ] && cmp -s <(sox "$clip" -t raw -) <(sox repeat.wav -t raw - trim 0 "${n}s")'
+done
+cp "$DEMO" own.spj
+run SPJINFO --repeat 0 own.spj own.spj
+check "a repeat wave never lands on its own project" '[ $status -eq 1 ] && cmp -s "$DEMO" own.spj && grep -q "over the project" err'
 
 # - is standard output, and no file named "-" appears.
 run SPJINFO --repeat 0 - "$DEMO"
@@ -242,20 +279,6 @@ SPJINFO|--repeat 0 locked/keep.wav "$DEMO"|cannot write locked/keep.wav: Permiss
 SPJINFO|--extract locked "$DEMO"|cannot write locked/whistle.wav: Permission denied
 TAMBRELOX|--print cvs --pdf locked/keep.pdf "$DEMO"|cannot write locked/keep.pdf: Permission denied
 TABLE
-
-# Rows stay rows: TAB, CR, LF and backslash inside a cell are escaped.
-run SPJINFO --cvs awkward.spj
-check "a CV name with a line feed keeps the 255 rows" '[ $status -eq 0 ] && [ $(wc -l <out) -eq 255 ]'
-check "the line feed and the backslash escaped" \
-  'grep -Fqx "CV 140	Line\\nFeed	01	1 	00000001" out && grep -Fqx "CV 141	Back\\\\slash	02	2 	00000010" out'
-run SPJINFO --clips awkward.spj
-check "--clips escapes a TAB in a clip's name" \
-  '[ "$(head -n2 out)" = "$(printf "0\ttab\\\\there.wav\t8\t0.25\n1\tback\\\\\\\\slash.wav\t16\t0.25")" ]'
-run SPJINFO awkward.spj
-check "the plain output escapes its cells" \
-  'grep -Fqx " 4	 tab\\there.wav	8	8	2,800	.25	2,816" out && grep -Fqx " 2	 back\\\\slash.wav	16	8	5,556	.25	2,816" out'
-run SPJINFO --text awkward.spj
-check "--text stays byte for byte" '[ "$(cat out)" = "$(printf "Awkward names\r\n(B)\r\nCV140 Line\nFeed\r\nCV141 Back\\\\slash\r\nCV142 Esc\x1b[2J\r\n(C)\r")" ]'
 
 if [ $fail -eq 0 ]; then echo "command lines: all checks passed"; fi
 exit $fail

@@ -17,10 +17,7 @@ shim=$(realpath "$SHIM")
 failures=0
 runs=0
 
-reason() {
-  case $1 in 4) echo "Interrupted system call" ;; 5) echo "Input/output error" ;;
-    28) echo "No space left on device" ;; esac
-}
+reason() { python3 -c 'import os, sys; print(os.strerror(int(sys.argv[1])))' "$1"; }
 
 # Runs the command in a fresh out/ holding out/old.wav, under the fault given
 # as IO_FAULT_* in the environment; leaves status, out/, stdout and stderr in run/.

@@ -69,13 +69,6 @@ TEST(ReadableFile, ReadsChosenRangesAndRefusesAnyByteItDoesNotHold) {
     EXPECT_EQ(shrunk.refusal().place, (Place{Place::In::FileOffset, 3}));
 }
 
-TEST(ReadWholeFile, SaysWhyAFileCannotBeOpened) {
-    const auto missing = ReadWholeFile("/nonexistent/x.wav");
-    EXPECT_EQ(KindOf(missing), RefusalKind::CannotOpen);
-    EXPECT_EQ(missing.refusal().message, "the file cannot be opened (No such file or directory)");
-    EXPECT_FALSE(missing.refusal().place);
-}
-
 TEST(WriteWholeFile, MakesFilesAsOtherToolsDoAndKeepsAReplacedFilesMode) {
     const ScratchFolder folder;
     const auto path = folder.path() / "out.wav";

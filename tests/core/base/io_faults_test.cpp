@@ -2,10 +2,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <functional>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "core/base/file_bytes.h"
@@ -35,12 +33,6 @@ const std::vector<std::pair<int, std::string>> kErrors{{EIO, "Input/output error
 // Short counts on both sides of a page, and of a directory record.
 constexpr std::size_t kShortCounts[] = {1, 127, 128, 4095, 4096, 4097};
 
-void Put(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 std::set<std::string> Listing(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
@@ -50,9 +42,9 @@ std::set<std::string> Listing(const fs::path& folder) {
 // One thing the programs do with files, done in `folder`: what it read, or the file it wrote.
 struct Operation {
     const char* name;
-    std::function<Outcome<std::string>(const fs::path& folder)> run;
     std::string fileNamed;           // what a refusal's message names
     std::set<int> closesAfterReads;  // closes whose failure costs nothing
+    std::function<Outcome<std::string>(const fs::path& folder)> run;
 };
 
 std::string Text(std::span<const std::uint8_t> bytes) {
@@ -71,6 +63,11 @@ const Bytes& ProjectBytes() {
     return bytes;
 }
 
+const Project& TheProject() {
+    static const Project project = ReadProject(ProjectBytes(), "test.spj").value();
+    return project;
+}
+
 Outcome<std::string> ReadTotals(const fs::path& folder, ReadExtent extent) {
     auto project = ReadProjectFile(folder / "test.spj", "test.spj", extent);
     if (!project.ok()) return project.refusal();
@@ -86,34 +83,23 @@ Outcome<std::string> Written(const Outcome<void>& write, const fs::path& path) {
 
 Outcome<std::string> WriteRepeat(const fs::path& folder) {
     const TempWaves temps(folder);
-    const auto project = ReadProject(ProjectBytes(), "test.spj");
-    if (auto clip = temps.WriteClip(project.value(), 0); !clip.ok()) return clip.refusal();
+    if (auto clip = temps.WriteClip(TheProject(), 0); !clip.ok()) return clip.refusal();
     return Written(temps.BuildRepeat(16), temps.RepeatPath());
 }
 
+using In = const fs::path&;
 const Operation kOperations[] = {
-    {"whole read",
-     [](const fs::path& f) { return ReadTotals(f, ReadExtent::WholeFile); },
-     "test.spj",
-     {1}},
-    {"part read",
-     [](const fs::path& f) { return ReadTotals(f, ReadExtent::SummaryAndText); },
-     "test.spj",
-     {1}},
+    {"whole read", "test.spj", {1}, [](In f) { return ReadTotals(f, ReadExtent::WholeFile); }},
+    {"part read", "test.spj", {1}, [](In f) { return ReadTotals(f, ReadExtent::SummaryAndText); }},
     {"clip wave",
-     [](const fs::path& f) {
-         const auto project = ReadProject(ProjectBytes(), "test.spj");
-         return Written(WriteClipWave(project.value(), 0, f / "old"), f / "old");
-     },
      "old",
-     {}},
-    {"repeat wave", WriteRepeat, "TempSound.wav", {2}},
+     {},
+     [](In f) { return Written(WriteClipWave(TheProject(), 0, f / "old"), f / "old"); }},
+    {"repeat wave", "TempSound.wav", {2}, WriteRepeat},
     {"whole file",
-     [](const fs::path& f) {
-         return Written(WriteWholeFile(f / "old", Bytes(10000, 'p')), f / "old");
-     },
      "old",
-     {}},
+     {},
+     [](In f) { return Written(WriteWholeFile(f / "old", Bytes(10000, 'p')), f / "old"); }},
 };
 
 RefusalKind KindOf(Call call) {
@@ -127,8 +113,8 @@ RefusalKind KindOf(Call call) {
 Outcome<std::string> RunUnder(const Operation& operation, Fault fault,
                               std::array<int, testkit::kAllCalls.size()>* counts = nullptr) {
     const ScratchFolder folder;
-    Put(folder.path() / "test.spj", ProjectBytes());
-    Put(folder.path() / "old", {'o', 'l', 'd'});
+    EXPECT_TRUE(WriteWholeFile(folder.path() / "test.spj", ProjectBytes()).ok());
+    EXPECT_TRUE(WriteWholeFile(folder.path() / "old", Bytes{'o', 'l', 'd'}).ok());
     const auto before = Listing(folder.path());
     Outcome<std::string> result = std::string();
     {
@@ -182,23 +168,10 @@ TEST(InjectedFaults, EveryFailingCallIsRefusedWithItsReasonOrSurvived) {
     }
 }
 
-TEST(FlushOutput, AcceptsAGoodStreamAndGivesTheReasonForABadOne) {
-    std::ostringstream good;
-    good << "fine";
-    EXPECT_TRUE(FlushOutput(good).ok());
-    std::ofstream full("/dev/full");
-    full << std::string(100000, 'x');
-    const auto refused = FlushOutput(full);
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.refusal().kind, RefusalKind::CannotWrite);
-    EXPECT_EQ(refused.refusal().message, "No space left on device");
-}
-
 TEST(IsSameFile, OnlyTwoNamesOfOneExistingFile) {
     const ScratchFolder scratch;
     const fs::path f = scratch.path();
-    Put(f / "a", {1});
-    Put(f / "b", {1});
+    EXPECT_TRUE(WriteWholeFile(f / "a", Bytes{1}).ok() && WriteWholeFile(f / "b", Bytes{1}).ok());
     fs::create_hard_link(f / "a", f / "hard");
     fs::create_symlink(f / "a", f / "soft");
     fs::create_directory(f / "sub");

@@ -7,14 +7,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(UnifiedDiffHunks, NothingForTheSameOrEmptyTexts) {
+TEST(UnifiedDiffHunks, NothingForTheSameTextsAndInsertionsWithTheirContext) {
     EXPECT_TRUE(UnifiedDiffHunks({}, {}).empty());
     EXPECT_TRUE(UnifiedDiffHunks({"a", "b"}, {"a", "b"}).empty());
     EXPECT_EQ(UnifiedDiffHunks({}, {"a", "b"}), (Lines{"@@ -0,0 +1,2 @@", "+a", "+b"}));
     EXPECT_EQ(UnifiedDiffHunks({"a"}, {}), (Lines{"@@ -1 +0,0 @@", "-a"}));
-}
-
-TEST(UnifiedDiffHunks, InsertionsAtTheStartAndTheEndWithTheirContext) {
     const Lines text{"1", "2", "3", "4", "5"};
     EXPECT_EQ(UnifiedDiffHunks(text, {"0", "1", "2", "3", "4", "5"}),
               (Lines{"@@ -1,3 +1,4 @@", "+0", " 1", " 2", " 3"}));
@@ -24,7 +21,7 @@ TEST(UnifiedDiffHunks, InsertionsAtTheStartAndTheEndWithTheirContext) {
               (Lines{"@@ -5,0 +6 @@", "+6"}));
 }
 
-TEST(UnifiedDiffHunks, ChangesFarApartMakeTwoHunksAndCloseOnesOne) {
+TEST(UnifiedDiffHunks, ChangesFarApartMakeTwoHunksCloseOnesOneAndCommonLinesStay) {
     Lines before;
     for (int i = 1; i <= 20; ++i) before.push_back(std::to_string(i));
     Lines after = before;
@@ -38,9 +35,6 @@ TEST(UnifiedDiffHunks, ChangesFarApartMakeTwoHunksAndCloseOnesOne) {
     after[4] = "five";  // two unchanged lines between: the contexts touch
     EXPECT_EQ(UnifiedDiffHunks(before, after, 1),
               (Lines{"@@ -1,6 +1,6 @@", " 1", "-2", "+two", " 3", " 4", "-5", "+five", " 6"}));
-}
-
-TEST(UnifiedDiffHunks, KeepsTheLongestCommonLinesInTheMiddle) {
     EXPECT_EQ(UnifiedDiffHunks({"a", "x", "b", "y", "c"}, {"a", "b", "z", "c"}, 0),
               (Lines{"@@ -2 +1,0 @@", "-x", "@@ -4 +3 @@", "-y", "+z"}));
 }

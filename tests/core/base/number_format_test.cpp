@@ -5,7 +5,7 @@
 namespace tambrelox {
 namespace {
 
-TEST(NumberMasks, GroupedWholeNumbers) {
+TEST(NumberMasks, EachMaskWithItsZerosPointAndGrouping) {
     const NumberFormat english;
     EXPECT_EQ(FormatGroupedWhole(0, english), "");
     EXPECT_EQ(FormatGroupedWhole(256, english), "256");
@@ -14,10 +14,6 @@ TEST(NumberMasks, GroupedWholeNumbers) {
     EXPECT_EQ(FormatGroupedWhole(2.5, english), "2");  // halves go to even
     EXPECT_EQ(FormatGroupedWhole(3.5, english), "4");
     EXPECT_EQ(FormatGroupedWhole(1234567, NumberFormat{".", ","}), "1.234.567");
-}
-
-TEST(NumberMasks, UpToThreeDecimalsKeepsThePoint) {
-    const NumberFormat english;
     EXPECT_EQ(FormatUpToThreeDecimals(1.25, english), "1.25");
     EXPECT_EQ(FormatUpToThreeDecimals(0.5, english), ".5");
     EXPECT_EQ(FormatUpToThreeDecimals(2, english), "2.");
@@ -26,10 +22,6 @@ TEST(NumberMasks, UpToThreeDecimalsKeepsThePoint) {
     EXPECT_EQ(FormatUpToThreeDecimals(1234.5, english), "1234.5");
     EXPECT_EQ(FormatUpToThreeDecimals(0.9996, english), "1.");
     EXPECT_EQ(FormatUpToThreeDecimals(1.5, NumberFormat{".", ","}), "1,5");
-}
-
-TEST(NumberMasks, PrintedMasksAlwaysShowDigits) {
-    const NumberFormat english;
     EXPECT_EQ(FormatGroupedWholeOrZero(0, english), "0");
     EXPECT_EQ(FormatGroupedWholeOrZero(-0.4, english), "0");
     EXPECT_EQ(FormatGroupedWholeOrZero(1200000, english), "1,200,000");

@@ -43,16 +43,13 @@ TEST(Text, Windows1252AgreesWithTheSystemDecoderWhereThatDefinesTheByte) {
     EXPECT_EQ(compared, 256 - 5) << "all but the five undefined bytes";
 }
 
-TEST(Text, CaseAndCharacterCounts) {
+TEST(Text, CaseCharacterCountsTrimmingAndRightAlignment) {
     EXPECT_EQ(Utf8Lower("/Home/Ö/MyLoco.SPJ"), "/home/ö/myloco.spj");
     EXPECT_EQ(Utf8Upper("größe.spj"), "GRÖßE.SPJ");
     EXPECT_EQ(Utf8Lower("bad\xFFx"), "bad\xFFx");
     EXPECT_EQ(Utf8Length("Zürich"), 6U);
     EXPECT_EQ(Utf8Prefix("Zürich", 2), "Zü");
     EXPECT_EQ(Utf8Prefix("ab", 5), "ab");
-}
-
-TEST(Text, TrimmingAndRightAlignment) {
     EXPECT_EQ(TrimTrailingSpaces("  a b  "), "  a b");
     EXPECT_EQ(TrimTrailingSpaces("   "), "");
     EXPECT_EQ(RightAligned(".500", 9), "     .500");

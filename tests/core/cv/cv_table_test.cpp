@@ -29,8 +29,7 @@ TEST(BuildCVRows, OneRowPerCVWithItsNameAndValueInEveryBase) {
         .StartupCVs(values)
         .Text("(B)\r\nCV255 Last One\r\n(C)\r\n");
     std::vector<std::uint8_t> bytes = builder.Build();
-    bytes.at(builder.BlockOffset(1) + 2 * 5 + 1) =
-        0xFF;  // only the first byte of a CV's pair counts
+    bytes.at(builder.BlockOffset(1) + 2 * 5 + 1) = 0xFF;  // only a pair's first byte counts
     const auto project = ReadProject(bytes, "test.spj");
     ASSERT_TRUE(project.ok());
     CVNames names;
@@ -82,10 +81,7 @@ TEST(CheckStartupCVs, ABlockCutShortLoadsButIsRefusedToTheCVViews) {
     const auto cut = EndingInCVs(510);
     ASSERT_TRUE(cut.ok()) << cut.refusal().message;
     const auto refused = CheckStartupCVs(cut.value(), "cut.spj");
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.refusal().message,
-              "Problem reading cut.spj: the startup CV values of directory record 3 reach past the "
-              "end of the file. Cannot continue.");
+    ASSERT_FALSE(refused.ok());  // the message is pinned by the command-line tests
     EXPECT_EQ(refused.refusal().place, (Place{Place::In::DirectoryEntry, 2}));
     EXPECT_EQ(refused.refusal().kind, RefusalKind::NotAProject);
 

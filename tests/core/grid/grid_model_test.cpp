@@ -5,7 +5,7 @@
 namespace tambrelox {
 namespace {
 
-TEST(GridModel, AddRowFillsCellsAfterTheHeadingAndEveryCellIsChecked) {
+TEST(GridModel, RowsFollowTheHeadingEveryCellIsCheckedAndOneRowLeavesTheHeading) {
     GridModel grid;
     grid.SetFormatString("^A|B|C");
     EXPECT_EQ(grid.Cols(), 3);
@@ -25,12 +25,6 @@ TEST(GridModel, AddRowFillsCellsAfterTheHeadingAndEveryCellIsChecked) {
     EXPECT_THROW((void)grid.Cell(3, 0), std::out_of_range);
     EXPECT_THROW((void)grid.Number(0, -1), std::out_of_range);
     EXPECT_THROW(grid.SetColWidth(3, 100), std::out_of_range);
-}
-
-TEST(GridModel, OneRowLeavesOnlyTheHeading) {
-    GridModel grid;
-    grid.SetFormatString("A|B");
-    grid.AddRow({{"1"}, {"2"}});
     grid.SetRows(1);
     EXPECT_EQ(grid.Rows(), 1);
     EXPECT_EQ(grid.Cell(0, 1), "B");

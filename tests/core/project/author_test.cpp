@@ -25,13 +25,10 @@ TEST(CleanAuthor, RemovesColonsLeadingSpacesAndCutsAtTabOrLineEnd) {
     EXPECT_EQ(CleanAuthor(std::string("Bob\0\0", 5)), std::string("Bob\0\0", 5));
 }
 
-TEST(AuthorFromHeader, FindsTheTagInAnyCaseAndKeepsTheNuls) {
+TEST(AuthorFromHeader, TheTagInAnyCaseWithItsNulsAPossessiveVostrelleOrNothing) {
     const std::string author = AuthorFromHeaderText(HeaderText("Sounds by AUTHOR: J. Smith"));
     EXPECT_EQ(author, "J. Smith" + std::string(24 - 10, '\0'));
     EXPECT_EQ(CutAtNul(AuthorFromHeaderText(HeaderText("made by author: ann"))), "ann");
-}
-
-TEST(AuthorFromHeader, PossessiveVostrelleAndNothing) {
     EXPECT_EQ(AuthorFromHeaderText(HeaderText("AUTHOR'S NOTES")), "Unspecified");
     EXPECT_EQ(AuthorFromHeaderText(HeaderText("built with vOsTrElLe")), "Vostrelle Project");
     EXPECT_EQ(AuthorFromHeaderText(HeaderText("plain")), "Unspecified");

@@ -31,23 +31,19 @@ TEST(FlashBudget, LevelsChangeJustAboveNinetyPercentAndJustAboveTheLimit) {
     }
 }
 
-TEST(FlashBudget, TextGivesTheFiguresAndAShareThatNeverReadsFullWhenOver) {
+TEST(FlashBudget, TextGivesAShareNeverFullWhenOverAndTheBarStopsFull) {
     EXPECT_EQ(Assess(114432).text, "114,432 of 524,888 bytes (22%)");
     EXPECT_EQ(Assess(0).text, "0 of 524,888 bytes (0%)");
     EXPECT_EQ(Assess(524800).text, "524,800 of 524,888 bytes (100%)");
     EXPECT_EQ(Assess(525056).text, "525,056 of 524,888 bytes (101%)");
     EXPECT_EQ(Assess(114432, 3, {.thousandsSeparator = ".", .decimalPoint = ","}).text,
               "114.432 of 524.888 bytes (22%)");
-}
-
-TEST(FlashBudget, BarFillsWithTheShareAndStopsFull) {
     EXPECT_DOUBLE_EQ(Assess(0).filled, 0.0);
     EXPECT_DOUBLE_EQ(Assess(262444).filled, 0.5);
     EXPECT_DOUBLE_EQ(Assess(1049776).filled, 1.0);
 }
 
 TEST(FlashBudget, FourVoicesNeedAPremiumDecoderWhateverTheSize) {
-    EXPECT_EQ(Assess(114432, 3).text, "114,432 of 524,888 bytes (22%)");
     const FlashBudget four = Assess(114432, 4);
     EXPECT_EQ(four.text,
               "114,432 bytes: more than 3 voices need a Series-6 Premium decoder whatever the "

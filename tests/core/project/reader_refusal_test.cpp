@@ -23,19 +23,6 @@ std::string RefusalOf(const std::vector<std::uint8_t>& bytes) {
     return outcome.ok() ? "accepted" : outcome.refusal().message;
 }
 
-TEST(ReaderRefuses, EveryTruncationWithAMessage) {
-    const auto whole = MinimalProject().Build();
-    ASSERT_TRUE(Read(whole).ok());
-    for (std::size_t length = 0; length < whole.size(); ++length) {
-        // A copy of exactly `length` bytes, so that a sanitizer sees any read past it.
-        const std::vector<std::uint8_t> cut(whole.begin(),
-                                            whole.begin() + static_cast<std::ptrdiff_t>(length));
-        const auto outcome = Read(cut);
-        ASSERT_FALSE(outcome.ok()) << "accepted a file cut to " << length << " bytes";
-        EXPECT_NE(outcome.refusal().message.find("test.spj"), std::string::npos);
-    }
-}
-
 TEST(ReaderRefuses, EachDamageWithItsOwnMessage) {
     const auto code = fixture::ProgramCode().End();
     const auto whole = MinimalProject().Build();

@@ -16,8 +16,7 @@ using testkit::Read;
 
 // A clip entry whose stored sound data size is `size`, with a wave header saying `bits`.
 FixtureEntry ClipEntry(std::uint32_t handle, int bits, std::uint32_t size, std::uint8_t dlCode) {
-    FixtureEntry entry{1, handle, MakeWave(Tone(440, 0.01), bits).bytes, size, dlCode, "c.wav"};
-    return entry;
+    return {1, handle, MakeWave(Tone(440, 0.01), bits).bytes, size, dlCode, "c.wav"};
 }
 
 SpjBuilder ProjectOf(std::initializer_list<FixtureEntry> clips, int voices = 3) {
@@ -56,21 +55,16 @@ TEST(Summary, RescalesEveryDepthPair) {
     EXPECT_EQ(RescaleToDownloadDepth(1000, 8, std::nullopt), 1000);
 }
 
+// The size at the download depth; an unknown DL code carries the depth of the clip before.
 TEST(Summary, ClipRowsShowTheSizeAtTheDownloadDepth) {
-    const auto rows =
-        GridRows(Read(ProjectOf({ClipEntry(1, 16, 22050, 0), ClipEntry(2, 8, 1000, 1)})).value());
-    EXPECT_EQ(rows[1], (Row{" 1", " c.wav", "16", "8", "264", "1.", "11,264"}));
-    EXPECT_EQ(rows[2], (Row{" 2", " c.wav", "8", "12", "154", ".136", "1,536"}));
-}
-
-TEST(Summary, UnknownDLCodeCarriesTheDepthBefore) {
-    const auto rows = GridRows(Read(ProjectOf({ClipEntry(1, 8, 1000, 3), ClipEntry(2, 8, 1000, 2),
-                                               ClipEntry(3, 8, 1000, 9)}))
+    const auto rows = GridRows(Read(ProjectOf({ClipEntry(1, 8, 1000, 3), ClipEntry(2, 16, 22050, 0),
+                                               ClipEntry(3, 8, 1000, 1), ClipEntry(4, 8, 1000, 2),
+                                               ClipEntry(5, 8, 1000, 9)}))
                                    .value());
-    // Nothing to carry yet: the size stays.
-    EXPECT_EQ(rows[1], (Row{" 1", " c.wav", "8", "", "154", ".091", "1,024"}));
-    // Carried from the clip before, and rescaled to it.
-    EXPECT_EQ(rows[3], (Row{" 3", " c.wav", "8", "16", "154", ".181", "2,048"}));
+    EXPECT_EQ(rows[1], (Row{" 1", " c.wav", "8", "", "154", ".091", "1,024"}));  // none to carry
+    EXPECT_EQ(rows[2], (Row{" 2", " c.wav", "16", "8", "264", "1.", "11,264"}));
+    EXPECT_EQ(rows[3], (Row{" 3", " c.wav", "8", "12", "154", ".136", "1,536"}));
+    EXPECT_EQ(rows[5], (Row{" 5", " c.wav", "8", "16", "154", ".181", "2,048"}));
 }
 
 TEST(Summary, ClipsInHandleOrderThenTotalsRows) {

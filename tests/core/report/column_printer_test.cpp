@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "core/report/text_pages.h"
 
 namespace tambrelox {
@@ -11,7 +9,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(ColumnPrinter, PrintsAtColumnsAndWrapsWhenALineHasPassedThem) {
+TEST(ColumnPrinter, PrintsAtColumnsAndStartsNewLinesPastThemOrAtLineBreaks) {
     TextPages pages;
     ColumnPrinter printer(pages);
     printer.PrintAt(5, "abc", LineEnd::Stay);  // ends in column 7
@@ -22,17 +20,12 @@ TEST(ColumnPrinter, PrintsAtColumnsAndWrapsWhenALineHasPassedThem) {
     printer.Print("");                       // an empty item alone is an empty line
     printer.Print("g", LineEnd::Stay);
     printer.Print("h");
-    EXPECT_EQ(pages.pages(), std::vector<Lines>({{"    abcd", "  e", "f", "", "gh"}}));
-}
-
-TEST(ColumnPrinter, LineBreaksInsideATextStartNewLines) {
-    TextPages pages;
-    ColumnPrinter printer(pages);
     printer.PrintAt(3, "one\r\ntwo\nthree\rfour", LineEnd::Stay);
     printer.Print("!\r\n");
     printer.PrintAt(2, "ü", LineEnd::Stay);  // columns count characters, not bytes
     printer.PrintAt(3, "x");
-    EXPECT_EQ(pages.pages(), std::vector<Lines>({{"  one", "two", "three", "four!", "", " üx"}}));
+    EXPECT_EQ(pages.pages(), std::vector<Lines>({{"    abcd", "  e", "f", "", "gh", "  one", "two",
+                                                  "three", "four!", "", " üx"}}));
 }
 
 TEST(ColumnPrinter, FullPagesTurnOverOnlyWhenMoreIsPrinted) {
@@ -59,10 +52,7 @@ class FailingAtNewPage : public PageBackend {
         return true;
     }
     bool NewPage() override { return false; }
-    bool EndDocument() override {
-        ended = true;
-        return true;
-    }
+    bool EndDocument() override { return ended = true; }
     std::string drawn;
     bool ended = false;
 };
@@ -78,12 +68,6 @@ TEST(ColumnPrinter, NothingMoreAfterTheDeviceFailed) {
     EXPECT_TRUE(printer.failed());
     EXPECT_EQ(device.drawn, "before");
     EXPECT_FALSE(device.ended);
-}
-
-TEST(TextPages, PlainTextTrimsLinesAndSeparatesPagesWithAFormFeed) {
-    std::ostringstream out;
-    WritePlainText(out, {{"", "  a  ", "   "}, {"b"}});
-    EXPECT_EQ(out.str(), "\n  a\n\n\f\nb\n");
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(DescriptiveTextLines, SplitAtCarriageReturnLineFeedOnlyAndDecoded) {
     EXPECT_EQ(LinesOf("Caf\xe9\t\x80 5\0!"s), (Lines{"Caf\u00e9\t\u20ac 5\0!"s}));
 }
 
-TEST(TextPrintout, PrintsTheTextsOwnLinesUnwrappedPageAfterPage) {
+TEST(TextPrintout, PrintsTheTextsOwnLinesUnwrappedAndNoTextAsABlankPage) {
     const std::string longLine(150, 'x');
     std::string text = "Diesel\r\n\r\n\tCaf\xe9\r\n" + longLine + "\r\n";
     for (int line = 5; line <= 75; ++line) text += "line " + std::to_string(line) + "\r\n";
@@ -45,9 +45,6 @@ TEST(TextPrintout, PrintsTheTextsOwnLinesUnwrappedPageAfterPage) {
               (Lines{"Diesel", "", "\tCaf\u00e9", longLine}));
     EXPECT_EQ(pages[1][0], "line 71");
     EXPECT_EQ(pages[1][4], "line 75");
-}
-
-TEST(TextPrintout, AnEmptyTextPrintsABlankPage) {
     EXPECT_EQ(Printed(""), std::vector<TextPages::Page>(1));
 }
 

@@ -64,13 +64,26 @@ INSTANTIATE_TEST_SUITE_P(RowCounts, SummaryPageRules,
                                            PageRule{64, {70, 9}}, PageRule{65, {70, 10}},
                                            PageRule{128, {70, 70, 9}}));
 
-TEST(SummaryPrintout, HeaderLinesStandAtTheirColumns) {
-    const auto page =
-        Printed(SummaryGridWithRows(1), "/p/x.spj", std::string("Jane\0junk", 9)).front();
-    // "Components in SPJ: /p/x.spj" is 27 long: (100 - 27) / 2 = 36.5 goes to the even 36.
-    EXPECT_EQ(ColumnOf(page[1], "Components"), 36U);
-    // The owner ends at its first NUL: "Owner/Author: Jane" is 18 long, (100 - 18) / 2 = 41.
-    EXPECT_EQ(page[2], std::string(40, ' ') + "Owner/Author: Jane");
+// Title and owner lines centre on 100 columns, halves to even, never left of column 1;
+// the owner is decoded and ends at its first NUL.
+TEST(SummaryPrintout, TitleAndOwnerLinesAreCentred) {
+    const std::string longPath = "/" + std::string(78, 'p');  // 19 + 79 = 98 characters
+    const struct {
+        std::string path, author, shownAuthor;
+        std::size_t titleColumn, ownerColumn;
+    } cases[] = {
+        {"/p/x.spj", std::string("Jane\0junk", 9), "Jane", 36, 41},  // 36.5 and 41
+        {"/p/abcdefghijklmno.spj", "Zo\xEB", "Zo\u00EB", 30, 42},    // 29.5 and 41.5
+        {longPath, std::string(84, 'a'), std::string(84, 'a'), 1, 1},
+        {longPath + "p", std::string(85, 'a'), std::string(85, 'a'), 1, 1},
+        {longPath + std::string(40, 'p'), std::string(124, 'a'), std::string(124, 'a'), 1, 1},
+    };
+    for (const auto& c : cases) {
+        const auto page = Printed(SummaryGridWithRows(1), c.path, c.author).front();
+        EXPECT_EQ(ColumnOf(page[1], "Components in SPJ: " + c.path), c.titleColumn) << c.path;
+        EXPECT_EQ(ColumnOf(page[2], "Owner/Author: " + c.shownAuthor), c.ownerColumn) << c.path;
+        EXPECT_EQ(Utf8Length(page[2]), c.ownerColumn + 13 + Utf8Length(c.shownAuthor)) << c.path;
+    }
 }
 
 TEST(SummaryPrintout, CellsGoThroughTheirMasksAndStandRightAligned) {
@@ -85,19 +98,14 @@ TEST(SummaryPrintout, CellsGoThroughTheirMasksAndStandRightAligned) {
                  {"1,024.5", 1024.5}});
     grid.AddRow({{"  "}, {" TOTAL "}, {"  "}, {"  "}, {"n/a"}, {"12.3456", 12.3456}, {""}});
     const auto page = Printed(grid).front();
-    const std::string& clip = page[6];
-    EXPECT_EQ(ColumnOf(clip, "7"), 13U);
-    // The name's first 29 characters fill the columns up to Bits.
-    EXPECT_EQ(ColumnOf(clip, "ÄBCDEFGHIJKLMNOPQRSTUVWXYZ01216"), 19U);
-    EXPECT_EQ(ColumnOf(clip, "8 "), 54U);
-    EXPECT_EQ(ColumnOf(clip, "1,200,000"), 56U);  // columns 56 to 64
-    EXPECT_EQ(ColumnOf(clip, ".500"), 73U);       // ends in column 76
-    EXPECT_EQ(ColumnOf(clip, "1,024"), 83U);      // halves go to even; ends in column 87
-    const std::string& total = page[7];
-    EXPECT_EQ(ColumnOf(total, "TOTAL"), 19U);
-    EXPECT_EQ(ColumnOf(total, "n/a"), 62U);  // not a number: right-aligned as it stands
-    EXPECT_EQ(ColumnOf(total, "12.346"), 71U);
-    EXPECT_EQ(Utf8Length(total), 87U);  // the empty last cell still fills its nine columns
+    // The name's first 29 characters fill the columns up to Bits; halves go to even; a cell
+    // that is not a number stands right-aligned as it is; an empty last cell fills its nine.
+    EXPECT_EQ(page[6],
+              "            7     ÄBCDEFGHIJKLMNOPQRSTUVWXYZ01216    8 1,200,000        "
+              ".500      1,024");
+    EXPECT_EQ(page[7],
+              "                  TOTAL                                      n/a      12.346"
+              "           ");
 }
 
 // Zeros the grid shows as nothing or as a bare decimal point print that way
@@ -130,59 +138,23 @@ TEST(SummaryPrintout, ZerosAndFillersPrintAsTheGridShowsThem) {
         "                  PROJECT VOICES               1                                       ",
         "                  PROJECT SCHEMES              0                                       ",
     };
-    ASSERT_GE(page.size(), 6 + expected.size());
-    const auto clipLines = page.begin() + 6;
-    EXPECT_EQ(std::vector<std::string>(clipLines,
-                                       clipLines + static_cast<std::ptrdiff_t>(expected.size())),
-              expected);
+    ASSERT_EQ(page.size(), 21U);
+    EXPECT_EQ(std::vector<std::string>(page.begin() + 6, page.begin() + 18), expected);
 
     // A decimal comma stands alone in the same way.
     const NumberFormat german{".", ","};
     const auto germanPage =
         Printed(testkit::SummaryGridOf(project.value(), german), "/p/demo.spj", "Jane", german)
             .front();
-    EXPECT_EQ(
-        germanPage[6],
-        "            1     silent.wav                   8     8       154           ,           ");
-    EXPECT_EQ(
-        germanPage[7],
-        "            2     half.wav                     8     8       154        ,500      5.632");
-}
-
-TEST(SummaryPrintout, LongTitleAndOwnerLinesStartInColumnOne) {
-    for (const std::size_t extra : std::initializer_list<std::size_t>{0, 1, 40}) {
-        // 19 + 79 = 98 characters centre at (100 - 98) / 2 = 1; longer ones at 0 or less.
-        const std::string path = "/" + std::string(78 + extra, 'p');
-        const std::string author = std::string(84 + extra, 'a');  // "Owner/Author: " adds 14
-        const auto page = Printed(SummaryGridWithRows(1), path, author).front();
-        EXPECT_EQ(ColumnOf(page[1], "Components in SPJ: /ppp"), 1U) << extra;
-        EXPECT_EQ(ColumnOf(page[2], "Owner/Author: aaa"), 1U) << extra;
-    }
-}
-
-TEST(ReportFrame, CentresTheTitleAndTheDecodedOwnerHalvesToEven) {
-    TextPages pages;
-    ColumnPrinter printer(pages);
-    ReportFrame frame(printer, {.reportTitleLine = "Non-Zero Startup CV values in SPJ: /x.spj",
-                                .spjAuthor = "Zo\xEB",
-                                .printHeading = "heading",
-                                .printDashes = "dashes",
-                                .separatorColumn = 10});
-    frame.PrintPageHeader();
-    // 41 characters: (100 - 41) / 2 = 29.5 goes to the even 30.
-    EXPECT_EQ(pages.pages().front()[1],
-              std::string(29, ' ') + "Non-Zero Startup CV values in SPJ: /x.spj");
-    // 17 characters once decoded: (100 - 17) / 2 = 41.5 goes to the even 42.
-    EXPECT_EQ(pages.pages().front()[2], std::string(41, ' ') + "Owner/Author: Zo\u00EB");
+    EXPECT_EQ(std::vector<std::string>(germanPage.begin() + 6, germanPage.begin() + 8),
+              (std::vector<std::string>{"            1     silent.wav                   8     8    "
+                                        "   154           ,           ",
+                                        "            2     half.wav                     8     8    "
+                                        "   154        ,500      5.632"}));
 }
 
 TEST(ReportFrame, PrintedAtUsesTheShortDateAndTimeFormats) {
-    std::tm when{};
-    when.tm_year = 124;  // 2024
-    when.tm_mday = 2;
-    when.tm_hour = 13;
-    when.tm_min = 4;
-    when.tm_sec = 5;
+    const std::tm when{5, 4, 13, 2, 0, 124, 0, 0, 0, 0, nullptr};  // 13:04:05, 2 January 2024
     EXPECT_EQ(FormatPrintedAt(when, "C"), kPrintedAt);
     EXPECT_EQ(FormatPrintedAt(when, "no-such-locale"), kPrintedAt);
 }

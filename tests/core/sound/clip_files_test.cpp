@@ -98,15 +98,12 @@ TEST(TempWaves, RepeatFailsWithoutAClipFileOrWithAHeaderItCannotUse) {
     EXPECT_FALSE(std::filesystem::exists(temps.RepeatPath()));
 }
 
-TEST(ClipFormatText, NamesTheThreeDepthsAndNothingElse) {
+TEST(PlayerCaptions, TheThreeDepthsAndPlainPlayTimesWithoutTrailingZerosOrGrouping) {
     EXPECT_EQ(ClipFormatText(8), "8 bit, Mono 11 khz");
     EXPECT_EQ(ClipFormatText(12), "12 bit, Mono 11 khz");
     EXPECT_EQ(ClipFormatText(16), "16 bit, Mono 11 khz");
     EXPECT_FALSE(ClipFormatText(24));
     EXPECT_FALSE(ClipFormatText(0));
-}
-
-TEST(PlayTimeText, PlainNumberWithoutTrailingZerosOrGrouping) {
     const NumberFormat english;
     EXPECT_EQ(PlayTimeText(2, english), "Play Time: 2 sec");
     EXPECT_EQ(PlayTimeText(0.5, english), "Play Time: 0.5 sec");

@@ -18,13 +18,11 @@ TEST(ListedClips, DirectoryOrderDecodedNamesAndFileNamesForSaving) {
                                                  .Clip(5, "sub/dir.wav", tone, 0)));
     const std::vector<ListedClip> list = ListedClips(*project);
     ASSERT_EQ(list.size(), 3U);
-    EXPECT_EQ(list[0].name, "caf\u00E9.wav");
-    EXPECT_EQ(list[0].fileName, "caf\u00E9.wav");
-    EXPECT_EQ(list[0].bits, 16);
+    EXPECT_EQ(std::tie(list[0].name, list[0].fileName, list[0].bits),
+              std::tuple("caf\u00E9.wav", "caf\u00E9.wav", 16));
     EXPECT_DOUBLE_EQ(list[0].playSeconds, project->summary.clips[0].playSeconds);
-    EXPECT_EQ(list[1].name, "  ");
-    EXPECT_EQ(list[1].fileName, "clip 1.wav");
-    EXPECT_EQ(list[1].bits, 8);
+    EXPECT_EQ(std::tie(list[1].name, list[1].fileName, list[1].bits),
+              std::tuple("  ", "clip 1.wav", 8));
     EXPECT_EQ(list[2].fileName.find('/'), std::string::npos);
     for (std::size_t line = 0; line < list.size(); ++line) {
         EXPECT_EQ(list[line].entry, project->summary.clips[line].entry);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string_view>
+#include <tuple>
 
 #include "wave_synth.h"
 
@@ -56,8 +57,7 @@ TEST(ReadPcmWave, ReadsTheClipsTheFixtureMakesAtEveryDepth) {
     for (const int bits : {8, 12, 16}) {
         const auto sound = Sound(fixture::MakeWave(fixture::Tone(440, 0.1), bits).bytes);
         ASSERT_TRUE(sound) << bits;
-        EXPECT_EQ(sound->channels, 1);
-        EXPECT_EQ(sound->sampleRate, 11025);
+        EXPECT_EQ(std::tie(sound->channels, sound->sampleRate), std::tuple(1, 11025));
         EXPECT_EQ(sound->samples.size(), 1102U);
     }
 }
