@@ -101,20 +101,9 @@ TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndItsFixedTexts) {
     EXPECT_EQ(text("lblSizeNote"),
               "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
               "'Premium' decoders");
-    EXPECT_FALSE(shown("lblSizeNote"));
-    EXPECT_FALSE(shown("RedNote"));
+    EXPECT_FALSE(shown("lblSizeNote") || shown("RedNote") || shown("cmdStop"));
     EXPECT_TRUE(shown("cmdrepeat"));
-    EXPECT_FALSE(shown("cmdStop"));
     EXPECT_EQ(Child<QPushButton>(*window, "cmdQuit")->text(), "Return to Menu");
-}
-
-// Every file written below `folder`.
-std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> files;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
-        if (item.is_regular_file()) files.push_back(item.path().filename());
-    }
-    return files;
 }
 
 // The window as the user meets it: activated, the keyboard in the list. Nothing
@@ -139,27 +128,36 @@ TEST(SoundTestOpening, NothingIsChosenOrWrittenUntilTheFirstDownArrowOrClick) {
         ClipPlayerWindow& window = *owned;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const auto written = [&] {
+            std::vector<std::filesystem::path> files;
+            for (const auto& item : std::filesystem::recursive_directory_iterator(scratch.path()))
+                if (item.is_regular_file()) files.push_back(item.path().filename());
+            return files;
+        };
 
         auto* list = Child<QListWidget>(window, "SoundList");
         EXPECT_EQ(QApplication::focusWidget(), list);
         EXPECT_EQ(list->currentRow(), -1);
         EXPECT_TRUE(list->selectedItems().isEmpty());
         EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), "- None -");
-        EXPECT_EQ(Child<QLabel>(window, "fmtlabel")->text(), "");
-        EXPECT_EQ(Child<QLabel>(window, "lblPlayLen")->text(), "");
+        EXPECT_EQ(
+            Child<QLabel>(window, "fmtlabel")->text() + Child<QLabel>(window, "lblPlayLen")->text(),
+            "");
         for (const char* button : {"cmdPlay", "cmdrepeat", "cmdSave"}) {
             EXPECT_FALSE(Child(window, button)->isEnabled()) << button;
         }
-        EXPECT_TRUE(FilesBelow(scratch.path()).empty());
+        EXPECT_TRUE(written().empty());
 
         pick(*list);
         EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), picked);
         EXPECT_TRUE(Child(window, "cmdPlay")->isEnabled() && Child(window, "cmdSave")->isEnabled());
-        EXPECT_EQ(FilesBelow(scratch.path()), std::vector<std::filesystem::path>{"TempSound.wav"});
+        EXPECT_EQ(written(), std::vector<std::filesystem::path>{"TempSound.wav"});
         EXPECT_TRUE(dialogs.critical.empty());
     }
 }
 
+// The size note shows past 11.8 seconds and stays; a clip of a depth players
+// do not name keeps the format text shown before.
 TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
     select(0);
     click("cmdPlay");
@@ -170,9 +168,7 @@ TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
     EXPECT_EQ(text("fmtlabel"), "8 bit, Mono 11 khz");
     EXPECT_EQ(text("wavFile"), "short.wav");
     EXPECT_TRUE(enabled("cmdPlay") && enabled("cmdrepeat") && enabled("cmdSave"));
-}
 
-TEST_F(SoundTestWindow, NoteShowsPastElevenPointEightSecondsAndStays) {
     select(1);
     EXPECT_EQ(text("lblPlayLen"), "Play Time: 11.8 sec");
     EXPECT_FALSE(shown("lblSizeNote"));
@@ -181,7 +177,11 @@ TEST_F(SoundTestWindow, NoteShowsPastElevenPointEightSecondsAndStays) {
     EXPECT_TRUE(shown("lblSizeNote"));
     click("cmdrepeat");
     testkit::SaveScreenshot(*window, "soundtest.png");
-    select(0);
+    select(3);
+    EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
+    select(4);
+    EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
+    EXPECT_EQ(text("wavFile"), "odd.wav");
     EXPECT_TRUE(shown("lblSizeNote"));
 }
 
@@ -192,15 +192,13 @@ TEST_F(SoundTestWindow, TheWholeSizeNoteFitsTheWindowAsItOpensBesideThePictureAn
     auto* picture = Child<QLabel>(*window, "Image1");
     EXPECT_TRUE(picture->isVisible());
     EXPECT_EQ(picture->pixmap().cacheKey(), ProgramPicture().cacheKey());
-    EXPECT_GE(picture->width(), 205);
-    EXPECT_GE(picture->height(), 205);
+    EXPECT_GE(std::min(picture->width(), picture->height()), 205);
     testkit::ExpectSolidFace(*Child(*window, "cmdQuit"), QColor(255, 0, 0), Qt::black);
     const QRect quitBefore = Child(*window, "cmdQuit")->geometry();
     select(2);
     QCoreApplication::sendPostedEvents();
     auto* note = Child<QLabel>(*window, "lblSizeNote");
     ASSERT_TRUE(note->isVisible());
-    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
     const QRect area = note->contentsRect();
     const QRect needed = note->fontMetrics().boundingRect(
         QRect(area.topLeft(), QSize(area.width(), 10000)), Qt::TextWordWrap, note->text());
@@ -209,24 +207,14 @@ TEST_F(SoundTestWindow, TheWholeSizeNoteFitsTheWindowAsItOpensBesideThePictureAn
     EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), quitBefore);
 }
 
-TEST_F(SoundTestWindow, UnknownDepthKeepsTheFormatTextShownBefore) {
-    select(4);
-    EXPECT_EQ(text("fmtlabel"), "");
-    EXPECT_EQ(text("wavFile"), "odd.wav");
-    select(3);
-    EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
-    select(4);
-    EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
-}
-
+// Again while playing, the player starts afresh; the end of the play hides the note.
 TEST_F(SoundTestWindow, PlayOncePlaysTheClipFileAndTheEndOfThePlayHidesTheNote) {
     select(0);
     click("cmdPlay");
-    click("cmdPlay");  // again while playing: the player starts afresh
+    click("cmdPlay");
     EXPECT_TRUE(shown("RedNote"));
     ASSERT_EQ(player->Whats(), (Whats{"play", "play"}));
     EXPECT_EQ(player->calls[1].kind, PlayKind::Once);
-
     player->Finish();
     EXPECT_EQ(player->Whats().back(), "stop");
     EXPECT_FALSE(shown("RedNote"));
@@ -241,9 +229,8 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     click("cmdrepeat");
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), returnBefore);  // nothing below moves
-    EXPECT_TRUE(shown("cmdStop"));
+    EXPECT_TRUE(shown("cmdStop") && shown("RedNote"));
     EXPECT_FALSE(shown("cmdrepeat"));
-    EXPECT_TRUE(shown("RedNote"));
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
     const std::filesystem::path repeatFile = player->calls.back().path;
     EXPECT_EQ(repeatFile.filename(), "TempSound.wav2");
@@ -258,25 +245,16 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
         if (stopped) click("cmdrepeat");
         stopped ? click("cmdStop") : player->Finish();
         EXPECT_EQ(player->Whats().back(), "stop") << stopped;
-        EXPECT_FALSE(player->IsPlaying()) << stopped;
-        EXPECT_FALSE(shown("cmdStop")) << stopped;
+        EXPECT_FALSE(player->IsPlaying() || shown("cmdStop") || shown("RedNote")) << stopped;
         EXPECT_TRUE(shown("cmdrepeat")) << stopped;
-        EXPECT_FALSE(shown("RedNote")) << stopped;
     }
-}
 
-TEST_F(SoundTestWindow, ARepeatFileThatCannotBeBuiltPlaysNothing) {
-    select(0);
-    click("cmdPlay");
-    player->Finish();
     std::filesystem::resize_file(tempFolder() / "TempSound.wav", 40);  // cut inside the header
     player->calls.clear();
-    click("cmdrepeat");
+    click("cmdrepeat");  // a repeat file that cannot be built plays nothing
     EXPECT_EQ(dialogs.critical, Messages{"Problem reading Wavefile"});
     EXPECT_TRUE(player->calls.empty());
-    EXPECT_FALSE(shown("cmdStop"));
-    EXPECT_TRUE(shown("cmdrepeat"));
-    EXPECT_FALSE(shown("RedNote"));
+    EXPECT_FALSE(shown("cmdStop") || shown("RedNote"));
 }
 
 TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
@@ -284,8 +262,7 @@ TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
     select(0);
     click("cmdPlay");
     EXPECT_EQ(dialogs.critical, Messages{"The sound clip cannot be played: no sound device."});
-    EXPECT_FALSE(shown("RedNote"));
-    EXPECT_FALSE(player->IsPlaying());
+    EXPECT_FALSE(shown("RedNote") || player->IsPlaying());
     EXPECT_TRUE(enabled("cmdPlay") && enabled("SoundList"));
 
     click("cmdrepeat");
@@ -311,23 +288,12 @@ TEST_F(SoundTestWindow, SaveClipAsWritesTheSelectedClipWhereTheUserChose) {
     EXPECT_TRUE(dialogs.critical[0].startsWith("The sound clip cannot be saved to "));
 }
 
-TEST_F(SoundTestWindow, ReturnToMenuDuringARepeatStopsClosesAndLeavesNoFileBehind) {
-    select(0);
-    click("cmdrepeat");
-    const std::filesystem::path folder = tempFolder();
-    ASSERT_TRUE(std::filesystem::exists(folder / "TempSound.wav2"));
-    click("cmdQuit");
-    EXPECT_EQ(player->Whats().back(), "stop");
-    EXPECT_FALSE(window->isVisible());
-    delete window.data();  // as the main window does once the player has closed
-    EXPECT_FALSE(std::filesystem::exists(folder));
-    EXPECT_TRUE(dialogs.critical.empty());
-}
-
-// Esc and Ctrl+W from the list, which takes keys of its own, and the window
-// manager's close box stop the play and close as Return to Menu does.
-TEST_F(SoundTestWindow, EscCtrlWAndTheCloseBoxActAsReturnToMenu) {
+// Return to Menu, Esc and Ctrl+W from the list, which takes keys of its own,
+// and the window manager's close box stop a repeat and close; once the main
+// window deletes the closed player, no file is left behind.
+TEST_F(SoundTestWindow, ReturnToMenuEscCtrlWAndTheCloseBoxStopCloseAndLeaveNoFile) {
     const std::pair<const char*, std::function<void(QListWidget&)>> closers[] = {
+        {"Return to Menu", [this](QListWidget&) { click("cmdQuit"); }},
         {"Esc", [](QListWidget& list) { QTest::keyClick(&list, Qt::Key_Escape); }},
         {"Ctrl+W",
          [](QListWidget& list) { QTest::keyClick(&list, Qt::Key_W, Qt::ControlModifier); }},
@@ -339,11 +305,16 @@ TEST_F(SoundTestWindow, EscCtrlWAndTheCloseBoxActAsReturnToMenu) {
         auto* list = Child<QListWidget>(*window, "SoundList");
         list->setFocus();
         select(1);
-        click("cmdPlay");
+        click("cmdrepeat");
         close(*list);
         EXPECT_FALSE(window->isVisible()) << name;
         EXPECT_EQ(player->Whats().back(), "stop") << name;
     }
+    const std::filesystem::path folder = tempFolder();
+    ASSERT_TRUE(std::filesystem::exists(folder / "TempSound.wav2"));
+    delete window.data();
+    EXPECT_FALSE(std::filesystem::exists(folder));
+    EXPECT_TRUE(dialogs.critical.empty());
 }
 
 // Windows of their own: one built where no temporary folder can be made, one without clips.
