@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -18,6 +19,7 @@
 #include "fake_user_dialogs.h"
 #include "player_fixtures.h"
 #include "qstring_printer.h"
+#include "ui/player/waveform_view.h"
 #include "ui/shared/program_picture.h"
 #include "widget_probe.h"
 
@@ -255,6 +257,23 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     EXPECT_EQ(dialogs.critical, Messages{"Problem reading Wavefile"});
     EXPECT_TRUE(player->calls.empty());
     EXPECT_FALSE(shown("cmdStop") || shown("RedNote"));
+}
+
+// The waveform sits below everything the player had before and follows the play.
+TEST_F(SoundTestWindow, TheWaveformShowsTheSelectedClipBelowTheOtherControls) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    auto* view = Child<WaveformView>(*window, "Waveform");
+    EXPECT_EQ(view->accessibleName(), "Waveform of the selected clip");
+    EXPECT_GT(view->y(), Child(*window, "Label1")->geometry().bottom());
+    EXPECT_EQ(view->width(), view->parentWidget()->layout()->contentsRect().width());
+    select(0);
+    player->processed = std::chrono::milliseconds(400);
+    click("cmdPlay");
+    QTRY_VERIFY(view->PlayPosition() && *view->PlayPosition() > 0);
+    view->repaint();
+    testkit::SaveScreenshot(*window, "soundtest-waveform.png");
+    click("cmdQuit");
+    EXPECT_FALSE(view->PlayPosition());
 }
 
 TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
