@@ -1,22 +1,13 @@
 #include "ui/cvviewer/cvshow.h"
 
-#include <gtest/gtest.h>
+#include "window_test.h"
 
 #include <cmath>
-#include <memory>
 
-#include <QCoreApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTableView>
-#include <QTemporaryDir>
 
-#include "accessible_names.h"
-#include "fake_user_dialogs.h"
 #include "pdf_text.h"
 #include "ui/shared/secondary_window.h"
-#include "widget_probe.h"
 #include "window_keys.h"
 
 namespace tambrelox {

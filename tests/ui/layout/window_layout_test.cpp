@@ -4,35 +4,20 @@
 #include "app/tambrelox/desktop_windows.h"
 #include "ui/mainwindow/tambreloxmain.h"
 
-#include <gtest/gtest.h>
+#include "window_test.h"
 
 #include <algorithm>
 #include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include <QApplication>
-#include <QDir>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyleOptionButton>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolTip>
 
-#include "core/base/file_bytes.h"
-#include "demo_project.h"
-#include "fake_user_dialogs.h"
 #include "ui/shared/elided_label.h"
 #include "ui/shared/window_look.h"
-#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {

@@ -2,22 +2,10 @@
 // drawn, and when it is seen.
 #include "ui/mainwindow/flash_budget_bar.h"
 
-#include <gtest/gtest.h>
-
-#include <QImage>
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include "window_test.h"
 
 #include "app/tambrelox/desktop_windows.h"
-#include "core/base/file_bytes.h"
-#include "demo_project.h"
-#include "fake_user_dialogs.h"
-#include "qstring_printer.h"
-#include "spj_builder.h"
 #include "ui/mainwindow/tambreloxmain.h"
-#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {

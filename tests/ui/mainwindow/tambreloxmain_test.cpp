@@ -1,31 +1,15 @@
 #include "ui/mainwindow/tambreloxmain.h"
 #include "app/tambrelox/desktop_windows.h"
 
-#include <gtest/gtest.h>
+#include "window_test.h"
 
 #include <cmath>
-#include <memory>
 
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
-
-#include "accessible_names.h"
-#include "core/base/file_bytes.h"
-#include "demo_project.h"
-#include "fake_user_dialogs.h"
-#include "qstring_printer.h"
-#include "spj_builder.h"
-#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {

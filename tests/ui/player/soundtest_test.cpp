@@ -1,27 +1,16 @@
 #include "ui/player/soundtest.h"
 
-#include <gtest/gtest.h>
+#include "window_test.h"
 
 #include <functional>
 
-#include <QApplication>
-#include <QLabel>
 #include <QLayout>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <QWindow>
 
-#include "accessible_names.h"
 #include "core/sound/repeat_wave.h"
 #include "fake_clip_player.h"
-#include "fake_user_dialogs.h"
 #include "player_fixtures.h"
-#include "qstring_printer.h"
 #include "ui/player/waveform_view.h"
 #include "ui/shared/program_picture.h"
-#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {

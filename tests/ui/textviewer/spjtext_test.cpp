@@ -1,21 +1,12 @@
 #include "ui/textviewer/spjtext.h"
 
-#include <gtest/gtest.h>
+#include "window_test.h"
 
-#include <memory>
-
-#include <QCoreApplication>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBlock>
-#include <QWindow>
 
-#include "accessible_names.h"
-#include "fake_user_dialogs.h"
 #include "pdf_text.h"
 #include "ui/shared/secondary_window.h"
-#include "widget_probe.h"
 #include "window_keys.h"
 
 namespace tambrelox {
