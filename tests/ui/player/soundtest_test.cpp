@@ -43,30 +43,27 @@ std::shared_ptr<const Project> PlayerProject() {
                       .Clip(8, "odd.wav", odd, 2)));
 }
 
-// A window holding PlayerProject(), its temporary folder made below `tempRoot`.
-std::unique_ptr<ClipPlayerWindow> WindowWithTempRoot(const QByteArray& tempRoot,
-                                                     SessionState& state,
-                                                     testkit::FakeUserDialogs& dialogs) {
-    const QByteArray saved = qgetenv("TMPDIR");
-    qputenv("TMPDIR", tempRoot);
-    state.project = PlayerProject();
-    auto window = std::make_unique<ClipPlayerWindow>(state, dialogs,
-                                                     std::make_unique<testkit::FakeClipPlayer>());
-    saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
-    return window;
-}
-
 class SoundTestWindow : public ::testing::Test {
   protected:
     SoundTestWindow() {
         state.SPJFileName = "loco.spj";
+        Open();
+    }
+    ~SoundTestWindow() override { delete window.data(); }
+
+    // A fresh window on PlayerProject(), its temporary folder made below `tempRoot`.
+    void Open(const std::filesystem::path& tempRoot = {}) {
+        delete window.data();
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR",
+                QByteArray::fromStdString((tempRoot.empty() ? scratch.path() : tempRoot)));
         state.project = PlayerProject();
         auto owned = std::make_unique<testkit::FakeClipPlayer>();
         player = owned.get();
         window = new ClipPlayerWindow(state, dialogs, std::move(owned));
+        saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
         window->show();
     }
-    ~SoundTestWindow() override { delete window.data(); }
 
     QString text(const char* name) const { return Child<QLabel>(*window, name)->text(); }
     bool shown(const char* name) const { return Child(*window, name)->isVisible(); }
@@ -75,31 +72,25 @@ class SoundTestWindow : public ::testing::Test {
     void click(const char* name) const { Child<QPushButton>(*window, name)->click(); }
     std::filesystem::path tempFolder() const { return player->calls.front().path.parent_path(); }
 
+    // The files written below the temporary folders' root.
+    std::vector<std::filesystem::path> Written() const {
+        std::vector<std::filesystem::path> files;
+        for (const auto& item : std::filesystem::recursive_directory_iterator(scratch.path()))
+            if (item.is_regular_file()) files.push_back(item.path().filename());
+        return files;
+    }
+
+    const ScratchFolder scratch;
     SessionState state;
     testkit::FakeUserDialogs dialogs;
     testkit::FakeClipPlayer* player = nullptr;
     QPointer<ClipPlayerWindow> window;
 };
 
-// What nothing chosen looks like is checked where the window is activated, as
-// a user meets it (SoundTestOpening).
-TEST_F(SoundTestWindow, LoadsWithTheClipsInDirectoryOrderAndItsFixedTexts) {
-    EXPECT_EQ(window->windowTitle(), "Play Sound Clips from  loco.spj");
-    auto* list = Child<QListWidget>(*window, "SoundList");
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    EXPECT_EQ(lines, QStringList({"short.wav", "edge.wav", "long.wav", "wide.wav", "odd.wav"}));
-    EXPECT_EQ(text("lblSizeNote"),
-              "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
-              "'Premium' decoders");
-    EXPECT_FALSE(shown("lblSizeNote") || shown("RedNote") || shown("cmdStop"));
-    EXPECT_TRUE(shown("cmdrepeat"));
-    EXPECT_EQ(Child<QPushButton>(*window, "cmdQuit")->text(), "Return to Menu");
-}
-
-// The window as the user meets it: activated, the keyboard in the list. Nothing
-// is chosen or written until the first Down arrow or click picks a clip.
-TEST(SoundTestOpening, NothingIsChosenOrWrittenUntilTheFirstDownArrowOrClick) {
+// The window as the user meets it, activated with the keyboard in the list:
+// the clips in directory order and nothing chosen or written until the first
+// Down arrow or click picks a clip.
+TEST_F(SoundTestWindow, LoadsTheClipsInDirectoryOrderAndChoosesNothingUntilTheFirstPick) {
     using Pick = std::function<void(QListWidget&)>;
     const std::pair<Pick, QString> picks[] = {
         {[](QListWidget& list) { QTest::keyClick(&list, Qt::Key_Down); }, "short.wav"},
@@ -111,40 +102,33 @@ TEST(SoundTestOpening, NothingIsChosenOrWrittenUntilTheFirstDownArrowOrClick) {
     };
     for (const auto& [pick, picked] : picks) {
         SCOPED_TRACE(picked.toStdString());
-        const ScratchFolder scratch;
-        SessionState state;
-        testkit::FakeUserDialogs dialogs;
-        const auto owned =
-            WindowWithTempRoot(QByteArray::fromStdString(scratch.path().string()), state, dialogs);
-        ClipPlayerWindow& window = *owned;
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        const auto written = [&] {
-            std::vector<std::filesystem::path> files;
-            for (const auto& item : std::filesystem::recursive_directory_iterator(scratch.path()))
-                if (item.is_regular_file()) files.push_back(item.path().filename());
-            return files;
-        };
-
-        auto* list = Child<QListWidget>(window, "SoundList");
+        Open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        auto* list = Child<QListWidget>(*window, "SoundList");
+        QStringList lines;
+        for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+        EXPECT_EQ(lines, QStringList({"short.wav", "edge.wav", "long.wav", "wide.wav", "odd.wav"}));
         EXPECT_EQ(QApplication::focusWidget(), list);
         EXPECT_EQ(list->currentRow(), -1);
         EXPECT_TRUE(list->selectedItems().isEmpty());
-        EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), "- None -");
-        EXPECT_EQ(
-            Child<QLabel>(window, "fmtlabel")->text() + Child<QLabel>(window, "lblPlayLen")->text(),
-            "");
-        for (const char* button : {"cmdPlay", "cmdrepeat", "cmdSave"}) {
-            EXPECT_FALSE(Child(window, button)->isEnabled()) << button;
-        }
-        EXPECT_TRUE(written().empty());
+        EXPECT_EQ(text("wavFile"), "- None -");
+        EXPECT_EQ(text("fmtlabel") + text("lblPlayLen"), "");
+        EXPECT_FALSE(enabled("cmdPlay") || enabled("cmdrepeat") || enabled("cmdSave"));
+        EXPECT_FALSE(shown("lblSizeNote") || shown("RedNote") || shown("cmdStop"));
+        EXPECT_TRUE(shown("cmdrepeat"));
+        EXPECT_TRUE(Written().empty());
 
         pick(*list);
-        EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), picked);
-        EXPECT_TRUE(Child(window, "cmdPlay")->isEnabled() && Child(window, "cmdSave")->isEnabled());
-        EXPECT_EQ(written(), std::vector<std::filesystem::path>{"TempSound.wav"});
-        EXPECT_TRUE(dialogs.critical.empty());
+        EXPECT_EQ(text("wavFile"), picked);
+        EXPECT_TRUE(enabled("cmdPlay") && enabled("cmdSave"));
+        EXPECT_EQ(Written(), std::vector<std::filesystem::path>{"TempSound.wav"});
     }
+    EXPECT_EQ(window->windowTitle(), "Play Sound Clips from  loco.spj");
+    EXPECT_EQ(text("lblSizeNote"),
+              "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
+              "'Premium' decoders");
+    EXPECT_EQ(Child<QPushButton>(*window, "cmdQuit")->text(), "Return to Menu");
+    EXPECT_TRUE(dialogs.critical.empty());
 }
 
 // The size note shows past 11.8 seconds and stays; a clip of a depth players
@@ -325,19 +309,16 @@ TEST_F(SoundTestWindow, ReturnToMenuEscCtrlWAndTheCloseBoxStopCloseAndLeaveNoFil
     EXPECT_TRUE(dialogs.critical.empty());
 }
 
-// Windows of their own: one built where no temporary folder can be made, one without clips.
-TEST(SoundTestAlone, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPlay) {
-    SessionState state;
-    testkit::FakeUserDialogs dialogs;
-    // Nobody, root included, can make a folder in /proc.
-    const auto owned = WindowWithTempRoot("/proc", state, dialogs);
-    ClipPlayerWindow& window = *owned;
-    Child<QListWidget>(window, "SoundList")->setCurrentRow(0);
+// A window built where no temporary folder can be made (nobody, root included,
+// can make one in /proc), and one without clips.
+TEST_F(SoundTestWindow, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingToPlay) {
+    Open("/proc");
+    select(0);
     EXPECT_EQ(
         dialogs.critical,
         Messages{"The Play function needs to create a temporary file\nCannot write to /proc"});
-    EXPECT_EQ(Child<QLabel>(window, "wavFile")->text(), "- None -");
-    EXPECT_FALSE(Child(window, "cmdPlay")->isEnabled());
+    EXPECT_EQ(text("wavFile"), "- None -");
+    EXPECT_FALSE(enabled("cmdPlay"));
 
     state.project = ReadClips(fixture::SpjBuilder());
     ClipPlayerWindow empty(state, dialogs, std::make_unique<testkit::FakeClipPlayer>());
