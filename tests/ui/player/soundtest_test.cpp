@@ -160,16 +160,42 @@ TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
     EXPECT_TRUE(shown("lblSizeNote"));
 }
 
-// The note keeps its place while hidden: the window opens tall enough for all
-// of it, wrapped, and nothing moves when a long clip shows it.
-TEST_F(SoundTestWindow, TheWholeSizeNoteFitsTheWindowAsItOpensBesideThePictureAndRedReturn) {
+// Again while playing, the player starts afresh; the end of the play hides the
+// note. The waveform, below everything the player had before, follows the play.
+TEST_F(SoundTestWindow, PlayOncePlaysTheClipFileAndTheWaveformFollowsItToItsEnd) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    auto* view = Child<WaveformView>(*window, "Waveform");
+    EXPECT_EQ(view->accessibleName(), "Waveform of the selected clip");
+    EXPECT_GT(view->y(), Child(*window, "Label1")->geometry().bottom());
+    EXPECT_EQ(view->width(), view->parentWidget()->layout()->contentsRect().width());
+    select(0);
+    player->processed = std::chrono::milliseconds(400);
+    click("cmdPlay");
+    click("cmdPlay");
+    EXPECT_TRUE(shown("RedNote"));
+    ASSERT_EQ(player->Whats(), (Whats{"play", "play"}));
+    EXPECT_EQ(player->calls[1].kind, PlayKind::Once);
+    QTRY_VERIFY(view->PlayPosition() && *view->PlayPosition() > 0);
+    view->repaint();
+    testkit::SaveScreenshot(*window, "soundtest-waveform.png");
+    player->Finish();
+    EXPECT_EQ(player->Whats().back(), "stop");
+    EXPECT_FALSE(shown("RedNote"));
+    EXPECT_EQ(window->focusWidget(), Child(*window, "SoundList"));
+    QTRY_VERIFY(!view->PlayPosition());
+}
+
+// Every control, the playing note and Stop included, has a name for screen
+// readers. The size note keeps its place while hidden: the window opens tall
+// enough for all of it, wrapped, and nothing moves when a long clip shows it.
+TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheButtonsBack) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     auto* picture = Child<QLabel>(*window, "Image1");
     EXPECT_TRUE(picture->isVisible());
     EXPECT_EQ(picture->pixmap().cacheKey(), ProgramPicture().cacheKey());
     EXPECT_GE(std::min(picture->width(), picture->height()), 205);
     testkit::ExpectSolidFace(*Child(*window, "cmdQuit"), QColor(255, 0, 0), Qt::black);
-    const QRect quitBefore = Child(*window, "cmdQuit")->geometry();
+    const QRect returnBefore = Child(*window, "cmdQuit")->geometry();
     select(2);
     QCoreApplication::sendPostedEvents();
     auto* note = Child<QLabel>(*window, "lblSizeNote");
@@ -177,29 +203,8 @@ TEST_F(SoundTestWindow, TheWholeSizeNoteFitsTheWindowAsItOpensBesideThePictureAn
     const QRect area = note->contentsRect();
     const QRect needed = note->fontMetrics().boundingRect(
         QRect(area.topLeft(), QSize(area.width(), 10000)), Qt::TextWordWrap, note->text());
-    EXPECT_LE(needed.width(), area.width());
-    EXPECT_LE(needed.height(), area.height());
-    EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), quitBefore);
-}
-
-// Again while playing, the player starts afresh; the end of the play hides the note.
-TEST_F(SoundTestWindow, PlayOncePlaysTheClipFileAndTheEndOfThePlayHidesTheNote) {
-    select(0);
-    click("cmdPlay");
-    click("cmdPlay");
-    EXPECT_TRUE(shown("RedNote"));
-    ASSERT_EQ(player->Whats(), (Whats{"play", "play"}));
-    EXPECT_EQ(player->calls[1].kind, PlayKind::Once);
-    player->Finish();
-    EXPECT_EQ(player->Whats().back(), "stop");
-    EXPECT_FALSE(shown("RedNote"));
-    EXPECT_EQ(window->focusWidget(), Child(*window, "SoundList"));
-}
-
-// Every control, the playing note and Stop included, has a name for screen readers.
-TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheButtonsBack) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    const QRect returnBefore = Child(*window, "cmdQuit")->geometry();
+    EXPECT_TRUE(area.contains(needed)) << needed.height() << " " << area.height();
+    EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), returnBefore);
     select(3);
     click("cmdrepeat");
     QCoreApplication::sendPostedEvents();
@@ -232,23 +237,6 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     EXPECT_FALSE(shown("cmdStop") || shown("RedNote"));
 }
 
-// The waveform sits below everything the player had before and follows the play.
-TEST_F(SoundTestWindow, TheWaveformShowsTheSelectedClipBelowTheOtherControls) {
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    auto* view = Child<WaveformView>(*window, "Waveform");
-    EXPECT_EQ(view->accessibleName(), "Waveform of the selected clip");
-    EXPECT_GT(view->y(), Child(*window, "Label1")->geometry().bottom());
-    EXPECT_EQ(view->width(), view->parentWidget()->layout()->contentsRect().width());
-    select(0);
-    player->processed = std::chrono::milliseconds(400);
-    click("cmdPlay");
-    QTRY_VERIFY(view->PlayPosition() && *view->PlayPosition() > 0);
-    view->repaint();
-    testkit::SaveScreenshot(*window, "soundtest-waveform.png");
-    click("cmdQuit");
-    EXPECT_FALSE(view->PlayPosition());
-}
-
 TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
     player->refusal = "The sound clip cannot be played: no sound device.";
     select(0);
@@ -267,14 +255,14 @@ TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
 }
 
 TEST_F(SoundTestWindow, SaveClipAsWritesTheSelectedClipWhereTheUserChose) {
-    const ScratchFolder folder;
+    const std::filesystem::path& folder = scratch.path();
     select(3);
-    dialogs.saveAnswer = QString::fromStdString((folder.path() / "mine.wav").string());
+    dialogs.saveAnswer = QString::fromStdString((folder / "mine.wav").string());
     click("cmdSave");
     EXPECT_TRUE(dialogs.proposedSave.endsWith("/wide.wav"));
-    EXPECT_EQ(FileBytes(folder.path() / "mine.wav"), BlockBytes(*state.project, 4));
+    EXPECT_EQ(FileBytes(folder / "mine.wav"), BlockBytes(*state.project, 4));
 
-    dialogs.saveAnswer = QString::fromStdString((folder.path() / "missing" / "x.wav").string());
+    dialogs.saveAnswer = QString::fromStdString((folder / "missing" / "x.wav").string());
     click("cmdSave");
     EXPECT_EQ(dialogs.critical.size(), 1U);
     EXPECT_TRUE(dialogs.critical[0].startsWith("The sound clip cannot be saved to "));
