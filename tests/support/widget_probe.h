@@ -5,7 +5,9 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -22,6 +24,15 @@ T* Child(const QWidget& window, const char* name) {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+// The top-level windows of that object name now open.
+inline std::vector<QWidget*> TopWindows(const char* name) {
+    std::vector<QWidget*> windows;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name) windows.push_back(top);
+    }
+    return windows;
 }
 
 // For people to look at; not compared with anything.

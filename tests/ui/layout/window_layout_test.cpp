@@ -7,7 +7,6 @@
 #include "window_test.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -27,14 +26,6 @@ using testkit::Child;
 // The wide screen's free area in the window system's pixels, which shrink as the scale grows.
 QSize WideScreen() {
     return QSize(1280, 800) / QGuiApplication::primaryScreen()->devicePixelRatio();
-}
-
-QScreen* NamedScreen(const QString& name) {
-    for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen->name() == name) return screen;
-    }
-    ADD_FAILURE() << "no screen named " << name.toStdString();
-    return QGuiApplication::primaryScreen();
 }
 
 // Named for the screen and scale too, so the runs at each scale keep theirs.
@@ -78,13 +69,7 @@ class DemoInEveryWindow {
     }
 
   private:
-    static QWidget& Window(const char* name) {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name) return *top;
-        }
-        ADD_FAILURE() << "no window " << name;
-        throw std::runtime_error(name);
-    }
+    static QWidget& Window(const char* name) { return *testkit::TopWindows(name).at(0); }
 
     QTemporaryDir folder_;
     testkit::FakeUserDialogs dialogs_;
@@ -260,7 +245,9 @@ TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
     testkit::FakeUserDialogs dialogs;
     SessionState session;
     MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
-    window.move(NamedScreen(QStringLiteral("wide"))->geometry().topLeft());
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name() == "wide") window.move(screen->geometry().topLeft());
+    }
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_EQ(window.screen()->availableGeometry().size(), WideScreen());

@@ -19,20 +19,13 @@ namespace {
 
 using testkit::Child;
 using testkit::FakeUserDialogs;
+using testkit::TopWindows;
 using Flags = std::vector<bool>;
 
 // Each test starts as the first run did: nothing remembered.
 struct FirstRun {
     FirstRun() { QSettings().clear(); }
 };
-
-std::vector<QWidget*> OpenWindows(const char* name) {
-    std::vector<QWidget*> windows;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == name) windows.push_back(top);
-    }
-    return windows;
-}
 
 // Whether the about text, the grid, the "runs in" caption and decoders, and
 // the captions of name, folder and author are shown.
@@ -248,8 +241,8 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
         Button(opener)->click();  // the second clicks only bring their window up
     }
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) {
-        ASSERT_EQ(OpenWindows(name).size(), 1U) << name;
-        EXPECT_FALSE(OpenWindows(name).front()->isModal()) << name;
+        ASSERT_EQ(TopWindows(name).size(), 1U) << name;
+        EXPECT_FALSE(TopWindows(name).front()->isModal()) << name;
     }
     EXPECT_TRUE(session.CVShowing && session.TextShowing && session.SoundShowing);
 
@@ -259,17 +252,16 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     EXPECT_EQ(Grid()->model()->rowCount(), 5 + 8);
     window.show();
     testkit::SaveScreenshot(window, "mainwindow-demo.png");
-    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
-    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(),
-              "Descriptive Text File for diesel.spj");
-    for (const char* name : {"CVShow", "SPJText", "SoundTest"}) OpenWindows(name).front()->close();
+    EXPECT_EQ(TopWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
+    EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for diesel.spj");
+    for (const char* name : {"CVShow", "SPJText", "SoundTest"}) TopWindows(name).front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(session.CVShowing || session.TextShowing || session.SoundShowing);
 
     Button("Command5")->click();
     Button("Command7")->click();
-    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for demo.spj");
-    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(), "Descriptive Text File for demo.spj");
+    EXPECT_EQ(TopWindows("CVShow").front()->windowTitle(), "Start Up CVs for demo.spj");
+    EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for demo.spj");
     EXPECT_TRUE(dialogs.information.empty());
 }
 
@@ -294,9 +286,9 @@ TEST_F(TambreloxMainTest, ACVBlockCutShortRefusesOnlyTheCVWindowAndEveryMessageI
     EXPECT_EQ(dialogs.critical.back(),
               "Problem reading cut.spj: the startup CV values of directory "
               "record 6 reach past the end of the file. Cannot continue.");
-    EXPECT_TRUE(OpenWindows("CVShow").empty());
+    EXPECT_TRUE(TopWindows("CVShow").empty());
     EXPECT_FALSE(session.CVShowing);
-    EXPECT_EQ(OpenWindows("SPJText").size() + OpenWindows("SoundTest").size(), 2U);
+    EXPECT_EQ(TopWindows("SPJText").size() + TopWindows("SoundTest").size(), 2U);
     ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 3U);
     ASSERT_EQ(dialogs.messageOwners.size(), 3U);
     for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
@@ -321,7 +313,7 @@ TEST_F(TambreloxMainTest, ShortcutsWorkTabLeavesBothGridsAndTheCVWindowKeepsItsK
     EXPECT_TRUE(dialogs.information.empty());  // a cancelled print ends silently
 
     Button("Command5")->click();
-    for (QWidget* top : {static_cast<QWidget*>(&window), OpenWindows("CVShow").front()}) {
+    for (QWidget* top : {static_cast<QWidget*>(&window), TopWindows("CVShow").front()}) {
         auto* grid = top->findChild<QTableView*>(top == &window ? "WavefileGrid" : "CVGrid");
         top->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(top));
@@ -335,13 +327,13 @@ TEST_F(TambreloxMainTest, ShortcutsWorkTabLeavesBothGridsAndTheCVWindowKeepsItsK
         QTest::keyClick(grid, Qt::Key_Right);
         EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 2));
     }
-    QWidget* cvs = OpenWindows("CVShow").front();
+    QWidget* cvs = TopWindows("CVShow").front();
     ASSERT_TRUE(QTest::qWaitForWindowActive(cvs));
     QTest::keyClick(cvs, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(dialogs.printerSetUps, 2);
     QTest::keyClick(cvs, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(OpenWindows("CVShow").empty());
+    EXPECT_TRUE(TopWindows("CVShow").empty());
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
