@@ -74,14 +74,7 @@ TEST(DescriptiveTextWindow, CloseTheCloseBoxEscAndCtrlWEndTheWindowAndCtrlPPrint
     SecondaryWindow opened(session.TextShowing, [&] {
         return std::make_unique<DescriptiveTextWindow>(session, dialogs);
     });
-    for (const bool closeBox : {false, true}) {
-        opened.Open();
-        closeBox ? static_cast<void>(opened.window()->windowHandle()->close())
-                 : testkit::Child<QPushButton>(*opened.window(), "Command1")->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(opened.window(), nullptr) << closeBox;
-    }
-    testkit::PrintThenCloseWithKeys(opened, "Text1");
+    testkit::CloseEveryWay(opened, "Text1");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.TextShowing);
 }
