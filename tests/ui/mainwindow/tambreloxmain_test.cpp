@@ -398,26 +398,18 @@ TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDi
         << entry.toStdString();
     EXPECT_EQ(menu->actions().front()->toolTip(), far);
     EXPECT_LT(menu->sizeHint().width(), window.screen()->availableGeometry().width() / 2);
-}
 
-TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
-    const QString gone = Write("gone.spj");
-    Choose(gone);
-    Choose(Write("kept.spj"));
-    ASSERT_TRUE(QFile::remove(gone));
-    QMenu* menu = OpenRecentMenu(window);
-    ASSERT_NE(menu, nullptr);
+    // A project that is gone is dropped, saying so; the project shown stays.
+    ASSERT_TRUE(QFile::remove(demo));
     menu->actions().at(1)->trigger();
     menu->close();
-
-    EXPECT_EQ(dialogs.information,
-              std::vector<QString>{"The project " + gone +
-                                   " no longer exists. It has been taken off the recent "
-                                   "projects."});
-    EXPECT_EQ(dialogs.messageOwners.at(0).window, &window);
-    EXPECT_EQ(Text("lblSPJName"), "KEPT.SPJ");  // the project shown stays
+    EXPECT_EQ(dialogs.information.back(), "The project " + demo +
+                                              " no longer exists. It has been taken off the "
+                                              "recent projects.");
+    EXPECT_EQ(dialogs.messageOwners.back().window, &window);
+    EXPECT_EQ(Text("lblSPJName"), "FAR.SPJ");
     EXPECT_EQ(Entries(OpenRecentMenu(window), &QAction::toolTip),
-              QStringList{folder.filePath("kept.spj")});
+              QStringList({far, folder.filePath("Diesel & Co.spj")}));
 }
 
 // The colour the bar is filled with at its left end.
@@ -492,7 +484,7 @@ struct ProgramRun {
     MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
 };
 
-TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
+TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOffOnThisScreen) {
     const QString project = Write("Sounds/Steam/loco.spj");
     QRect endedAt;
     {
@@ -517,31 +509,27 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         EXPECT_EQ(Entries(OpenRecentMenu(next.window), &QAction::toolTip), QStringList{project});
     }
 
-    // A folder that has gone since is no place to start.
+    // A folder that has gone since is no place to start. Left on a larger
+    // screen, or on one that has gone, the window comes back whole on this one,
+    // as far as its smallest size allows.
     ASSERT_TRUE(QDir(folder.filePath("Sounds")).removeRecursively());
-    ProgramRun later;
-    Child<QPushButton>(later.window, "Command2")->click();
-    EXPECT_EQ(later.dialogs.openFolders, std::vector<QString>{QDir::homePath()});
-}
-
-// Left on a larger screen, or on one that has gone: it comes back whole on this one.
-TEST_F(TambreloxMainTest, ARememberedPlaceOffThisScreenIsBroughtBackOntoIt) {
     QRect available;
     {
-        ProgramRun first;
-        first.window.show();
-        available = first.window.screen()->availableGeometry();
-        first.window.setGeometry(available.right() + 500, available.bottom() + 400,
+        ProgramRun later;
+        later.window.show();
+        Child<QPushButton>(later.window, "Command2")->click();
+        EXPECT_EQ(later.dialogs.openFolders, std::vector<QString>{QDir::homePath()});
+        available = later.window.screen()->availableGeometry();
+        later.window.setGeometry(available.right() + 500, available.bottom() + 400,
                                  available.width() + 300, available.height() + 200);
     }
-    ProgramRun next;
-    next.window.show();
-    // Wholly on it, as far as the window's smallest size allows.
-    const QRect placed = next.window.geometry();
+    ProgramRun last;
+    last.window.show();
+    const QRect placed = last.window.geometry();
     EXPECT_TRUE(available.contains(placed.topLeft()));
-    EXPECT_LE(placed.width(), std::max(available.width(), next.window.minimumWidth()));
+    EXPECT_LE(placed.width(), std::max(available.width(), last.window.minimumWidth()));
     EXPECT_LE(placed.height(), available.height());
-    EXPECT_GE(placed.height(), next.window.minimumHeight());
+    EXPECT_GE(placed.height(), last.window.minimumHeight());
 }
 
 }  // namespace
