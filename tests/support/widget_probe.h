@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,9 +11,6 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
-
-#include "core/project/spj_reader.h"
-#include "spj_builder.h"
 
 namespace tambrelox::testkit {
 
@@ -59,14 +55,6 @@ inline void ExpectSolidFace(QWidget& button, const QColor& face, const QColor& t
         for (int x = 0; x < w; ++x) textPixels += image.pixelColor(x, y).rgb() == text.rgb();
     }
     EXPECT_GT(textPixels, 20) << button.objectName().toStdString();
-}
-
-// The project a window is given, read from what the builder makes.
-inline std::shared_ptr<const Project> ReadShared(const fixture::SpjBuilder& builder,
-                                                 const std::string& fileName = "diesel.spj") {
-    auto outcome = ReadProject(builder.Build(), fileName);
-    if (!outcome.ok()) ADD_FAILURE() << outcome.refusal().message;
-    return std::make_shared<const Project>(std::move(outcome).value());
 }
 
 }  // namespace tambrelox::testkit

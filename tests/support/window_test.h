@@ -17,5 +17,6 @@
 #include "core/base/file_bytes.h"
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
+#include "player_fixtures.h"
 #include "qstring_printer.h"
 #include "widget_probe.h"
