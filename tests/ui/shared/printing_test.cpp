@@ -74,8 +74,6 @@ class Printing : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(home_.isValid());
         // The proposed PDF goes into the documents folder or home: keep it in a scratch one.
-        savedHome_ = qgetenv("HOME");
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", home_.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
         state_.SPJFileName = "demo.spj";
@@ -89,8 +87,8 @@ class Printing : public ::testing::Test {
     }
 
     QTemporaryDir home_;
-    QByteArray savedHome_;
-    QByteArray savedConfig_;
+    const QByteArray savedHome_ = qgetenv("HOME");
+    const QByteArray savedConfig_ = qgetenv("XDG_CONFIG_HOME");
     SessionState state_;
     GridModel grid_ = DemoGrid();
 };
