@@ -226,15 +226,17 @@ TEST_F(TambreloxMainTest, ADroppedProjectIsOpenedAndOtherFilesAreNot) {
     EXPECT_EQ(Text("lblSPJName"), "DROPPED.SPJ");
 }
 
-// Each window button opens one modeless window; how it is kept and built
-// afresh is the secondary window's own test.
+// Each window button opens one modeless window, flagged in the session while
+// it is open; a second click only brings it up, and once closed it is built
+// afresh for the project shown then.
 TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTextWindows) {
     Choose(Write("diesel.spj"));
-    for (const char* opener : {"Command5", "Command7", "Command8", "Command5", "Command8"}) {
-        Button(opener)->click();  // the second clicks only bring their window up
-    }
+    for (const char* opener : {"Command5", "Command7", "Command8"}) Button(opener)->click();
+    TopWindows("CVShow").front()->hide();
+    for (const char* opener : {"Command5", "Command8"}) Button(opener)->click();
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) {
         ASSERT_EQ(TopWindows(name).size(), 1U) << name;
+        EXPECT_TRUE(TopWindows(name).front()->isVisible()) << name;
         EXPECT_FALSE(TopWindows(name).front()->isModal()) << name;
     }
     EXPECT_TRUE(session.CVShowing && session.TextShowing && session.SoundShowing);
@@ -250,6 +252,7 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) TopWindows(name).front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(session.CVShowing || session.TextShowing || session.SoundShowing);
+    EXPECT_TRUE(TopWindows("CVShow").empty() && TopWindows("SoundTest").empty());
 
     Button("Command5")->click();
     Button("Command7")->click();
