@@ -15,12 +15,18 @@
 
 namespace tambrelox::testkit {
 
+// The project a window or player is given, read from what the builder makes.
+inline std::shared_ptr<const Project> ReadShared(const fixture::SpjBuilder& builder,
+                                                 const std::string& fileName = "diesel.spj") {
+    auto outcome = ReadProject(builder.Build(), fileName);
+    if (!outcome.ok()) ADD_FAILURE() << outcome.refusal().message;
+    return std::make_shared<const Project>(std::move(outcome).value());
+}
+
 // Finishes a project of clips with the blocks every readable project has.
 inline std::shared_ptr<const Project> ReadClips(fixture::SpjBuilder builder) {
     builder.Code(fixture::ProgramCode().Voice(1).Scheme(1).End()).StartupCVs({}).Text("Clips\r\n");
-    auto outcome = ReadProject(builder.Build(), "clips.spj");
-    if (!outcome.ok()) ADD_FAILURE() << outcome.refusal().message;
-    return std::make_shared<const Project>(std::move(outcome).value());
+    return ReadShared(builder, "clips.spj");
 }
 
 inline std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <memory>
 #include <string>
+#include <vector>
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
-
-#include "core/project/spj_reader.h"
-#include "spj_builder.h"
 
 namespace tambrelox::testkit {
 
@@ -22,6 +20,15 @@ T* Child(const QWidget& window, const char* name) {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+// The top-level windows of that object name now open.
+inline std::vector<QWidget*> TopWindows(const char* name) {
+    std::vector<QWidget*> windows;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name) windows.push_back(top);
+    }
+    return windows;
 }
 
 // For people to look at; not compared with anything.
@@ -48,14 +55,6 @@ inline void ExpectSolidFace(QWidget& button, const QColor& face, const QColor& t
         for (int x = 0; x < w; ++x) textPixels += image.pixelColor(x, y).rgb() == text.rgb();
     }
     EXPECT_GT(textPixels, 20) << button.objectName().toStdString();
-}
-
-// The project a window is given, read from what the builder makes.
-inline std::shared_ptr<const Project> ReadShared(const fixture::SpjBuilder& builder,
-                                                 const std::string& fileName = "diesel.spj") {
-    auto outcome = ReadProject(builder.Build(), fileName);
-    if (!outcome.ok()) ADD_FAILURE() << outcome.refusal().message;
-    return std::make_shared<const Project>(std::move(outcome).value());
 }
 
 }  // namespace tambrelox::testkit

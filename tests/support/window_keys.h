@@ -2,29 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/shared/secondary_window.h"
 #include "widget_probe.h"
 
 namespace tambrelox::testkit {
 
-// Opens the window once for each of Esc and Ctrl+W and, with the keyboard in
-// its control `focus`, presses Ctrl+P and then that key: the window is gone
-// afterwards, as its Close button leaves it.
-inline void PrintThenCloseWithKeys(SecondaryWindow& opened, const char* focus) {
-    for (const QKeySequence& closeKeys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        SCOPED_TRACE(closeKeys.toString().toStdString());
+// Opens the window and ends it each way a user can: its Close button, the
+// window manager's close box, and, with the keyboard in its control `focus`,
+// Ctrl+P and then Esc or Ctrl+W. The window is gone after each.
+inline void CloseEveryWay(SecondaryWindow& opened, const char* focus) {
+    for (const std::string_view way : {"Close", "close box", "Esc", "Ctrl+W"}) {
+        SCOPED_TRACE(way);
         opened.Open();
         ASSERT_TRUE(QTest::qWaitForWindowActive(opened.window()));
         QWidget* control = Child(*opened.window(), focus);
         control->setFocus();
-        QTest::keySequence(control, QKeySequence(Qt::CTRL | Qt::Key_P));
-        QTest::keySequence(control, closeKeys);
+        if (way == "Close") {
+            Child<QPushButton>(*opened.window(), "Command1")->click();
+        } else if (way == "close box") {
+            opened.window()->windowHandle()->close();
+        } else {
+            QTest::keySequence(control, QKeySequence(Qt::CTRL | Qt::Key_P));
+            QTest::keySequence(control, QKeySequence(QString::fromLatin1(way)));
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(opened.window(), nullptr);
     }

@@ -4,36 +4,19 @@
 #include "app/tambrelox/desktop_windows.h"
 #include "ui/mainwindow/tambreloxmain.h"
 
-#include <gtest/gtest.h>
+#include "window_test.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include <QApplication>
-#include <QDir>
-#include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyleOptionButton>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolTip>
 
-#include "core/base/file_bytes.h"
-#include "demo_project.h"
-#include "fake_user_dialogs.h"
 #include "ui/shared/elided_label.h"
 #include "ui/shared/window_look.h"
-#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {
@@ -45,23 +28,13 @@ QSize WideScreen() {
     return QSize(1280, 800) / QGuiApplication::primaryScreen()->devicePixelRatio();
 }
 
-QScreen* NamedScreen(const QString& name) {
-    for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen->name() == name) return screen;
-    }
-    ADD_FAILURE() << "no screen named " << name.toStdString();
-    return QGuiApplication::primaryScreen();
-}
-
-// Part of every screenshot's name, so the runs at each scale keep theirs.
-std::string ScaleName() {
-    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
-    return QGuiApplication::primaryScreen()->name().toStdString() + "-scale-" +
-           (factor.isEmpty() ? std::string("1") : factor.toStdString());
-}
-
+// Named for the screen and scale too, so the runs at each scale keep theirs.
 void Screenshot(QWidget& window, const std::string& name) {
-    testkit::SaveScreenshot(window, (name + "-" + ScaleName() + ".png").c_str());
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    testkit::SaveScreenshot(
+        window, (name + "-" + QGuiApplication::primaryScreen()->name().toStdString() + "-scale-" +
+                 (factor.isEmpty() ? "1" : factor.toStdString()) + ".png")
+                    .c_str());
 }
 
 QString WriteDemo(const QString& path) {
@@ -96,13 +69,7 @@ class DemoInEveryWindow {
     }
 
   private:
-    static QWidget& Window(const char* name) {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == name) return *top;
-        }
-        ADD_FAILURE() << "no window " << name;
-        throw std::runtime_error(name);
-    }
+    static QWidget& Window(const char* name) { return *testkit::TopWindows(name).at(0); }
 
     QTemporaryDir folder_;
     testkit::FakeUserDialogs dialogs_;
@@ -232,35 +199,23 @@ TEST_P(EveryWindowTest, FitsTheScreenFrameAndButtonsAndShowsEveryTextWhole) {
 
 INSTANTIATE_TEST_SUITE_P(DesktopFonts, EveryWindowTest, ::testing::Values(0, 12, 14));
 
-// Light text on dark faces, every colour worked out from the face.
-QPalette DarkPalette() {
-    const QColor face(53, 53, 53);
-    return {face, face};
-}
-
-// The contrast of a label's text as drawn: its background is the colour most
-// of its pixels have, its text the pixel that stands out most from that.
+// The contrast of a label's text as drawn: its background is the colour of
+// its corner, its text the pixel that stands out most from that.
 double DrawnContrast(QLabel& label) {
     const QImage image = label.grab().toImage();
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
-    }
-    QRgb background = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > counts.value(background)) background = it.key();
-    }
+    const Rgb background = ToRgb(image.pixelColor(0, 0));
     double contrast = 1.0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        contrast =
-            std::max(contrast, ContrastRatio(ToRgb(QColor(background)), ToRgb(QColor(it.key()))));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            contrast = std::max(contrast, ContrastRatio(background, ToRgb(image.pixelColor(x, y))));
     }
     return contrast;
 }
 
 TEST(DarkThemeTest, EveryLabelOfEveryWindowReads) {
     const QPalette before = QApplication::palette();
-    QApplication::setPalette(DarkPalette());
+    QApplication::setPalette(
+        QPalette(QColor(53, 53, 53), QColor(53, 53, 53)));  // all from the face
     {
         DemoInEveryWindow windows;
         for (const auto& [name, window] : windows.Named()) {
@@ -290,7 +245,9 @@ TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
     testkit::FakeUserDialogs dialogs;
     SessionState session;
     MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
-    window.move(NamedScreen(QStringLiteral("wide"))->geometry().topLeft());
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name() == "wide") window.move(screen->geometry().topLeft());
+    }
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ASSERT_EQ(window.screen()->availableGeometry().size(), WideScreen());

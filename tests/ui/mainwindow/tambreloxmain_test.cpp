@@ -1,43 +1,39 @@
+// The main window, its flash budget bar included.
 #include "ui/mainwindow/tambreloxmain.h"
 #include "app/tambrelox/desktop_windows.h"
+#include "ui/mainwindow/flash_budget_bar.h"
 
-#include <gtest/gtest.h>
+#include "window_test.h"
 
 #include <cmath>
-#include <memory>
+#include <tuple>
 
-#include <QApplication>
-#include <QDir>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
-
-#include "accessible_names.h"
-#include "core/base/file_bytes.h"
-#include "demo_project.h"
-#include "fake_user_dialogs.h"
-#include "qstring_printer.h"
-#include "spj_builder.h"
-#include "widget_probe.h"
 
 namespace tambrelox {
 namespace {
 
+using testkit::Child;
 using testkit::FakeUserDialogs;
-
-const QString kCancelMessage = QStringLiteral("No Sound Project File (.spj) was selected!");
+using testkit::TopWindows;
+using Flags = std::vector<bool>;
 
 // Each test starts as the first run did: nothing remembered.
 struct FirstRun {
     FirstRun() { QSettings().clear(); }
 };
+
+// Whether the about text, the grid, the "runs in" caption and decoders, and
+// the captions of name, folder and author are shown.
+const Flags kAbout = {true, false, false, false, false, false, false};
+const Flags kProject(7, true);
+const Flags kRefused = {true, false, false, false, true, true, true};
+const Flags kAllEnabled(4, true);
+const Flags kAllDisabled(4, false);
 
 class TambreloxMainTest : public ::testing::Test {
   protected:
@@ -48,7 +44,8 @@ class TambreloxMainTest : public ::testing::Test {
     MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
 
     // Writes `bytes` below the temporary folder and returns the file's path.
-    QString Write(const QString& relativePath, const std::vector<std::uint8_t>& bytes) {
+    QString Write(const QString& relativePath,
+                  const std::vector<std::uint8_t>& bytes = fixture::MinimalProject().Build()) {
         const QString path = folder.filePath(relativePath);
         QDir().mkpath(QFileInfo(path).path());
         EXPECT_TRUE(WriteWholeFile(path.toStdString(), bytes).ok());
@@ -60,29 +57,34 @@ class TambreloxMainTest : public ::testing::Test {
         Button("Command2")->click();
     }
 
-    QPushButton* Button(const char* name) { return Control<QPushButton>(name); }
-    QLabel* Label(const char* name) { return Control<QLabel>(name); }
-    QTableView* Grid() { return Control<QTableView>("WavefileGrid"); }
-    bool Shown(const char* name) { return Control<QWidget>(name)->isVisibleTo(&window); }
+    QPushButton* Button(const char* name) { return Child<QPushButton>(window, name); }
+    QString Text(const char* name) { return Child<QLabel>(window, name)->text(); }
+    QTableView* Grid() { return Child<QTableView>(window, "WavefileGrid"); }
+
+    Flags Parts() {
+        Flags shown;
+        for (const char* name :
+             {"Label3", "WavefileGrid", "Label1", "Label2", "Label16", "Label10", "Label14"})
+            shown.push_back(Child(window, name)->isVisibleTo(&window));
+        return shown;
+    }
 
     // The enabled state of "Print this display" and the three window buttons.
-    std::vector<bool> ProjectButtons() {
+    Flags ProjectButtons() {
         return {Button("Command1")->isEnabled(), Button("Command5")->isEnabled(),
                 Button("Command7")->isEnabled(), Button("Command8")->isEnabled()};
     }
 
-    int Pixels(int twips) {
-        return static_cast<int>(std::lround(twips * Grid()->logicalDpiX() / 1440.0));
-    }
-
-    template <class T>
-    T* Control(const char* name) {
-        return testkit::Child<T>(window, name);
+    std::vector<QStringList> Cells() {
+        const QAbstractItemModel& model = *Grid()->model();
+        std::vector<QStringList> rows(static_cast<std::size_t>(model.rowCount()));
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int col = 0; col < model.columnCount(); ++col)
+                rows[static_cast<std::size_t>(row)] << model.data(model.index(row, col)).toString();
+        }
+        return rows;
     }
 };
-
-const std::vector<bool> kAllEnabled(4, true);
-const std::vector<bool> kAllDisabled(4, false);
 
 TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabledInTheirColours) {
     window.show();
@@ -90,101 +92,64 @@ TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabledInTheirC
     testkit::SaveScreenshot(window, "mainwindow-start.png");
     EXPECT_EQ(window.windowTitle(), "Tambrelox Utility");
     EXPECT_FALSE(window.windowIcon().isNull());
-    EXPECT_EQ(Label("Label11")->text(), "Tambrelox V1.0");
-    EXPECT_TRUE(Label("Label3")->text().startsWith("\nThis software was developed to reveal"));
-    EXPECT_TRUE(Label("Label3")->text().contains("needed. (See Vostrelle\u00A9 to build"));
-    EXPECT_TRUE(Shown("Label3"));
-    EXPECT_EQ(Label("Image1")->pixmap().deviceIndependentSize(), QSizeF(205, 205));
-
-    EXPECT_FALSE(Shown("WavefileGrid"));
+    EXPECT_EQ(Text("Label11"), "Tambrelox V1.0");
+    EXPECT_TRUE(Text("Label3").startsWith("\nThis software was developed to reveal"));
+    EXPECT_TRUE(Text("Label3").contains("needed. (See Vostrelle\u00A9 to build"));
+    EXPECT_EQ(Child<QLabel>(window, "Image1")->pixmap().deviceIndependentSize(), QSizeF(205, 205));
+    EXPECT_EQ(Parts(), kAbout);
     EXPECT_EQ(ProjectButtons(), kAllDisabled);
-    EXPECT_TRUE(Button("Command2")->isEnabled());
-    EXPECT_TRUE(Button("Command3")->isEnabled());
+    EXPECT_TRUE(Button("Command2")->isEnabled() && Button("Command3")->isEnabled());
     testkit::ExpectSolidFace(*Button("Command2"), QColor(0, 192, 0), Qt::black);
     testkit::ExpectSolidFace(*Button("Command3"), QColor(255, 0, 0), Qt::black);
     EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
-    for (const char* hidden : {"Label1", "Label2", "Label16", "Label10", "Label14"}) {
-        EXPECT_FALSE(Shown(hidden)) << hidden;
-    }
-    EXPECT_TRUE(Label("lblSPJName")->text().isEmpty());
+    EXPECT_TRUE(Text("lblSPJName").isEmpty());
 
-    EXPECT_EQ(session.SPJFolder, (QDir::homePath() + "/").toLower().toStdString());
     Choose({});
     EXPECT_EQ(dialogs.openFolders.front(), QDir::homePath());
     EXPECT_EQ(dialogs.openFilters.front(), "Sound Project Files (*.spj)");
 }
 
+// The grid shows the core's summary in the session's number format, and keeps
+// its widths, the right-hand column included, whatever decoders a project needs.
 TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummaryAndEveryControlItsName) {
     window.show();
-    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
+    Choose(Write("minimal.spj"));
 
     EXPECT_TRUE(dialogs.critical.empty());
-    EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
-    EXPECT_EQ(Label("lblSPJFolder")->text(), folder.path().toLower() + "/");
-    EXPECT_EQ(Label("lblAuthor")->text(), "Test Maker");
-    EXPECT_EQ(Label("Label2")->text(), "any SFX Decoder");
-    for (const char* shown :
-         {"WavefileGrid", "Label1", "Label2", "Label16", "Label10", "Label14"}) {
-        EXPECT_TRUE(Shown(shown)) << shown;
-    }
+    EXPECT_EQ(Text("lblSPJName"), "MINIMAL.SPJ");
+    EXPECT_EQ(Text("lblSPJFolder"), folder.path().toLower() + "/");
+    EXPECT_EQ(Text("lblAuthor"), "Test Maker");
+    EXPECT_EQ(Text("Label2"), "any SFX Decoder");
+    EXPECT_EQ(Parts(), kProject);
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
     EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
-
-    // Two clips in handle order, then the totals and counts, as the core lays them out.
-    const std::vector<QStringList> expected = {
-        {" 1", " tone16.wav", "16", "8", "5,556", ".25", "2,816"},
-        {" 2", " tone8.wav", "8", "8", "2,800", ".25", "2,816"},
-        {" ", "", "", "", "", "", ""},
-        {"", " TOTAL SOUND CLIP DATA ", "  ", "  ", " ", " ", "5,632"},
-        {"", " PROGRAM CODE ", "  ", "  ", "  ", " ", "256"},
-        {"", " TOTAL WHOLE PROJECT", "  ", "  ", "  ", " ", "5,888"},
-        {" ", "", "", "", "", "", ""},
-        {"  ", " SOUND CLIP COUNT", "2", "  ", "  ", "  ", "  "},
-        {"  ", " PROJECT VOICES", "3", "  ", "  ", "  ", "  "},
-        {"  ", " PROJECT SCHEMES", "2", "  ", "  ", "  ", "  "},
-    };
-    const QAbstractItemModel& model = *Grid()->model();
-    std::vector<QStringList> shown(static_cast<std::size_t>(model.rowCount()));
-    for (int row = 0; row < model.rowCount(); ++row) {
-        for (int col = 0; col < model.columnCount(); ++col)
-            shown[static_cast<std::size_t>(row)] << model.data(model.index(row, col)).toString();
-    }
-    EXPECT_EQ(shown, expected);
-    // Refilling the grid must not lose the widths of its columns; that every
-    // heading fits is the layout test's, at several fonts.
-    EXPECT_EQ(Grid()->columnWidth(1), Pixels(3300));
-    EXPECT_GE(Grid()->columnWidth(6), Pixels(900));
-
-    ASSERT_NE(session.project, nullptr);
-    EXPECT_EQ(session.SPJFileName, "minimal.spj");
+    // Two clips, then the totals and counts; the core's tests cover every cell.
+    const std::vector<QStringList> cells = Cells();
+    ASSERT_EQ(cells.size(), 2U + 8U);
+    EXPECT_EQ(cells[1], (QStringList{" 2", " tone8.wav", "8", "8", "2,800", ".25", "2,816"}));
+    EXPECT_EQ(cells[5], (QStringList{"", " TOTAL WHOLE PROJECT", "  ", "  ", "  ", " ", "5,888"}));
     EXPECT_EQ(session.SPJPath, folder.path().toLower().toStdString() + "/minimal.spj");
     EXPECT_EQ(session.SPJAuthor, "Test Maker");
-}
 
-// The grid writes numbers in the format the session was given at start.
-TEST_F(TambreloxMainTest, NumbersAreShownInTheSessionsFormat) {
-    session.numberFormat = {".", ","};
-    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
-    const QAbstractItemModel& model = *Grid()->model();
-    EXPECT_EQ(model.data(model.index(0, 4)).toString(), "5.556");
-    EXPECT_EQ(model.data(model.index(0, 5)).toString(), ",25");
-}
-
-// The right-hand column is as wide for every decoder requirement, so the grid keeps its width.
-TEST_F(TambreloxMainTest, TheGridKeepsItsWidthWhateverDecodersTheProjectNeeds) {
-    window.show();
-    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
     QCoreApplication::sendPostedEvents();
     const int width = Grid()->width();
     const auto fourVoices = fixture::ProgramCode().Voice(1).Voice(2).Voice(3).Voice(4).End();
+    session.numberFormat = {".", ","};
     Choose(Write("premium.spj", fixture::MinimalProject().Code(fourVoices).Build()));
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(Label("Label2")->text(), "Series-6 Premium Decoders Only");
+    ASSERT_EQ(Text("Label2"), "Series-6 Premium Decoders Only");
     EXPECT_EQ(Grid()->width(), width);
+    EXPECT_EQ(Cells()[0].mid(4, 2), (QStringList{"5.556", ",25"}));
+    const auto pixels = [&](int twips) {
+        return static_cast<int>(std::lround(twips * Grid()->logicalDpiX() / 1440.0));
+    };
+    // That every heading fits is the layout test's, at several fonts.
+    EXPECT_EQ(Grid()->columnWidth(1), pixels(3300));
+    EXPECT_GE(Grid()->columnWidth(6), pixels(900));
 }
 
 TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {
-    Choose(Write("good.spj", fixture::MinimalProject().Build()));
+    Choose(Write("good.spj"));
     ASSERT_EQ(ProjectButtons(), kAllEnabled);
 
     // The header names the author in Windows-1252, NULs filling its field;
@@ -195,66 +160,54 @@ TEST_F(TambreloxMainTest, ACorruptFileHidesTheGridAndKeepsTheAuthorReached) {
 
     ASSERT_EQ(dialogs.critical.size(), 1U);
     EXPECT_EQ(dialogs.critical[0].toStdString(), CorruptionMessage("broken.spj"));
-    EXPECT_FALSE(Shown("WavefileGrid"));
-    EXPECT_FALSE(Shown("Label2"));
-    EXPECT_TRUE(Shown("Label3"));
+    EXPECT_EQ(Parts(), kRefused);
     EXPECT_EQ(ProjectButtons(), kAllDisabled);
-    EXPECT_EQ(Label("lblAuthor")->text(), "Jos\u00E9 R.");
-    EXPECT_EQ(Label("lblSPJName")->text(), "BROKEN.SPJ");
+    EXPECT_EQ(Text("lblAuthor"), "Jos\u00E9 R.");
+    EXPECT_EQ(Text("lblSPJName"), "BROKEN.SPJ");
     EXPECT_EQ(session.project, nullptr);
 
     // Refused before the header was read: no author to show.
     Choose(Write("tiny.spj", {1, 2, 3}));
     ASSERT_EQ(dialogs.critical.size(), 2U);
     EXPECT_TRUE(dialogs.critical[1].startsWith("Problem reading tiny.spj: "));
-    EXPECT_TRUE(Label("lblAuthor")->text().isEmpty());
+    EXPECT_TRUE(Text("lblAuthor").isEmpty());
     EXPECT_EQ(ProjectButtons(), kAllDisabled);
 }
 
-TEST_F(TambreloxMainTest, CancellingKeepsTheProjectAndForgetsTheFolder) {
-    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
-    const auto shown = session.project;
-
-    Choose({});
-
-    EXPECT_EQ(dialogs.information, std::vector<QString>{kCancelMessage});
-    EXPECT_EQ(session.project, shown);
-    EXPECT_TRUE(session.SPJFolder.empty());
-    EXPECT_TRUE(Shown("WavefileGrid"));
-    EXPECT_EQ(ProjectButtons(), kAllEnabled);
-    EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
-
-    Choose({});
-    EXPECT_TRUE(dialogs.openFolders.back().isEmpty());
-}
-
-TEST_F(TambreloxMainTest, PathsAreSplitAndShownInLowerCaseButOpenedAsTheyAre) {
-    Choose(Write("Sounds/Steam/MyLoco.SPJ", fixture::MinimalProject().Build()));
-
+// Paths are split and shown in lower case but opened as they are; a cancel
+// keeps the project and forgets the folder.
+TEST_F(TambreloxMainTest, PathsAreShownInLowerCaseAndCancellingKeepsTheProject) {
+    Choose(Write("Sounds/Steam/MyLoco.SPJ"));
     EXPECT_TRUE(dialogs.critical.empty());
     const QString folderShown = folder.path().toLower() + "/sounds/steam/";
-    EXPECT_EQ(Label("lblSPJName")->text(), "MYLOCO.SPJ");
-    EXPECT_EQ(Label("lblSPJFolder")->text(), folderShown);
-    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
-    EXPECT_EQ(session.SPJFileName, "myloco.spj");
-    // The next dialog starts where the file really is.
-    Choose({});
+    EXPECT_EQ(Text("lblSPJName"), "MYLOCO.SPJ");
+    EXPECT_EQ(Text("lblSPJFolder"), folderShown);
+    const auto shown = session.project;
+
+    Choose({});  // starts where the file really is
     EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds/Steam"));
+    EXPECT_EQ(dialogs.information,
+              std::vector<QString>{"No Sound Project File (.spj) was selected!"});
+    EXPECT_EQ(session.project, shown);
+    EXPECT_EQ(Parts(), kProject);
+    EXPECT_EQ(ProjectButtons(), kAllEnabled);
+    EXPECT_EQ(Text("lblSPJName"), "MYLOCO.SPJ");
+    Choose({});
+    EXPECT_TRUE(dialogs.openFolders.back().isEmpty());
 
     // A file argument without a folder names a file in the current folder.
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder.filePath("Sounds/Steam")));
     window.OpenProject("MyLoco.SPJ");
     QDir::setCurrent(before);
-    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
-    EXPECT_NE(session.project, nullptr);
+    EXPECT_EQ(Text("lblSPJFolder"), folderShown);
+    EXPECT_NE(session.project, shown);
 }
 
 TEST_F(TambreloxMainTest, ADroppedProjectIsOpenedAndOtherFilesAreNot) {
-    const QString project = Write("Dropped.SPJ", fixture::MinimalProject().Build());
+    const QString project = Write("Dropped.SPJ");
     const QString notes = Write("notes.txt", {'h', 'i'});
     window.show();
-
     const auto drop = [&](const QList<QUrl>& urls) {
         QMimeData mime;
         mime.setUrls(urls);
@@ -270,99 +223,93 @@ TEST_F(TambreloxMainTest, ADroppedProjectIsOpenedAndOtherFilesAreNot) {
     EXPECT_FALSE(drop({QUrl::fromLocalFile(notes)}));
     EXPECT_EQ(session.project, nullptr);
     EXPECT_TRUE(drop({QUrl::fromLocalFile(notes), QUrl::fromLocalFile(project)}));
-    EXPECT_EQ(Label("lblSPJName")->text(), "DROPPED.SPJ");
-    EXPECT_NE(session.project, nullptr);
+    EXPECT_EQ(Text("lblSPJName"), "DROPPED.SPJ");
 }
 
-std::vector<QWidget*> OpenWindows(const char* name) {
-    std::vector<QWidget*> windows;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == name) windows.push_back(top);
-    }
-    return windows;
-}
-
-// Each window button opens one modeless window; how it is kept and built
-// afresh is the secondary window's own test.
+// Each window button opens one modeless window, flagged in the session while
+// it is open; a second click only brings it up, and once closed it is built
+// afresh for the project shown then.
 TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTextWindows) {
-    Choose(Write("diesel.spj", fixture::MinimalProject().Build()));
-    for (const char* opener : {"Command5", "Command7", "Command8", "Command5", "Command8"}) {
-        Button(opener)->click();  // the second clicks only bring their window up
-    }
+    Choose(Write("diesel.spj"));
+    for (const char* opener : {"Command5", "Command7", "Command8"}) Button(opener)->click();
+    TopWindows("CVShow").front()->hide();
+    for (const char* opener : {"Command5", "Command8"}) Button(opener)->click();
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) {
-        ASSERT_EQ(OpenWindows(name).size(), 1U) << name;
-        EXPECT_FALSE(OpenWindows(name).front()->isModal()) << name;
+        ASSERT_EQ(TopWindows(name).size(), 1U) << name;
+        EXPECT_TRUE(TopWindows(name).front()->isVisible()) << name;
+        EXPECT_FALSE(TopWindows(name).front()->isModal()) << name;
     }
     EXPECT_TRUE(session.CVShowing && session.TextShowing && session.SoundShowing);
 
     Choose(Write("Demo.spj", fixture::BuildDemoProject()));  // replaces the project shown
-    EXPECT_EQ(Label("lblSPJName")->text(), "DEMO.SPJ");
-    EXPECT_EQ(Label("lblAuthor")->text(), "Jane Hobbyist");
+    EXPECT_EQ(Text("lblSPJName"), "DEMO.SPJ");
+    EXPECT_EQ(Text("lblAuthor"), "Jane Hobbyist");
     EXPECT_EQ(Grid()->model()->rowCount(), 5 + 8);
     window.show();
     testkit::SaveScreenshot(window, "mainwindow-demo.png");
-    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
-    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(),
-              "Descriptive Text File for diesel.spj");
-    for (const char* name : {"CVShow", "SPJText", "SoundTest"}) OpenWindows(name).front()->close();
+    EXPECT_EQ(TopWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
+    EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for diesel.spj");
+    for (const char* name : {"CVShow", "SPJText", "SoundTest"}) TopWindows(name).front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(session.CVShowing || session.TextShowing || session.SoundShowing);
-    EXPECT_TRUE(OpenWindows("CVShow").empty() && OpenWindows("SPJText").empty());
+    EXPECT_TRUE(TopWindows("CVShow").empty() && TopWindows("SoundTest").empty());
 
     Button("Command5")->click();
     Button("Command7")->click();
-    EXPECT_EQ(OpenWindows("CVShow").front()->windowTitle(), "Start Up CVs for demo.spj");
-    EXPECT_EQ(OpenWindows("SPJText").front()->windowTitle(), "Descriptive Text File for demo.spj");
+    EXPECT_EQ(TopWindows("CVShow").front()->windowTitle(), "Start Up CVs for demo.spj");
+    EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for demo.spj");
     EXPECT_TRUE(dialogs.information.empty());
 }
 
 // Only the CV window reads the startup CV block: a block cut short keeps the
-// rest of the project usable and refuses that window alone.
-TEST_F(TambreloxMainTest, ACVBlockCutShortShowsTheSummaryAndRefusesOnlyTheCVWindow) {
-    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
+// rest of the project usable and refuses that window alone. Every message box
+// comes up over this window, that for a file named on the command line
+// included: it is refused only once the window is shown.
+TEST_F(TambreloxMainTest, ACVBlockCutShortRefusesOnlyTheCVWindowAndEveryMessageIsOverThisOne) {
+    window.OpenProjectSoon(Write("early.spj", {1, 2, 3}));
+    window.show();
     EXPECT_TRUE(dialogs.critical.empty());
-    EXPECT_TRUE(Shown("WavefileGrid"));
+    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+    ASSERT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_TRUE(dialogs.critical[0].startsWith("Problem reading early.spj: "));
+    Choose({});
+    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
+    EXPECT_EQ(dialogs.critical.size(), 1U);
     EXPECT_EQ(Grid()->model()->rowCount(), 2 + 8);
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
 
-    Button("Command5")->click();
-    EXPECT_EQ(dialogs.critical,
-              std::vector<QString>{"Problem reading cut.spj: the startup CV values of directory "
-                                   "record 6 reach past the end of the file. Cannot continue."});
-    EXPECT_TRUE(OpenWindows("CVShow").empty());
+    for (const char* opener : {"Command5", "Command7", "Command8"}) Button(opener)->click();
+    EXPECT_EQ(dialogs.critical.back(),
+              "Problem reading cut.spj: the startup CV values of directory "
+              "record 6 reach past the end of the file. Cannot continue.");
+    EXPECT_TRUE(TopWindows("CVShow").empty());
     EXPECT_FALSE(session.CVShowing);
-
-    Button("Command7")->click();
-    Button("Command8")->click();
-    EXPECT_EQ(OpenWindows("SPJText").size(), 1U);
-    EXPECT_EQ(OpenWindows("SoundTest").size(), 1U);
-    EXPECT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_EQ(TopWindows("SPJText").size() + TopWindows("SoundTest").size(), 2U);
+    ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 3U);
+    ASSERT_EQ(dialogs.messageOwners.size(), 3U);
+    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
+        EXPECT_EQ(owner.window, &window);
+        EXPECT_TRUE(owner.windowShown);
+    }
 }
 
-TEST_F(TambreloxMainTest, ShortcutsOpenPrintAndQuit) {
+// Ctrl+O, Ctrl+P (only with a project) and Ctrl+Q; arrows move between cells
+// and Tab and Shift+Tab leave both grids. With the CV window active its keys
+// are its own: nothing reaches this one.
+TEST_F(TambreloxMainTest, ShortcutsWorkTabLeavesBothGridsAndTheCVWindowKeepsItsKeys) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);  // disabled without a project
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(dialogs.printerSetUps, 0);
-    dialogs.chosenFiles.push_back(Write("minimal.spj", fixture::MinimalProject().Build()));
+    dialogs.chosenFiles.push_back(Write("minimal.spj"));
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     EXPECT_NE(session.project, nullptr);
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(dialogs.printerSetUps, 1);
     EXPECT_TRUE(dialogs.information.empty());  // a cancelled print ends silently
 
-    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_FALSE(window.isVisible());
-}
-
-// Arrows move between cells; Tab and Shift+Tab leave the grid for the buttons.
-// With the CV window active its keys are its own: nothing reaches this one.
-TEST_F(TambreloxMainTest, TabLeavesBothGridsAndTheCVWindowKeepsItsKeys) {
-    Choose(Write("minimal.spj", fixture::MinimalProject().Build()));
-    window.show();
     Button("Command5")->click();
-    for (QWidget* top : {static_cast<QWidget*>(&window), OpenWindows("CVShow").front()}) {
+    for (QWidget* top : {static_cast<QWidget*>(&window), TopWindows("CVShow").front()}) {
         auto* grid = top->findChild<QTableView*>(top == &window ? "WavefileGrid" : "CVGrid");
         top->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(top));
@@ -376,39 +323,22 @@ TEST_F(TambreloxMainTest, TabLeavesBothGridsAndTheCVWindowKeepsItsKeys) {
         QTest::keyClick(grid, Qt::Key_Right);
         EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, 2));
     }
-    QWidget* cvs = OpenWindows("CVShow").front();
+    QWidget* cvs = TopWindows("CVShow").front();
     ASSERT_TRUE(QTest::qWaitForWindowActive(cvs));
     QTest::keyClick(cvs, Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(dialogs.printerSetUps, 1);
+    EXPECT_EQ(dialogs.printerSetUps, 2);
     QTest::keyClick(cvs, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(OpenWindows("CVShow").empty());
-    EXPECT_TRUE(window.isVisible());
-}
-
-// A file named on the command line is refused only once the window is shown.
-TEST_F(TambreloxMainTest, EveryMessageBoxComesUpOverThisWindowStartUpsIncluded) {
-    window.OpenProjectSoon(Write("early.spj", {1, 2, 3}));
-    window.show();
-    EXPECT_TRUE(dialogs.critical.empty());
-    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
-    ASSERT_EQ(dialogs.critical.size(), 1U);
-    EXPECT_TRUE(dialogs.critical[0].startsWith("Problem reading early.spj: "));
-    Choose({});
-    Choose(Write("tiny.spj", {1, 2, 3}));
-    Choose(Write("Cut.spj", fixture::CVsCutShortProject().Build()));
-    Button("Command5")->click();
-    ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 4U);
-    ASSERT_EQ(dialogs.messageOwners.size(), 4U);
-    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
-        EXPECT_EQ(owner.window, &window);
-        EXPECT_TRUE(owner.windowShown);
-    }
+    EXPECT_TRUE(TopWindows("CVShow").empty());
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
 }
 
 // The menu the "Get SPJ File" button pops up for its context menu key.
 QMenu* OpenRecentMenu(QWidget& window) {
-    auto* button = testkit::Child<QPushButton>(window, "Command2");
+    auto* button = Child<QPushButton>(window, "Command2");
     const QPoint at = button->rect().center();
     QContextMenuEvent request(QContextMenuEvent::Keyboard, at, button->mapToGlobal(at));
     QCoreApplication::sendEvent(button, &request);
@@ -420,38 +350,31 @@ QMenu* OpenRecentMenu(QWidget& window) {
     return menus.back();
 }
 
-QStringList Entries(const QMenu& menu) {
+// The entries' texts, or with `&QAction::toolTip` the whole paths they stand for.
+QStringList Entries(const QMenu* menu, QString (QAction::*part)() const = &QAction::text) {
     QStringList entries;
-    for (const QAction* action : menu.actions()) entries << action->text();
+    for (const QAction* action : menu->actions()) entries << (action->*part)();
     return entries;
-}
-
-// The whole paths the entries stand for.
-QStringList Paths(const QMenu& menu) {
-    QStringList paths;
-    for (const QAction* action : menu.actions()) paths << action->toolTip();
-    return paths;
 }
 
 TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDialogWould) {
     window.show();
     QMenu* menu = OpenRecentMenu(window);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Entries(*menu), QStringList{"No recent projects"});
+    EXPECT_EQ(Entries(menu), QStringList{"No recent projects"});
     EXPECT_FALSE(menu->actions().front()->isEnabled());
     menu->close();
 
-    const QString diesel = Write("Diesel & Co.spj", fixture::MinimalProject().Build());
     const QString demo = Write("Sounds/Demo.spj", fixture::BuildDemoProject());
-    Choose(diesel);
+    Choose(Write("Diesel & Co.spj"));
     Choose(demo);
     Choose(Write("tiny.spj", {1, 2, 3}));  // refused: not a project to offer again
     Choose(folder.filePath("Sounds/../Diesel & Co.spj"));
 
     menu = OpenRecentMenu(window);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Entries(*menu), QStringList({"&1  Diesel && Co.spj  (" + folder.path() + ")",
-                                           "&2  Demo.spj  (" + folder.filePath("Sounds") + ")"}));
+    EXPECT_EQ(Entries(menu), QStringList({"&1  Diesel && Co.spj  (" + folder.path() + ")",
+                                          "&2  Demo.spj  (" + folder.filePath("Sounds") + ")"}));
     EXPECT_EQ(menu->actions().at(1)->toolTip(), demo);
     testkit::SaveScreenshot(*menu, "mainwindow-open-recent.png");
     const std::size_t dialogsBefore = dialogs.openFolders.size();
@@ -459,46 +382,102 @@ TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDi
     menu->close();
 
     EXPECT_EQ(dialogs.openFolders.size(), dialogsBefore);
-    EXPECT_EQ(Label("lblSPJName")->text(), "DEMO.SPJ");
-    EXPECT_EQ(Label("lblSPJFolder")->text(), folder.path().toLower() + "/sounds/");
-    EXPECT_EQ(Label("lblAuthor")->text(), "Jane Hobbyist");
+    EXPECT_EQ(Text("lblSPJName"), "DEMO.SPJ");
+    EXPECT_EQ(Text("lblSPJFolder"), folder.path().toLower() + "/sounds/");
     EXPECT_EQ(Grid()->model()->rowCount(), 5 + 8);
-    EXPECT_EQ(ProjectButtons(), kAllEnabled);
     Choose({});
     EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds"));
-    EXPECT_EQ(Entries(*OpenRecentMenu(window)).front(),
+    EXPECT_EQ(Entries(OpenRecentMenu(window)).front(),
               "&1  Demo.spj  (" + folder.filePath("Sounds") + ")");
 
     // A long folder is cut in the middle: the name stays first and the menu narrow.
     QString deep = "Sounds";
     while (deep.size() < 200) deep += "/locomotive sound library";
-    const QString far = Write(deep + "/Far.spj", fixture::MinimalProject().Build());
+    const QString far = Write(deep + "/Far.spj");
     Choose(far);
     menu = OpenRecentMenu(window);
-    const QString entry = Entries(*menu).front();
+    const QString entry = Entries(menu).front();
     EXPECT_TRUE(entry.startsWith("&1  Far.spj  (") && entry.contains(QChar(0x2026)))
         << entry.toStdString();
     EXPECT_EQ(menu->actions().front()->toolTip(), far);
     EXPECT_LT(menu->sizeHint().width(), window.screen()->availableGeometry().width() / 2);
-}
 
-TEST_F(TambreloxMainTest, OpenRecentDropsAProjectThatIsGoneSayingSo) {
-    const QString gone = Write("gone.spj", fixture::MinimalProject().Build());
-    Choose(gone);
-    Choose(Write("kept.spj", fixture::MinimalProject().Build()));
-    ASSERT_TRUE(QFile::remove(gone));
-    QMenu* menu = OpenRecentMenu(window);
-    ASSERT_NE(menu, nullptr);
+    // A project that is gone is dropped, saying so; the project shown stays.
+    ASSERT_TRUE(QFile::remove(demo));
     menu->actions().at(1)->trigger();
     menu->close();
+    EXPECT_EQ(dialogs.information.back(), "The project " + demo +
+                                              " no longer exists. It has been taken off the "
+                                              "recent projects.");
+    EXPECT_EQ(dialogs.messageOwners.back().window, &window);
+    EXPECT_EQ(Text("lblSPJName"), "FAR.SPJ");
+    EXPECT_EQ(Entries(OpenRecentMenu(window), &QAction::toolTip),
+              QStringList({far, folder.filePath("Diesel & Co.spj")}));
+}
 
-    EXPECT_EQ(dialogs.information,
-              std::vector<QString>{"The project " + gone +
-                                   " no longer exists. It has been taken off the recent "
-                                   "projects."});
-    EXPECT_EQ(dialogs.messageOwners.at(0).window, &window);
-    EXPECT_EQ(Label("lblSPJName")->text(), "KEPT.SPJ");  // the project shown stays
-    EXPECT_EQ(Paths(*OpenRecentMenu(window)), QStringList{folder.filePath("kept.spj")});
+// The colour the bar is filled with at its left end.
+QColor DrawnFill(FlashBudgetBar& bar) {
+    const QRect area = bar.BarArea();
+    return bar.grab().toImage().pixelColor(area.left() + 2, area.center().y());
+}
+
+TEST(FlashBudgetBar, FillsInTheColourOfItsLevelRightAtEachThreshold) {
+    FlashBudgetBar bar;
+    bar.resize(300, bar.sizeHint().height());
+    const std::pair<double, QColor> cases[] = {{472320, FlashBudgetBar::kComfortable},
+                                               {472576, FlashBudgetBar::kNearlyFull},
+                                               {524800, FlashBudgetBar::kNearlyFull},
+                                               {525056, FlashBudgetBar::kOverLimit}};
+    for (const auto& [total, colour] : cases) {
+        ProjectSummary summary;
+        summary.projectTotal = total;
+        bar.ShowBudget(AssessFlashBudget(summary, {}), "tip");
+        EXPECT_EQ(DrawnFill(bar), colour) << total;
+    }
+    EXPECT_EQ(bar.accessibleDescription(), "525,056 of 524,888 bytes (101%)");
+    EXPECT_FALSE(bar.accessibleName().isEmpty());
+}
+
+// A project whose whole total is `clipSize` rounded up to 256, plus 256 of program code.
+std::vector<std::uint8_t> ProjectOfSize(std::uint32_t clipSize) {
+    const auto wave = fixture::MakeWave(fixture::Tone(440, 0.01), 8).bytes;
+    return fixture::SpjBuilder()
+        .Entry({1, 1, wave, clipSize, 0, "big.wav"})
+        .Code(fixture::ProgramCode().Voice(1).End())
+        .StartupCVs({})
+        .Text("t")
+        .Build();
+}
+
+// The flash budget under the grid: shown with a project in its level's colour, hidden without.
+TEST_F(TambreloxMainTest, TheFlashBudgetShowsWithAProjectInItsColourAndHidesWithout) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* bar = Child<FlashBudgetBar>(window, "FlashBudgetBar");
+    EXPECT_FALSE(bar->isVisible());
+    const QRect quit = Button("Command3")->geometry();
+    const std::tuple<const char*, std::vector<std::uint8_t>, QString, QColor> cases[] = {
+        {"green", fixture::BuildDemoProject(), "114,432 of 524,888 bytes (22%)",
+         FlashBudgetBar::kComfortable},
+        {"amber", ProjectOfSize(480000), "480,256 of 524,888 bytes (91%)",
+         FlashBudgetBar::kNearlyFull},
+        {"red", ProjectOfSize(530000), "530,432 of 524,888 bytes (102%)",
+         FlashBudgetBar::kOverLimit},
+    };
+    for (const auto& [name, bytes, text, colour] : cases) {
+        SCOPED_TRACE(name);
+        Choose(Write(QString::fromLatin1(name) + ".spj", bytes));
+        ASSERT_TRUE(dialogs.critical.empty());
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_EQ(Child<QLabel>(*bar, "lblFlashBudget")->text(), text);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(DrawnFill(*bar), colour);
+        EXPECT_EQ(Button("Command3")->geometry(), quit);
+        testkit::SaveScreenshot(window, ("mainwindow-flash-" + std::string(name) + ".png").c_str());
+    }
+    Choose(Write("broken.spj", std::vector<std::uint8_t>(10, 0)));
+    EXPECT_EQ(dialogs.critical.size(), 1U);
+    EXPECT_FALSE(bar->isVisible());
 }
 
 // One run of the program, ended with the scope it is declared in.
@@ -508,8 +487,8 @@ struct ProgramRun {
     MainWindow window{session, dialogs, DesktopWindows(session, dialogs)};
 };
 
-TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
-    const QString project = Write("Sounds/Steam/loco.spj", fixture::MinimalProject().Build());
+TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOffOnThisScreen) {
+    const QString project = Write("Sounds/Steam/loco.spj");
     QRect endedAt;
     {
         ProgramRun first;
@@ -520,7 +499,7 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         first.window.move(available.x() + 10, available.y() + 50);  // room for any frame
         first.window.resize(first.window.minimumWidth(), first.window.minimumHeight() + 60);
         first.dialogs.chosenFiles.push_back(project);
-        testkit::Child<QPushButton>(first.window, "Command2")->click();
+        Child<QPushButton>(first.window, "Command2")->click();
         QTest::keyClick(&first.window, Qt::Key_Q, Qt::ControlModifier);
         endedAt = first.window.geometry();
     }
@@ -528,38 +507,32 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         ProgramRun next;
         next.window.show();
         EXPECT_EQ(next.window.geometry(), endedAt);
-        EXPECT_EQ(next.session.SPJFolder, folder.path().toLower().toStdString() + "/sounds/steam/");
-        testkit::Child<QPushButton>(next.window, "Command2")->click();
+        Child<QPushButton>(next.window, "Command2")->click();
         EXPECT_EQ(next.dialogs.openFolders, std::vector<QString>{folder.filePath("Sounds/Steam")});
-        EXPECT_EQ(Paths(*OpenRecentMenu(next.window)), QStringList{project});
+        EXPECT_EQ(Entries(OpenRecentMenu(next.window), &QAction::toolTip), QStringList{project});
     }
 
-    // A folder that has gone since is no place to start.
+    // A folder that has gone since is no place to start. Left on a larger
+    // screen, or on one that has gone, the window comes back whole on this one,
+    // as far as its smallest size allows.
     ASSERT_TRUE(QDir(folder.filePath("Sounds")).removeRecursively());
-    ProgramRun later;
-    testkit::Child<QPushButton>(later.window, "Command2")->click();
-    EXPECT_EQ(later.dialogs.openFolders, std::vector<QString>{QDir::homePath()});
-}
-
-// Left on a larger screen, or on one that has gone: it comes back whole on this one.
-TEST_F(TambreloxMainTest, ARememberedPlaceOffThisScreenIsBroughtBackOntoIt) {
     QRect available;
     {
-        ProgramRun first;
-        first.window.show();
-        available = first.window.screen()->availableGeometry();
-        first.window.setGeometry(available.right() + 500, available.bottom() + 400,
+        ProgramRun later;
+        later.window.show();
+        Child<QPushButton>(later.window, "Command2")->click();
+        EXPECT_EQ(later.dialogs.openFolders, std::vector<QString>{QDir::homePath()});
+        available = later.window.screen()->availableGeometry();
+        later.window.setGeometry(available.right() + 500, available.bottom() + 400,
                                  available.width() + 300, available.height() + 200);
     }
-
-    ProgramRun next;
-    next.window.show();
-    // Wholly on it, as far as the window's smallest size allows.
-    const QRect placed = next.window.geometry();
+    ProgramRun last;
+    last.window.show();
+    const QRect placed = last.window.geometry();
     EXPECT_TRUE(available.contains(placed.topLeft()));
-    EXPECT_LE(placed.width(), std::max(available.width(), next.window.minimumWidth()));
+    EXPECT_LE(placed.width(), std::max(available.width(), last.window.minimumWidth()));
     EXPECT_LE(placed.height(), available.height());
-    EXPECT_GE(placed.height(), next.window.minimumHeight());
+    EXPECT_GE(placed.height(), last.window.minimumHeight());
 }
 
 }  // namespace

@@ -2,50 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <QPointer>
+#include <QWidget>
 
 namespace tambrelox {
 namespace {
 
-void DeleteClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Any window will do: the flag and the window's life are looked after here alone.
-TEST(SecondaryWindow, KeepsOneInstanceFlaggedUntilClosedAndBuildsItAfresh) {
-    bool showing = false;
-    int built = 0;
-    SecondaryWindow secondary(showing, [&] {
-        ++built;
-        return std::make_unique<QWidget>();
-    });
-
-    secondary.Open();
-    QWidget* first = secondary.window();
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_FALSE(first->isModal());
-    EXPECT_TRUE(showing);
-
-    first->hide();  // opening again only brings it up
-    secondary.Open();
-    EXPECT_EQ(built, 1);
-    EXPECT_EQ(secondary.window(), first);
-    EXPECT_TRUE(first->isVisible());
-
-    first->close();  // a Close button or the title bar's close
-    DeleteClosedWindows();
-    EXPECT_FALSE(showing);
-    EXPECT_EQ(secondary.window(), nullptr);
-
-    secondary.Open();
-    EXPECT_EQ(built, 2);
-    EXPECT_NE(secondary.window(), nullptr);
-    EXPECT_TRUE(showing);
-}
-
-// With no event loop left to run, as when the program ends.
+// How one window is kept, brought up and built afresh is the main window's
+// test, through each of its window buttons. This one: with no event loop left
+// to run, as when the program ends.
 TEST(SecondaryWindow, DestroysItsWindowAtOnceAndClearsTheFlagWithIt) {
     bool showing = false;
     auto secondary =
