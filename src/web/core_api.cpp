@@ -285,6 +285,14 @@ val CatalogueRow(const val& bytes, const std::string& path) {
     return result;
 }
 
+// A file of a collection that the browser could not read (moved or deleted
+// since it was chosen), listed with a refusal worded as the reader's own.
+val UnreadableRow(const std::string& path) {
+    const ChosenFile file = ChosenFromArgument(path);
+    return Refused({RefusalKind::CannotOpen,
+                    ProblemMessage(file.fileName, "the browser could not read the file")});
+}
+
 // Read as spjinfo --diff reads each side: whole, with its startup CVs checked.
 Outcome<Project> OpenForComparison(const val& bytes, const std::string& path) {
     const ChosenFile file = ChosenFromArgument(path);
@@ -341,6 +349,7 @@ EMSCRIPTEN_BINDINGS(tambrelox_core) {
     emscripten::function("catalogueHeading", &CatalogueHeading);
     emscripten::function("catalogueCsvHeading", &CatalogueCsvHeading);
     emscripten::function("catalogueRow", &CatalogueRow);
+    emscripten::function("unreadableRow", &UnreadableRow);
     emscripten::function("compareProjects", &Compare);
     emscripten::function("positionInClip", &Position);
 }
