@@ -2,23 +2,29 @@
 // and hands them on in batches; the core, in a worker or in the page, makes the rows.
 
 // A read's cost is mostly the browser's own waiting, not the bytes', so many
-// are kept under way at once; a file read whole costs less than a slice of it.
+// are kept under way at once.
 const kReadsAtOnce = 16;
 // Files handed on together: fewer messages, and still a progress line that moves.
 const kBatch = 10;
 
-// Reads each of `files` ({file, path, line}) whole, or up to one byte more
-// than `largest` (enough for the core to refuse it), and hands them to `take`
-// in batches of {bytes, path, line}, in the order the reads finish. A file the
-// browser cannot read comes with no bytes.
+// A file's bytes for the core: all of them, or one byte more than `largest`,
+// enough for the core to refuse the file. A slice costs the browser more than
+// reading the whole file, so only a file too large is sliced.
+export async function fileBytes(file, largest) {
+  const part = file.size > largest ? file.slice(0, largest + 1) : file;
+  return new Uint8Array(await part.arrayBuffer());
+}
+
+// Reads each of `files` ({file, path, line}) as fileBytes does and hands them
+// to `take` in batches of {bytes, path, line}, in the order the reads finish.
+// A file the browser cannot read comes with no bytes.
 export async function readBatches(files, largest, take) {
   let next = 0;
   let batch = [];
   const reader = async () => {
     while (next < files.length) {
       const { file, path, line } = files[next++];
-      const part = file.size > largest ? file.slice(0, largest + 1) : file;
-      const bytes = await part.arrayBuffer().then((buffer) => new Uint8Array(buffer), () => null);
+      const bytes = await fileBytes(file, largest).catch(() => null);
       batch.push({ bytes, path, line });
       if (batch.length === kBatch) {
         take(batch);

@@ -1,6 +1,6 @@
 // The catalogue of a folder or many files, and the comparison of two of them:
 // the rows and lines are the core's, this only lays them out.
-import { catalogueRows, readBatches } from './catalogue_rows.js';
+import { catalogueRows, fileBytes, readBatches } from './catalogue_rows.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -106,14 +106,11 @@ function save() {
   link.click();
 }
 
-async function bytesOf(file) {
-  return new Uint8Array(await file.slice(0, page.core().largestFileRead + 1).arrayBuffer());
-}
-
 async function compare() {
   const [a, b] = chosen.map((line) => files[line]);
-  const diff = page.core().compareProjects(await bytesOf(a.file), a.path, await bytesOf(b.file),
-    b.path);
+  const largest = page.core().largestFileRead;
+  const diff = page.core().compareProjects(await fileBytes(a.file, largest), a.path,
+    await fileBytes(b.file, largest), b.path);
   $('comparison').hidden = false;
   if (diff.refused) {
     page.showMessage($('message'), diff.refused);
