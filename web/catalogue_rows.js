@@ -7,12 +7,30 @@ const kReadsAtOnce = 16;
 // Files handed on together: fewer messages, and still a progress line that moves.
 const kBatch = 10;
 
-// A file's bytes for the core: all of them, or one byte more than `largest`,
-// enough for the core to refuse the file. A slice costs the browser more than
-// reading the whole file, so only a file too large is sliced.
+// A file's bytes for the core: all of them, or the first `largest` and one
+// more, enough for the core to refuse the file. Read as a stream, since asking
+// a picked file its size (as slicing it does) costs a round trip of its own
+// to the browser, more than the reading.
 export async function fileBytes(file, largest) {
-  const part = file.size > largest ? file.slice(0, largest + 1) : file;
-  return new Uint8Array(await part.arrayBuffer());
+  const reader = file.stream().getReader();
+  const chunks = [];
+  let length = 0;
+  for (let read = await reader.read(); !read.done; read = await reader.read()) {
+    chunks.push(read.value);
+    length += read.value.length;
+    if (length > largest) {
+      await reader.cancel();
+      break;
+    }
+  }
+  const bytes = new Uint8Array(Math.min(length, largest + 1));
+  let at = 0;
+  for (const chunk of chunks) {
+    const part = chunk.subarray(0, bytes.length - at);
+    bytes.set(part, at);
+    at += part.length;
+  }
+  return bytes;
 }
 
 // Reads each of `files` ({file, path, line}) as fileBytes does and hands them

@@ -218,6 +218,12 @@ class WebPage(unittest.TestCase):
         not_a_project.write_text("not a sound project")
         self.show(not_a_project)
         self.assertEqual(self.element("message").text, "No Sound Project File (.spj) was selected!")
+        huge = self.temp / "huge.spj"  # read no further than enough to refuse it
+        with huge.open("wb") as file:
+            file.truncate(65 * 1024 * 1024)
+        self.show(huge)
+        self.assertEqual(self.element("message").text, "Problem reading huge.spj: the file is far too large "
+                         "to be a sound project. Cannot continue.")
         self.show(DEMO)
 
     def play(self, button):
