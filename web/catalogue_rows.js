@@ -23,6 +23,12 @@ export async function fileBytes(file, largest) {
       break;
     }
   }
+  // Most files come in one piece, which needs no copying when it holds its
+  // buffer alone (the buffer is handed on to a worker, not copied).
+  const [first] = chunks;
+  if (chunks.length === 1 && length <= largest && first.byteLength === first.buffer.byteLength) {
+    return first;
+  }
   const bytes = new Uint8Array(Math.min(length, largest + 1));
   let at = 0;
   for (const chunk of chunks) {
