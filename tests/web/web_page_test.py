@@ -398,6 +398,20 @@ class WebPage(unittest.TestCase):
             .filter((row) => row.cells.length > 3).map((row) => Number(row.cells[10].textContent));""")
         self.assertEqual(totals, sorted(totals))
 
+    def test_a_file_gone_before_it_is_read_is_listed_as_refused(self):
+        folder = self.temp / "going"
+        folder.mkdir()
+        for name in ("project0000.spj", "project0001.spj"):
+            shutil.copy(self.collection / name, folder)
+        self.script("document.getElementById('spj-folder').addEventListener('change', (event) => "
+                    "event.stopImmediatePropagation(), {capture: true, once: true})")
+        self.element("spj-folder").send_keys(str(folder))
+        (folder / "project0001.spj").unlink()
+        self.script("document.getElementById('spj-folder').dispatchEvent(new Event('change'))")
+        self.wait_for("document.getElementById('catalogue-progress').textContent === '2 files read.'")
+        self.assertEqual(self.script("return document.querySelector('#catalogue-table .refusal').textContent"),
+                         "Problem reading project0001.spj: the browser could not read the file. Cannot continue.")
+
     def test_zz_no_request_leaves_the_page_origin_and_a_screenshot(self):
         requests = [json.loads(entry["message"])["message"] for entry in self.browser.get_log("performance")]
         urls = [r["params"]["request"]["url"] for r in requests if r["method"] == "Network.requestWillBeSent"]
