@@ -1,5 +1,6 @@
-// Reads a collection of projects into catalogue rows: the page reads the files
-// and hands them on in batches; the core, in a worker or in the page, makes the rows.
+// Reads picked files for the core: the project to show, or a collection, which
+// the page reads and hands on in batches; the core, in a worker or in the
+// page, makes their catalogue rows.
 
 // A read's cost is mostly the browser's own waiting, not the bytes', so many
 // are kept under way at once.

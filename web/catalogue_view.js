@@ -140,7 +140,7 @@ function startReading(report) {
     return readBatches(files, largest, current((batch) => report(catalogueRows(page.core(), batch))));
   }
   const count = Math.min(2, navigator.hardwareConcurrency || 1, files.length);
-  readers = Array.from({ length: count }, () => {
+  const workers = Array.from({ length: count }, () => {
     const worker = new Worker(new URL('catalogue_worker.js', import.meta.url), { type: 'module' });
     worker.onerror = (event) => {
       event.preventDefault();
@@ -150,10 +150,11 @@ function startReading(report) {
       ? page.failed(data) : report(data)));
     return worker;
   });
+  readers = workers;
   let turn = 0;
   return readBatches(files, largest, (batch) => {
     const buffers = batch.flatMap(({ bytes }) => (bytes ? [bytes.buffer] : []));
-    readers[turn++ % count].postMessage(batch, buffers);
+    workers[turn++ % count].postMessage(batch, buffers);
   });
 }
 
