@@ -1,6 +1,7 @@
 // The page only lays out what the core (compiled to WebAssembly) returns; every
 // rule about the file lives there. The file never leaves this computer.
 import createTambreloxCore from './tambrelox_core.js';
+import { fileBytes } from './catalogue_rows.js';
 import { openCatalogue } from './catalogue_view.js';
 
 const $ = (id) => document.getElementById(id);
@@ -151,7 +152,7 @@ function summaryReport() {
 // A refused file leaves the project already shown as it was.
 async function showFile(file) {
   await coreReady;
-  const bytes = new Uint8Array(await file.slice(0, core.largestFileRead + 1).arrayBuffer());
+  const bytes = await fileBytes(file, core.largestFileRead);
   const summary = core.summary(bytes, file.name);
   if (summary.refused) {
     showMessage($('message'), summary.refused);

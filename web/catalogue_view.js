@@ -1,6 +1,6 @@
 // The catalogue of a folder or many files, and the comparison of two of them:
 // the rows and lines are the core's, this only lays them out.
-import { readCatalogue } from './catalogue_rows.js';
+import { catalogueRows, fileBytes, readBatches } from './catalogue_rows.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -19,6 +19,7 @@ let sortColumn = 0;
 let sortDescending = false;
 let chosen = [];
 let csvUrl = null;
+let readers = [];
 
 function compareCells(a, b) {
   const x = Number(a);
@@ -105,14 +106,11 @@ function save() {
   link.click();
 }
 
-async function bytesOf(file) {
-  return new Uint8Array(await file.slice(0, page.core().largestFileRead + 1).arrayBuffer());
-}
-
 async function compare() {
   const [a, b] = chosen.map((line) => files[line]);
-  const diff = page.core().compareProjects(await bytesOf(a.file), a.path, await bytesOf(b.file),
-    b.path);
+  const largest = page.core().largestFileRead;
+  const diff = page.core().compareProjects(await fileBytes(a.file, largest), a.path,
+    await fileBytes(b.file, largest), b.path);
   $('comparison').hidden = false;
   if (diff.refused) {
     page.showMessage($('message'), diff.refused);
@@ -127,28 +125,37 @@ async function compare() {
   $('comparison-text').hidden = !diff.textDiff;
 }
 
-// Workers, one a processor core and two at most, keep the page answering
-// while they share the files; the single file, which cannot start one, reads
-// in the page.
+// Workers, one a processor core and two at most, make the rows, so that the
+// page keeps answering; the single file, which cannot start one, makes them
+// itself between reads. Rows of an earlier folder still coming are dropped.
 function startReading(report) {
-  if (document.body.dataset.singleFile) return readCatalogue(page.core(), files, report);
+  readers.forEach((worker) => worker.terminate());
+  readers = [];
+  const reading = files;
+  const current = (take) => (data) => {
+    if (files === reading) take(data);
+  };
+  const largest = page.core().largestFileRead;
+  if (document.body.dataset.singleFile) {
+    return readBatches(files, largest, current((batch) => report(catalogueRows(page.core(), batch))));
+  }
   const count = Math.min(2, navigator.hardwareConcurrency || 1, files.length);
-  for (let k = 0; k < count; ++k) {
+  const workers = Array.from({ length: count }, () => {
     const worker = new Worker(new URL('catalogue_worker.js', import.meta.url), { type: 'module' });
-    const share = files.filter(({ line }) => line % count === k);
-    let left = share.length;
     worker.onerror = (event) => {
       event.preventDefault();
       page.failed(event.message);
     };
-    worker.onmessage = ({ data }) => {
-      left -= data.length;
-      if (left === 0) worker.terminate();
-      report(data);
-    };
-    worker.postMessage({ files: share });
-  }
-  return null;
+    worker.onmessage = current(({ data }) => (typeof data === 'string'
+      ? page.failed(data) : report(data)));
+    return worker;
+  });
+  readers = workers;
+  let turn = 0;
+  return readBatches(files, largest, (batch) => {
+    const buffers = batch.flatMap(({ bytes }) => (bytes ? [bytes.buffer] : []));
+    workers[turn++ % count].postMessage(batch, buffers);
+  });
 }
 
 export async function openCatalogue(picked, context) {
@@ -169,7 +176,9 @@ export async function openCatalogue(picked, context) {
     const done = rows.length;
     $('catalogue-progress').textContent = done === files.length
       ? `${files.length} files read.` : `Reading ${done} of ${files.length} files…`;
-    if (done === files.length) showRows();
+    if (done < files.length) return;
+    readers.forEach((worker) => worker.terminate());
+    showRows();
   });
 }
 

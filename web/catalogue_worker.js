@@ -1,10 +1,14 @@
-// Reads a collection of projects away from the page, so that it stays usable.
+// Makes catalogue rows away from the page, so that it stays usable. A failure
+// is answered with its message: a promise's rejection would not reach the page.
 import createTambreloxCore from './tambrelox_core.js';
-import { readCatalogue } from './catalogue_rows.js';
+import { catalogueRows } from './catalogue_rows.js';
 
 const coreLoading = createTambreloxCore();
 
 onmessage = async ({ data }) => {
-  const core = await coreLoading;
-  await readCatalogue(core, data.files, (rows) => postMessage(rows));
+  try {
+    postMessage(catalogueRows(await coreLoading, data));
+  } catch (error) {
+    postMessage(String(error));
+  }
 };

@@ -5,6 +5,7 @@
 #include <emscripten/val.h>
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -97,9 +98,19 @@ val Wave(std::span<const std::uint8_t> bytes) {
     return result;
 }
 
-// The bytes of a Uint8Array, copied in one go (embind's std::string copies byte by byte).
+// The elements of a typed array, copied in one go into storage that is not
+// zeroed first: a vector made at its size (as embind's own conversion makes
+// it) is zeroed an element at a time here, which cost more than the reading.
+template <class T>
+std::vector<T> CopiedArray(const val& array) {
+    const auto size = array["length"].as<std::size_t>();
+    const std::unique_ptr<T[]> copied(new T[size]);
+    val(emscripten::typed_memory_view(size, copied.get())).call<void>("set", array);
+    return std::vector<T>(copied.get(), copied.get() + size);
+}
+
 std::vector<std::uint8_t> BytesOf(const val& array) {
-    return emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
+    return CopiedArray<std::uint8_t>(array);
 }
 
 Outcome<Project> Open(const val& bytes, const ChosenFile& file) {
@@ -228,7 +239,7 @@ val PcmSound(const val& wave) {
 
 // Each pixel column's lowest and highest sample, for drawing the wave `columns` wide.
 val Envelope(const val& samples, int columns) {
-    const auto pcm = emscripten::convertJSArrayToNumberVector<std::int16_t>(samples);
+    const auto pcm = CopiedArray<std::int16_t>(samples);
     val low = val::array();
     val high = val::array();
     for (const EnvelopeColumn& column : WaveformEnvelope(pcm, static_cast<std::size_t>(columns))) {
@@ -283,6 +294,14 @@ val CatalogueRow(const val& bytes, const std::string& path) {
     result.set("csv", CsvRecord(cells));
     result.set("fitsSmall", project.value().summary.requirement == kAnyDecoder);
     return result;
+}
+
+// A file of a collection that the browser could not read (moved or deleted
+// since it was chosen), listed with a refusal worded as the reader's own.
+val UnreadableRow(const std::string& path) {
+    const ChosenFile file = ChosenFromArgument(path);
+    return Refused({RefusalKind::CannotOpen,
+                    ProblemMessage(file.fileName, "the browser could not read the file")});
 }
 
 // Read as spjinfo --diff reads each side: whole, with its startup CVs checked.
@@ -341,6 +360,7 @@ EMSCRIPTEN_BINDINGS(tambrelox_core) {
     emscripten::function("catalogueHeading", &CatalogueHeading);
     emscripten::function("catalogueCsvHeading", &CatalogueCsvHeading);
     emscripten::function("catalogueRow", &CatalogueRow);
+    emscripten::function("unreadableRow", &UnreadableRow);
     emscripten::function("compareProjects", &Compare);
     emscripten::function("positionInClip", &Position);
 }
