@@ -403,7 +403,7 @@ void MainWindow::LoadSPJ(const std::string& realPath) {
     ShowProject(std::make_shared<const Project>(std::move(outcome).value()));
 }
 
-void MainWindow::ShowRefusal(const Refusal& refusal) {
+void MainWindow::ShowRefusal(const ProjectRefusal& refusal) {
     session_.project.reset();
     session_.SPJAuthor = refusal.authorShown.value_or(std::string());
     if (refusal.authorShown) authorLabel_->setText(AuthorText(*refusal.authorShown));

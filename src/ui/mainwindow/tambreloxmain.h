@@ -21,7 +21,7 @@ class FlashBudgetBar;
 class GridTableModel;
 class UserDialogs;
 struct Project;
-struct Refusal;
+struct ProjectRefusal;
 
 // How the main window makes the windows it opens; the program's start-up
 // supplies them, so that this window knows none of them.
@@ -67,7 +67,7 @@ class MainWindow : public QWidget {
     void OpenRecentProject(const QString& path);
 
     void LoadSPJ(const std::string& realPath);
-    void ShowRefusal(const Refusal& refusal);
+    void ShowRefusal(const ProjectRefusal& refusal);
     void ShowProject(std::shared_ptr<const Project> project);
     void RefreshGrid();
     void SetProjectButtonsEnabled(bool enabled);
