@@ -32,7 +32,6 @@
 #include "core/project/summary.h"
 #include "ui/mainwindow/flash_budget_bar.h"
 #include "ui/mainwindow/recent_projects_menu.h"
-#include "ui/mainwindow/remembered_settings.h"
 #include "ui/mainwindow/summary_printing.h"
 #include "ui/shared/button_keys.h"
 #include "ui/shared/elided_label.h"
@@ -107,6 +106,7 @@ MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindow
     : QWidget(parent),
       session_(session),
       dialogs_(dialogs),
+      settings_(*this),
       cvWindow_(session.CVShowing, std::move(windows.cvValues)),
       textWindow_(session.TextShowing, std::move(windows.descriptiveText)),
       playerWindow_(session.SoundShowing, std::move(windows.player)) {
@@ -124,7 +124,7 @@ MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindow
     // Not the standard Quit key: the plain X11 key scheme has none.
     ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, *quitButton_);
     FitToScreen(*this);
-    RestoreWindowGeometry(*this);
+    settings_.RestoreWindowGeometry(*this);
 
     connect(openButton_, &QPushButton::clicked, this, &MainWindow::ChooseAndOpenProject);
     connect(printSummaryButton_, &QPushButton::clicked, this, &MainWindow::PrintSummary);
@@ -140,7 +140,7 @@ MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindow
 
 MainWindow::~MainWindow() {
     // Kept however the program ends: Quit, the last window closed or a signal.
-    SaveWindowGeometry(*this);
+    settings_.SaveWindowGeometry(*this);
     // The grid's rows go before the view does, and a view taken down while
     // shown still asks its model for them.
     clipGrid_->setModel(nullptr);
@@ -311,7 +311,7 @@ void MainWindow::ShowNoProject() {
                                2 * clipGrid_->frameWidth() +
                                clipGrid_->verticalScrollBar()->sizeHint().width());
 
-    dialogFolder_ = RememberedFolder();
+    dialogFolder_ = settings_.RememberedFolder();
     QString folder = dialogFolder_;
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
     session_.SPJFolder = Utf8Lower(folder.toStdString());
@@ -328,7 +328,7 @@ void MainWindow::OpenProject(const QString& path) {
     folderLabel_->setText(FromUtf8(file.folder));
     authorLabel_->clear();
     LoadSPJ(file.realPath);
-    if (session_.project) RememberOpenedProject(path);  // loaded, not refused
+    if (session_.project) settings_.RememberOpenedProject(path);  // loaded, not refused
 }
 
 void MainWindow::OpenProjectSoon(const QString& path) {
@@ -348,13 +348,13 @@ void MainWindow::ChooseAndOpenProject() {
 }
 
 void MainWindow::ShowRecentProjects(const QPoint& at) {
-    PopUpRecentProjects(*this, openButton_->mapToGlobal(at), RememberedRecentProjects(),
+    PopUpRecentProjects(*this, openButton_->mapToGlobal(at), settings_.RememberedRecentProjects(),
                         [this](const QString& path) { OpenRecentProject(path); });
 }
 
 void MainWindow::OpenRecentProject(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        ForgetRecentProject(path);
+        settings_.ForgetRecentProject(path);
         dialogs_.Information(this, QStringLiteral("The project %1 no longer exists. It has been "
                                                   "taken off the recent projects.")
                                        .arg(path));

@@ -8,6 +8,7 @@
 
 #include "core/grid/grid_model.h"
 #include "core/project/session_state.h"
+#include "ui/mainwindow/remembered_settings.h"
 #include "ui/shared/secondary_window.h"
 
 class QLabel;
@@ -74,6 +75,7 @@ class MainWindow : public QWidget {
 
     SessionState& session_;
     UserDialogs& dialogs_;
+    RememberedSettings settings_;
     GridModel grid_;
     // Where the next open-file dialog starts: the chosen file's real folder,
     // whose letter case SPJFolder does not keep.
