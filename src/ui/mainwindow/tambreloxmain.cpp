@@ -107,9 +107,9 @@ MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindow
       session_(session),
       dialogs_(dialogs),
       settings_(*this),
-      cvWindow_(session.CVShowing, std::move(windows.cvValues)),
-      textWindow_(session.TextShowing, std::move(windows.descriptiveText)),
-      playerWindow_(session.SoundShowing, std::move(windows.player)) {
+      cvWindow_(session.cvWindowOpen, std::move(windows.cvValues)),
+      textWindow_(session.textWindowOpen, std::move(windows.descriptiveText)),
+      playerWindow_(session.playerWindowOpen, std::move(windows.player)) {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(ProgramIcon());
     setFont(SansFont(kWindowFontPoints));
@@ -295,7 +295,7 @@ void MainWindow::ShowNoProject() {
     fileNameLabel_->clear();
     folderLabel_->clear();
     authorLabel_->clear();
-    session_.SPJAuthor.clear();
+    session_.projectAuthor.clear();
     runsInCaption_->hide();
     decodersLabel_->hide();
 
@@ -314,14 +314,14 @@ void MainWindow::ShowNoProject() {
     dialogFolder_ = settings_.RememberedFolder();
     QString folder = dialogFolder_;
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-    session_.SPJFolder = Utf8Lower(folder.toStdString());
+    session_.projectFolder = Utf8Lower(folder.toStdString());
 }
 
 void MainWindow::OpenProject(const QString& path) {
     const ChosenFile file = ChosenFromArgument(path.toStdString());
-    session_.SPJFolder = file.folder;
-    session_.SPJFileName = file.fileName;
-    session_.SPJPath = file.folder + file.fileName;
+    session_.projectFolder = file.folder;
+    session_.projectFileName = file.fileName;
+    session_.projectPath = file.folder + file.fileName;
     dialogFolder_ = QDir::cleanPath(QFileInfo(path).absolutePath());
 
     fileNameLabel_->setText(FromUtf8(Utf8Upper(file.fileName)));
@@ -339,7 +339,7 @@ void MainWindow::ChooseAndOpenProject() {
     const QString chosen = dialogs_.OpenFile(this, dialogFolder_, QString::fromLatin1(kFileFilter));
     if (chosen.isEmpty()) {
         // The next dialog then opens in its own default folder.
-        session_.SPJFolder.clear();
+        session_.projectFolder.clear();
         dialogFolder_.clear();
         dialogs_.Information(this, FromUtf8(kNoProjectChosen));
         return;
@@ -370,7 +370,7 @@ void MainWindow::PrintSummary() {
 void MainWindow::OpenCvWindow() {
     if (!session_.project) return;
     // Loading let a CV block cut short through for the other windows' sake.
-    if (const auto cvs = CheckStartupCVs(*session_.project, session_.SPJFileName); !cvs.ok()) {
+    if (const auto cvs = CheckStartupCVs(*session_.project, session_.projectFileName); !cvs.ok()) {
         dialogs_.Critical(this, FromUtf8(cvs.refusal().message));
         return;
     }
@@ -395,7 +395,7 @@ void MainWindow::LoadSPJ(const std::string& realPath) {
     grid_.SetRows(1);  // the rows of the project shown before
     RefreshGrid();
 
-    auto outcome = ReadProjectFile(realPath, session_.SPJFileName);
+    auto outcome = ReadProjectFile(realPath, session_.projectFileName);
     if (!outcome.ok()) {
         ShowRefusal(outcome.refusal());
         return;
@@ -405,13 +405,13 @@ void MainWindow::LoadSPJ(const std::string& realPath) {
 
 void MainWindow::ShowRefusal(const ProjectRefusal& refusal) {
     session_.project.reset();
-    session_.SPJAuthor = refusal.authorShown.value_or(std::string());
+    session_.projectAuthor = refusal.authorShown.value_or(std::string());
     if (refusal.authorShown) authorLabel_->setText(AuthorText(*refusal.authorShown));
     dialogs_.Critical(this, FromUtf8(refusal.message));
 }
 
 void MainWindow::ShowProject(std::shared_ptr<const Project> project) {
-    session_.SPJAuthor = project->author;
+    session_.projectAuthor = project->author;
     authorLabel_->setText(AuthorText(project->author));
     FillSummaryGrid(*project, session_.numberFormat, grid_);
     RefreshGrid();

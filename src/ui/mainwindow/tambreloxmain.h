@@ -78,7 +78,7 @@ class MainWindow : public QWidget {
     RememberedSettings settings_;
     GridModel grid_;
     // Where the next open-file dialog starts: the chosen file's real folder,
-    // whose letter case SPJFolder does not keep.
+    // whose letter case projectFolder does not keep.
     QString dialogFolder_;
 
     SecondaryWindow cvWindow_;

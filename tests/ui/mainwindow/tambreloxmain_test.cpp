@@ -108,7 +108,7 @@ TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabledInTheirC
     }
     EXPECT_TRUE(Label("lblSPJName")->text().isEmpty());
 
-    EXPECT_EQ(session.SPJFolder, (QDir::homePath() + "/").toLower().toStdString());
+    EXPECT_EQ(session.projectFolder, (QDir::homePath() + "/").toLower().toStdString());
     Choose({});
     EXPECT_EQ(dialogs.openFolders.front(), QDir::homePath());
     EXPECT_EQ(dialogs.openFilters.front(), "Sound Project Files (*.spj)");
@@ -156,9 +156,9 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummaryAndEveryControlItsN
     EXPECT_GE(Grid()->columnWidth(6), Pixels(900));
 
     ASSERT_NE(session.project, nullptr);
-    EXPECT_EQ(session.SPJFileName, "minimal.spj");
-    EXPECT_EQ(session.SPJPath, folder.path().toLower().toStdString() + "/minimal.spj");
-    EXPECT_EQ(session.SPJAuthor, "Test Maker");
+    EXPECT_EQ(session.projectFileName, "minimal.spj");
+    EXPECT_EQ(session.projectPath, folder.path().toLower().toStdString() + "/minimal.spj");
+    EXPECT_EQ(session.projectAuthor, "Test Maker");
 }
 
 // The grid writes numbers in the format the session was given at start.
@@ -219,7 +219,7 @@ TEST_F(TambreloxMainTest, CancellingKeepsTheProjectAndForgetsTheFolder) {
 
     EXPECT_EQ(dialogs.information, std::vector<QString>{kCancelMessage});
     EXPECT_EQ(session.project, shown);
-    EXPECT_TRUE(session.SPJFolder.empty());
+    EXPECT_TRUE(session.projectFolder.empty());
     EXPECT_TRUE(Shown("WavefileGrid"));
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
     EXPECT_EQ(Label("lblSPJName")->text(), "MINIMAL.SPJ");
@@ -235,8 +235,8 @@ TEST_F(TambreloxMainTest, PathsAreSplitAndShownInLowerCaseButOpenedAsTheyAre) {
     const QString folderShown = folder.path().toLower() + "/sounds/steam/";
     EXPECT_EQ(Label("lblSPJName")->text(), "MYLOCO.SPJ");
     EXPECT_EQ(Label("lblSPJFolder")->text(), folderShown);
-    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
-    EXPECT_EQ(session.SPJFileName, "myloco.spj");
+    EXPECT_EQ(session.projectFolder, folderShown.toStdString());
+    EXPECT_EQ(session.projectFileName, "myloco.spj");
     // The next dialog starts where the file really is.
     Choose({});
     EXPECT_EQ(dialogs.openFolders.back(), folder.filePath("Sounds/Steam"));
@@ -246,7 +246,7 @@ TEST_F(TambreloxMainTest, PathsAreSplitAndShownInLowerCaseButOpenedAsTheyAre) {
     ASSERT_TRUE(QDir::setCurrent(folder.filePath("Sounds/Steam")));
     window.OpenProject("MyLoco.SPJ");
     QDir::setCurrent(before);
-    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
+    EXPECT_EQ(session.projectFolder, folderShown.toStdString());
     EXPECT_NE(session.project, nullptr);
 }
 
@@ -293,7 +293,7 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
         ASSERT_EQ(OpenWindows(name).size(), 1U) << name;
         EXPECT_FALSE(OpenWindows(name).front()->isModal()) << name;
     }
-    EXPECT_TRUE(session.CVShowing && session.TextShowing && session.SoundShowing);
+    EXPECT_TRUE(session.cvWindowOpen && session.textWindowOpen && session.playerWindowOpen);
 
     Choose(Write("Demo.spj", fixture::BuildDemoProject()));  // replaces the project shown
     EXPECT_EQ(Label("lblSPJName")->text(), "DEMO.SPJ");
@@ -306,7 +306,7 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
               "Descriptive Text File for diesel.spj");
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) OpenWindows(name).front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(session.CVShowing || session.TextShowing || session.SoundShowing);
+    EXPECT_FALSE(session.cvWindowOpen || session.textWindowOpen || session.playerWindowOpen);
     EXPECT_TRUE(OpenWindows("CVShow").empty() && OpenWindows("SPJText").empty());
 
     Button("Command5")->click();
@@ -330,7 +330,7 @@ TEST_F(TambreloxMainTest, ACVBlockCutShortShowsTheSummaryAndRefusesOnlyTheCVWind
               std::vector<QString>{"Problem reading cut.spj: the startup CV values of directory "
                                    "record 6 reach past the end of the file. Cannot continue."});
     EXPECT_TRUE(OpenWindows("CVShow").empty());
-    EXPECT_FALSE(session.CVShowing);
+    EXPECT_FALSE(session.cvWindowOpen);
 
     Button("Command7")->click();
     Button("Command8")->click();
@@ -528,7 +528,8 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOff) {
         ProgramRun next;
         next.window.show();
         EXPECT_EQ(next.window.geometry(), endedAt);
-        EXPECT_EQ(next.session.SPJFolder, folder.path().toLower().toStdString() + "/sounds/steam/");
+        EXPECT_EQ(next.session.projectFolder,
+                  folder.path().toLower().toStdString() + "/sounds/steam/");
         testkit::Child<QPushButton>(next.window, "Command2")->click();
         EXPECT_EQ(next.dialogs.openFolders, std::vector<QString>{folder.filePath("Sounds/Steam")});
         EXPECT_EQ(Paths(*OpenRecentMenu(next.window)), QStringList{project});

@@ -68,7 +68,7 @@ std::unique_ptr<ClipPlayerWindow> WindowWithTempRoot(const QByteArray& tempRoot,
 class SoundTestWindow : public ::testing::Test {
   protected:
     SoundTestWindow() {
-        state.SPJFileName = "loco.spj";
+        state.projectFileName = "loco.spj";
         state.project = PlayerProject();
         auto owned = std::make_unique<testkit::FakeClipPlayer>();
         player = owned.get();

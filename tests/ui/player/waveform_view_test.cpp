@@ -155,7 +155,7 @@ TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWhenItStops) 
 // The player with its waveform below everything it had before.
 TEST(WaveformView, ThePlayerShowsTheSelectedClipBelowItsOtherControls) {
     SessionState state;
-    state.SPJFileName = "shape.spj";
+    state.projectFileName = "shape.spj";
     state.project = ClipProject();
     testkit::FakeUserDialogs dialogs;
     auto owned = std::make_unique<testkit::FakeClipPlayer>();

@@ -170,9 +170,9 @@ class Printing : public ::testing::Test {
         savedConfig_ = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", home_.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        state_.SPJFileName = "demo.spj";
-        state_.SPJPath = "/trains/demo.spj";
-        state_.SPJAuthor = "Jane Hobbyist";
+        state_.projectFileName = "demo.spj";
+        state_.projectPath = "/trains/demo.spj";
+        state_.projectAuthor = "Jane Hobbyist";
     }
 
     void TearDown() override {
