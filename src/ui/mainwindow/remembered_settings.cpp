@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -32,8 +33,8 @@ bool RememberedSettings::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint) {
         windowPainted_ = true;
         watched->removeEventFilter(this);
-        // Queued, so that the paint is handled first.
-        QMetaObject::invokeMethod(&settings_, &QSettings::sync, Qt::QueuedConnection);
+        // The request held back, posted again so that the paint is handled first.
+        QCoreApplication::postEvent(&settings_, new QEvent(QEvent::UpdateRequest));
     }
     return false;
 }
