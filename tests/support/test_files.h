@@ -10,11 +10,11 @@
 
 namespace tambrelox::testkit {
 
-inline Outcome<Project> Read(const std::vector<std::uint8_t>& bytes) {
+inline ProjectOutcome Read(const std::vector<std::uint8_t>& bytes) {
     return ReadProject(bytes, "test.spj");
 }
 
-inline Outcome<Project> Read(const fixture::SpjBuilder& builder) {
+inline ProjectOutcome Read(const fixture::SpjBuilder& builder) {
     return Read(builder.Build());
 }
 

@@ -38,7 +38,7 @@ QuitOnSignals::QuitOnSignals(QObject* parent) : QObject(parent) {
     writeEnd_ = ends[1];
     signalSocket = writeEnd_;
     notifier_ = new QSocketNotifier(readEnd_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &QuitOnSignals::onSignalArrived);
+    connect(notifier_, &QSocketNotifier::activated, this, &QuitOnSignals::QuitWithArrivedSignal);
 
     struct sigaction action {};
     action.sa_handler = WriteSignalNumber;
@@ -60,7 +60,7 @@ QuitOnSignals::~QuitOnSignals() {
     ::close(writeEnd_);
 }
 
-void QuitOnSignals::onSignalArrived() {
+void QuitOnSignals::QuitWithArrivedSignal() {
     // Peeked, not taken: the number stays readable, so an event loop started
     // after this one ends at once too, such as the main loop after a message
     // box that was open before it began.

@@ -21,7 +21,7 @@ class QuitOnSignals : public QObject {
     QuitOnSignals& operator=(const QuitOnSignals&) = delete;
 
   private:
-    void onSignalArrived();
+    void QuitWithArrivedSignal();
 
     // A signal handler may do little more than write to a socket; the event
     // loop reads the other end.

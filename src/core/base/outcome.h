@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,32 +32,36 @@ struct Place {
 
 // Why something cannot be done, worded for the user.
 struct Refusal {
-    Refusal(RefusalKind refusedAs, std::string why, std::optional<Place> where = std::nullopt,
-            std::optional<std::string> author = std::nullopt)
-        : kind(refusedAs), message(std::move(why)), place(where), authorShown(std::move(author)) {}
+    Refusal(RefusalKind refusedAs, std::string why, std::optional<Place> where = std::nullopt)
+        : kind(refusedAs), message(std::move(why)), place(where) {}
 
     RefusalKind kind;
     std::string message;
     std::optional<Place> place;
-    // What the owner/author label shows once the reader stopped; empty when the
-    // reader stopped before it set the label.
-    std::optional<std::string> authorShown;
 };
 
-// A value or the refusal that took its place.
-template <class T>
+// A value or the refusal that took its place. A call whose callers need more
+// than a refusal says about a failure names a `Failure` derived from Refusal.
+template <class T, class Failure = Refusal>
 class [[nodiscard]] Outcome {
   public:
     Outcome(T value) : state_(std::move(value)) {}            // NOLINT(google-explicit-constructor)
-    Outcome(Refusal refusal) : state_(std::move(refusal)) {}  // NOLINT(google-explicit-constructor)
+    Outcome(Failure refusal) : state_(std::move(refusal)) {}  // NOLINT(google-explicit-constructor)
+    // The same outcome for a caller that needs only the refusal of a richer failure.
+    template <class Richer>
+    requires(std::derived_from<Richer, Failure> && !std::same_as<Richer, Failure>)
+        Outcome(Outcome<T, Richer> richer)  // NOLINT(google-explicit-constructor)
+        : state_(richer.ok() ? State(std::in_place_type<T>, std::move(richer).value())
+                             : State(std::in_place_type<Failure>, richer.refusal())) {}
 
     [[nodiscard]] bool ok() const { return std::holds_alternative<T>(state_); }
     [[nodiscard]] const T& value() const& { return std::get<T>(state_); }
     [[nodiscard]] T&& value() && { return std::get<T>(std::move(state_)); }
-    [[nodiscard]] const Refusal& refusal() const { return std::get<Refusal>(state_); }
+    [[nodiscard]] const Failure& refusal() const { return std::get<Failure>(state_); }
 
   private:
-    std::variant<T, Refusal> state_;
+    using State = std::variant<T, Failure>;
+    State state_;
 };
 
 // Done, or the refusal that stopped it: for calls with nothing to hand back.

@@ -10,10 +10,10 @@ namespace tambrelox {
 
 // What every window shares about the project the user chose last.
 struct SessionState {
-    std::string SPJFolder;    // remembered folder, lower case, ending in '/'
-    std::string SPJFileName;  // lower case
-    std::string SPJPath;      // SPJFolder followed by SPJFileName
-    std::string SPJAuthor;    // Windows-1252, as the reader found it
+    std::string projectFolder;    // remembered folder, lower case, ending in '/'
+    std::string projectFileName;  // lower case
+    std::string projectPath;      // projectFolder followed by projectFileName
+    std::string projectAuthor;    // Windows-1252, as the reader found it
     // The project shown; empty before the first good load and after a refused one.
     std::shared_ptr<const Project> project;
     // Taken from the user's locale once, at start; every window shows numbers with it.
@@ -21,9 +21,9 @@ struct SessionState {
 
     // Whether each secondary window is open: true from its opening until the
     // window is gone.
-    bool CVShowing = false;
-    bool TextShowing = false;
-    bool SoundShowing = false;
+    bool cvWindowOpen = false;
+    bool textWindowOpen = false;
+    bool playerWindowOpen = false;
 };
 
 }  // namespace tambrelox

@@ -51,7 +51,17 @@ class DirectoryReader {
         project_.file = std::move(image);
     }
 
-    Outcome<Project> Read() {
+    ProjectOutcome Read() {
+        auto read = ReadDirectory();
+        if (read.ok()) return std::move(read).value();
+        // A file that could not be read shows no author, as when it is read whole.
+        const Refusal& refusal = read.refusal();
+        const bool readBytes = refusal.kind == RefusalKind::NotAProject;
+        return ProjectRefusal{refusal, readBytes ? authorShown_ : std::nullopt};
+    }
+
+  private:
+    Outcome<Project> ReadDirectory() {
         if (project_.file.size() < kRecordSize)
             return Problem("the file is too short to hold a directory");
         // One read for the header and, mostly, the whole directory with it.
@@ -125,7 +135,6 @@ class DirectoryReader {
         return std::move(project_);
     }
 
-  private:
     Outcome<void> ReadEntry(ByteView records, std::uint64_t k) {
         const auto record = records.slice(kRecordSize * k, kRecordSize);
         if (!record) return Problem("the file is shorter than its directory", AtEntry(k));
@@ -217,11 +226,11 @@ class DirectoryReader {
     }
 
     Refusal Corrupt(std::optional<Place> place) const {
-        return {RefusalKind::NotAProject, CorruptionMessage(fileName_), place, authorShown_};
+        return {RefusalKind::NotAProject, CorruptionMessage(fileName_), place};
     }
 
     Refusal Problem(const std::string& what, std::optional<Place> place = std::nullopt) const {
-        return {RefusalKind::NotAProject, ProblemMessage(fileName_, what), place, authorShown_};
+        return {RefusalKind::NotAProject, ProblemMessage(fileName_, what), place};
     }
 
     Refusal BlockPastEnd(std::uint64_t entry, const std::string& kind) const {
@@ -248,7 +257,7 @@ std::string CorruptionMessage(std::string_view fileName) {
            ". Perhaps the SPJ file is corrupt. Cannot continue.";
 }
 
-Outcome<Project> ReadProject(std::vector<std::uint8_t> data, std::string_view fileName) {
+ProjectOutcome ReadProject(std::vector<std::uint8_t> data, std::string_view fileName) {
     return DirectoryReader(FileImage(std::move(data)), nullptr, fileName).Read();
 }
 
@@ -257,16 +266,16 @@ Outcome<void> CheckProjectFileSize(std::uint64_t size, std::string_view fileName
     return Refusal{RefusalKind::TooLarge, ProblemMessage(fileName, kFarTooLarge)};
 }
 
-Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName,
-                                 ReadExtent extent) {
+ProjectOutcome ReadProjectFile(const std::string& path, std::string_view fileName,
+                               ReadExtent extent) {
     const bool standardInput = path == kStandardInput;
     if (extent == ReadExtent::WholeFile || standardInput) {
         auto data = standardInput ? ReadStandardInput() : ReadWholeFile(path);
-        if (!data.ok()) return FileProblem(fileName, data.refusal());
+        if (!data.ok()) return ProjectRefusal{FileProblem(fileName, data.refusal()), std::nullopt};
         return ReadProject(std::move(data).value(), fileName);
     }
     const auto file = ReadableFile::Open(path);
-    if (!file.ok()) return FileProblem(fileName, file.refusal());
+    if (!file.ok()) return ProjectRefusal{FileProblem(fileName, file.refusal()), std::nullopt};
     return DirectoryReader(FileImage(file.value().size()), &file.value(), fileName).Read();
 }
 

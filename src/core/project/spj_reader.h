@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,16 @@ inline constexpr std::uint64_t kMaxEntries = 201;  // directory entries 0 to 200
 inline constexpr int kMaxEntryType = 32767;        // an entry type is a 16-bit signed value
 }  // namespace spj_limits
 
+// A refused read, with the author the owner/author label shows once the
+// reader stopped: none when it stopped before it found one, or when the file
+// itself could not be read.
+struct ProjectRefusal : Refusal {
+    std::optional<std::string> authorShown;
+};
+
+// A project, or why the bytes are not one and the author found before that.
+using ProjectOutcome = Outcome<Project, ProjectRefusal>;
+
 // The message for a file that cannot be read as a project, saying `what` is wrong with it.
 [[nodiscard]] std::string ProblemMessage(std::string_view fileName, std::string_view what);
 
@@ -27,8 +38,7 @@ inline constexpr int kMaxEntryType = 32767;        // an entry type is a 16-bit 
 // startup CV values are not checked here: only the CV views need them (see
 // CheckStartupCVs).
 // `fileName` is the lower-case name the messages use.
-[[nodiscard]] Outcome<Project> ReadProject(std::vector<std::uint8_t> data,
-                                           std::string_view fileName);
+[[nodiscard]] ProjectOutcome ReadProject(std::vector<std::uint8_t> data, std::string_view fileName);
 
 // Refuses a file of `size` bytes as no project when it is larger than any
 // file this program reads whole (see kLargestFileRead).
@@ -46,7 +56,7 @@ enum class ReadExtent {
 // Reads the file at `path` (opened read-only, closed at once) as ReadProject
 // reads its bytes: the same checks, the same refusals, the same project. A
 // `path` of "-" is standard input, read whole.
-[[nodiscard]] Outcome<Project> ReadProjectFile(const std::string& path, std::string_view fileName,
-                                               ReadExtent extent = ReadExtent::WholeFile);
+[[nodiscard]] ProjectOutcome ReadProjectFile(const std::string& path, std::string_view fileName,
+                                             ReadExtent extent = ReadExtent::WholeFile);
 
 }  // namespace tambrelox

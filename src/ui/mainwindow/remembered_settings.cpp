@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
@@ -18,47 +20,64 @@ constexpr auto kGeometryKey = "mainWindow/geometry";
 constexpr auto kFolderKey = "mainWindow/lastFolder";
 constexpr auto kRecentKey = "mainWindow/recentProjects";
 
-void StoreRecentProjects(const RecentProjects& recent) {
-    QStringList paths;
-    for (const std::string& path : recent.paths()) paths.append(QString::fromStdString(path));
-    QSettings().setValue(kRecentKey, paths);
-}
-
 }  // namespace
 
-void RestoreWindowGeometry(QWidget& window) {
-    if (!window.restoreGeometry(QSettings().value(kGeometryKey).toByteArray())) return;
+RememberedSettings::RememberedSettings(QWidget& window) {
+    window.installEventFilter(this);
+    settings_.installEventFilter(this);
+}
+
+bool RememberedSettings::eventFilter(QObject* watched, QEvent* event) {
+    // QSettings writes its changes on an update request it posts itself.
+    if (watched == &settings_) return event->type() == QEvent::UpdateRequest && !windowPainted_;
+    if (event->type() == QEvent::Paint) {
+        windowPainted_ = true;
+        watched->removeEventFilter(this);
+        // The request held back, posted again so that the paint is handled first.
+        QCoreApplication::postEvent(&settings_, new QEvent(QEvent::UpdateRequest));
+    }
+    return false;
+}
+
+void RememberedSettings::StoreRecentProjects(const RecentProjects& recent) {
+    QStringList paths;
+    for (const std::string& path : recent.paths()) paths.append(QString::fromStdString(path));
+    settings_.setValue(kRecentKey, paths);
+}
+
+void RememberedSettings::RestoreWindowGeometry(QWidget& window) const {
+    if (!window.restoreGeometry(settings_.value(kGeometryKey).toByteArray())) return;
     // Qt brings a window that lies off every screen back onto one, but keeps a
     // size too large for it, and may leave its title bar above the screen: the
     // screen may be smaller than when it was closed.
     FitToScreen(window);
 }
 
-void SaveWindowGeometry(const QWidget& window) {
-    QSettings().setValue(kGeometryKey, window.saveGeometry());
+void RememberedSettings::SaveWindowGeometry(const QWidget& window) {
+    settings_.setValue(kGeometryKey, window.saveGeometry());
 }
 
-QString RememberedFolder() {
-    const QString folder = QSettings().value(kFolderKey).toString();
+QString RememberedSettings::RememberedFolder() const {
+    const QString folder = settings_.value(kFolderKey).toString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
-RecentProjects RememberedRecentProjects() {
+RecentProjects RememberedSettings::RememberedRecentProjects() const {
     std::vector<std::string> paths;
-    for (const QString& path : QSettings().value(kRecentKey).toStringList()) {
+    for (const QString& path : settings_.value(kRecentKey).toStringList()) {
         paths.push_back(path.toStdString());
     }
     return RecentProjects(paths);
 }
 
-void RememberOpenedProject(const QString& path) {
+void RememberedSettings::RememberOpenedProject(const QString& path) {
     RecentProjects recent = RememberedRecentProjects();
     recent.Add(path.toStdString());
     StoreRecentProjects(recent);
-    QSettings().setValue(kFolderKey, QDir::cleanPath(QFileInfo(path).absolutePath()));
+    settings_.setValue(kFolderKey, QDir::cleanPath(QFileInfo(path).absolutePath()));
 }
 
-void ForgetRecentProject(const QString& path) {
+void RememberedSettings::ForgetRecentProject(const QString& path) {
     RecentProjects recent = RememberedRecentProjects();
     if (recent.Remove(path.toStdString())) StoreRecentProjects(recent);
 }

@@ -8,12 +8,13 @@ namespace tambrelox {
 
 void PrintSummaryWithDialog(QWidget* parent, const GridModel& grid, const SessionState& state,
                             UserDialogs& dialogs) {
-    PrintWithDialog(
-        parent, dialogs, PrintoutName(state.SPJFileName, "summary"), [&](ColumnPrinter& printer) {
-            const std::string printedAt = PrintedNow();
-            PrintSummaryReport(printer, grid, {state.SPJPath, state.SPJAuthor, printedAt},
-                               state.numberFormat);
-        });
+    PrintWithDialog(parent, dialogs, PrintoutName(state.projectFileName, "summary"),
+                    [&](ColumnPrinter& printer) {
+                        const std::string printedAt = PrintedNow();
+                        PrintSummaryReport(printer, grid,
+                                           {state.projectPath, state.projectAuthor, printedAt},
+                                           state.numberFormat);
+                    });
 }
 
 }  // namespace tambrelox

@@ -32,7 +32,6 @@
 #include "core/project/summary.h"
 #include "ui/mainwindow/flash_budget_bar.h"
 #include "ui/mainwindow/recent_projects_menu.h"
-#include "ui/mainwindow/remembered_settings.h"
 #include "ui/mainwindow/summary_printing.h"
 #include "ui/shared/button_keys.h"
 #include "ui/shared/elided_label.h"
@@ -107,9 +106,10 @@ MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindow
     : QWidget(parent),
       session_(session),
       dialogs_(dialogs),
-      cvWindow_(session.CVShowing, std::move(windows.cvValues)),
-      textWindow_(session.TextShowing, std::move(windows.descriptiveText)),
-      playerWindow_(session.SoundShowing, std::move(windows.player)) {
+      settings_(*this),
+      cvWindow_(session.cvWindowOpen, std::move(windows.cvValues)),
+      textWindow_(session.textWindowOpen, std::move(windows.descriptiveText)),
+      playerWindow_(session.playerWindowOpen, std::move(windows.player)) {
     setWindowTitle(QString::fromLatin1(kCaption));
     setWindowIcon(ProgramIcon());
     setFont(SansFont(kWindowFontPoints));
@@ -124,7 +124,7 @@ MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindow
     // Not the standard Quit key: the plain X11 key scheme has none.
     ClickOnKeys(*this, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, *quitButton_);
     FitToScreen(*this);
-    RestoreWindowGeometry(*this);
+    settings_.RestoreWindowGeometry(*this);
 
     connect(openButton_, &QPushButton::clicked, this, &MainWindow::ChooseAndOpenProject);
     connect(printSummaryButton_, &QPushButton::clicked, this, &MainWindow::PrintSummary);
@@ -140,7 +140,7 @@ MainWindow::MainWindow(SessionState& session, UserDialogs& dialogs, OpenedWindow
 
 MainWindow::~MainWindow() {
     // Kept however the program ends: Quit, the last window closed or a signal.
-    SaveWindowGeometry(*this);
+    settings_.SaveWindowGeometry(*this);
     // The grid's rows go before the view does, and a view taken down while
     // shown still asks its model for them.
     clipGrid_->setModel(nullptr);
@@ -295,7 +295,7 @@ void MainWindow::ShowNoProject() {
     fileNameLabel_->clear();
     folderLabel_->clear();
     authorLabel_->clear();
-    session_.SPJAuthor.clear();
+    session_.projectAuthor.clear();
     runsInCaption_->hide();
     decodersLabel_->hide();
 
@@ -311,24 +311,24 @@ void MainWindow::ShowNoProject() {
                                2 * clipGrid_->frameWidth() +
                                clipGrid_->verticalScrollBar()->sizeHint().width());
 
-    dialogFolder_ = RememberedFolder();
+    dialogFolder_ = settings_.RememberedFolder();
     QString folder = dialogFolder_;
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-    session_.SPJFolder = Utf8Lower(folder.toStdString());
+    session_.projectFolder = Utf8Lower(folder.toStdString());
 }
 
 void MainWindow::OpenProject(const QString& path) {
     const ChosenFile file = ChosenFromArgument(path.toStdString());
-    session_.SPJFolder = file.folder;
-    session_.SPJFileName = file.fileName;
-    session_.SPJPath = file.folder + file.fileName;
+    session_.projectFolder = file.folder;
+    session_.projectFileName = file.fileName;
+    session_.projectPath = file.folder + file.fileName;
     dialogFolder_ = QDir::cleanPath(QFileInfo(path).absolutePath());
 
     fileNameLabel_->setText(FromUtf8(Utf8Upper(file.fileName)));
     folderLabel_->setText(FromUtf8(file.folder));
     authorLabel_->clear();
     LoadSPJ(file.realPath);
-    if (session_.project) RememberOpenedProject(path);  // loaded, not refused
+    if (session_.project) settings_.RememberOpenedProject(path);  // loaded, not refused
 }
 
 void MainWindow::OpenProjectSoon(const QString& path) {
@@ -339,7 +339,7 @@ void MainWindow::ChooseAndOpenProject() {
     const QString chosen = dialogs_.OpenFile(this, dialogFolder_, QString::fromLatin1(kFileFilter));
     if (chosen.isEmpty()) {
         // The next dialog then opens in its own default folder.
-        session_.SPJFolder.clear();
+        session_.projectFolder.clear();
         dialogFolder_.clear();
         dialogs_.Information(this, FromUtf8(kNoProjectChosen));
         return;
@@ -348,13 +348,13 @@ void MainWindow::ChooseAndOpenProject() {
 }
 
 void MainWindow::ShowRecentProjects(const QPoint& at) {
-    PopUpRecentProjects(*this, openButton_->mapToGlobal(at), RememberedRecentProjects(),
+    PopUpRecentProjects(*this, openButton_->mapToGlobal(at), settings_.RememberedRecentProjects(),
                         [this](const QString& path) { OpenRecentProject(path); });
 }
 
 void MainWindow::OpenRecentProject(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        ForgetRecentProject(path);
+        settings_.ForgetRecentProject(path);
         dialogs_.Information(this, QStringLiteral("The project %1 no longer exists. It has been "
                                                   "taken off the recent projects.")
                                        .arg(path));
@@ -370,7 +370,7 @@ void MainWindow::PrintSummary() {
 void MainWindow::OpenCvWindow() {
     if (!session_.project) return;
     // Loading let a CV block cut short through for the other windows' sake.
-    if (const auto cvs = CheckStartupCVs(*session_.project, session_.SPJFileName); !cvs.ok()) {
+    if (const auto cvs = CheckStartupCVs(*session_.project, session_.projectFileName); !cvs.ok()) {
         dialogs_.Critical(this, FromUtf8(cvs.refusal().message));
         return;
     }
@@ -395,7 +395,7 @@ void MainWindow::LoadSPJ(const std::string& realPath) {
     grid_.SetRows(1);  // the rows of the project shown before
     RefreshGrid();
 
-    auto outcome = ReadProjectFile(realPath, session_.SPJFileName);
+    auto outcome = ReadProjectFile(realPath, session_.projectFileName);
     if (!outcome.ok()) {
         ShowRefusal(outcome.refusal());
         return;
@@ -403,15 +403,15 @@ void MainWindow::LoadSPJ(const std::string& realPath) {
     ShowProject(std::make_shared<const Project>(std::move(outcome).value()));
 }
 
-void MainWindow::ShowRefusal(const Refusal& refusal) {
+void MainWindow::ShowRefusal(const ProjectRefusal& refusal) {
     session_.project.reset();
-    session_.SPJAuthor = refusal.authorShown.value_or(std::string());
+    session_.projectAuthor = refusal.authorShown.value_or(std::string());
     if (refusal.authorShown) authorLabel_->setText(AuthorText(*refusal.authorShown));
     dialogs_.Critical(this, FromUtf8(refusal.message));
 }
 
 void MainWindow::ShowProject(std::shared_ptr<const Project> project) {
-    session_.SPJAuthor = project->author;
+    session_.projectAuthor = project->author;
     authorLabel_->setText(AuthorText(project->author));
     FillSummaryGrid(*project, session_.numberFormat, grid_);
     RefreshGrid();

@@ -8,6 +8,7 @@
 
 #include "core/grid/grid_model.h"
 #include "core/project/session_state.h"
+#include "ui/mainwindow/remembered_settings.h"
 #include "ui/shared/secondary_window.h"
 
 class QLabel;
@@ -21,7 +22,7 @@ class FlashBudgetBar;
 class GridTableModel;
 class UserDialogs;
 struct Project;
-struct Refusal;
+struct ProjectRefusal;
 
 // How the main window makes the windows it opens; the program's start-up
 // supplies them, so that this window knows none of them.
@@ -67,16 +68,17 @@ class MainWindow : public QWidget {
     void OpenRecentProject(const QString& path);
 
     void LoadSPJ(const std::string& realPath);
-    void ShowRefusal(const Refusal& refusal);
+    void ShowRefusal(const ProjectRefusal& refusal);
     void ShowProject(std::shared_ptr<const Project> project);
     void RefreshGrid();
     void SetProjectButtonsEnabled(bool enabled);
 
     SessionState& session_;
     UserDialogs& dialogs_;
+    RememberedSettings settings_;
     GridModel grid_;
     // Where the next open-file dialog starts: the chosen file's real folder,
-    // whose letter case SPJFolder does not keep.
+    // whose letter case projectFolder does not keep.
     QString dialogFolder_;
 
     SecondaryWindow cvWindow_;

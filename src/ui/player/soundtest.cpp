@@ -172,7 +172,7 @@ void ClipPlayerWindow::ListClips() {
     // line current, and so pick a clip, when it takes the focus: the first
     // arrow key or click picks one.
     clipList_->setCurrentIndex({});
-    setWindowTitle("Play Sound Clips from  " + QString::fromStdString(state_.SPJFileName));
+    setWindowTitle("Play Sound Clips from  " + QString::fromStdString(state_.projectFileName));
 }
 
 void ClipPlayerWindow::ShowPickedClip(int line) {

@@ -37,7 +37,7 @@ DescriptiveTextWindow::DescriptiveTextWindow(SessionState& session, UserDialogs&
     : QWidget(parent, Qt::Window),
       dialogs_(dialogs),
       project_(session.project),
-      fileName_(session.SPJFileName),
+      fileName_(session.projectFileName),
       text_(new QPlainTextEdit(this)),
       closeButton_(MakeButton(this, "Command1", QStringLiteral("Close"))),
       printButton_(MakeButton(this, "Command2", QStringLiteral("Print"))),

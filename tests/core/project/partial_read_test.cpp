@@ -25,8 +25,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Both reads of `bytes`, as a file.
 struct BothReads {
-    Outcome<Project> whole;
-    Outcome<Project> part;
+    ProjectOutcome whole;
+    ProjectOutcome part;
 };
 
 BothReads ReadBothWays(const Bytes& bytes) {
@@ -66,8 +66,8 @@ void ExpectSameRefusal(const BothReads& reads, const std::string& what) {
         ExpectSameProject(reads.whole.value(), reads.part.value());
         return;
     }
-    const Refusal& a = reads.whole.refusal();
-    const Refusal& b = reads.part.refusal();
+    const ProjectRefusal& a = reads.whole.refusal();
+    const ProjectRefusal& b = reads.part.refusal();
     EXPECT_EQ(a.message, b.message) << what;
     EXPECT_EQ(a.kind, b.kind) << what;
     EXPECT_EQ(a.place, b.place) << what;

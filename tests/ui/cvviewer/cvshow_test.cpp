@@ -27,17 +27,17 @@ std::shared_ptr<const Project> ProjectWith(const std::string& text, std::uint8_t
 class CVShowTest : public ::testing::Test {
   protected:
     CVShowTest() {
-        session.SPJFileName = "diesel.spj";
-        session.SPJPath = "/trains/diesel.spj";
-        session.SPJAuthor = "Jane Hobbyist";
+        session.projectFileName = "diesel.spj";
+        session.projectPath = "/trains/diesel.spj";
+        session.projectAuthor = "Jane Hobbyist";
         session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
         window = std::make_unique<StartupCvWindow>(session, dialogs);
         window->show();
         // Another project chosen while the window is open changes neither what it shows nor
         // what it prints.
-        session.SPJAuthor = "Other Author";
-        session.SPJPath = "/trains/other.spj";
-        session.SPJFileName = "other.spj";
+        session.projectAuthor = "Other Author";
+        session.projectPath = "/trains/other.spj";
+        session.projectFileName = "other.spj";
         session.project = ProjectWith("", 0);
     }
 
@@ -93,13 +93,13 @@ TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderItsOwnProjectNeverTheOneChosen
 TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndEveryCloseEndsItCtrlPPrinting) {
     SessionState session;
     testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.CVShowing,
+    SecondaryWindow opened(session.cvWindowOpen,
                            [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     opened.Open();
     EXPECT_EQ(Child<QTableView>(*opened.window(), "CVGrid")->model()->rowCount(), 0);
     testkit::CloseEveryWay(opened, "CVGrid");
     EXPECT_EQ(dialogs.printerSetUps, 2);
-    EXPECT_FALSE(session.CVShowing);
+    EXPECT_FALSE(session.cvWindowOpen);
 }
 
 }  // namespace

@@ -262,7 +262,7 @@ TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
     auto* label = Child<ElidedLabel>(window, "lblSPJFolder");
     // Whatever reads the label or the session, printing included, gets it whole.
     EXPECT_EQ(label->text(), folderShown);
-    EXPECT_EQ(session.SPJFolder, folderShown.toStdString());
+    EXPECT_EQ(session.projectFolder, folderShown.toStdString());
     ASSERT_TRUE(label->IsElided());
     const QString shown = label->ShownText();
     EXPECT_TRUE(shown.startsWith(folderShown.left(4)) && shown.endsWith(folderShown.right(4)))

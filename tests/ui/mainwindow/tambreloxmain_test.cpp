@@ -128,8 +128,8 @@ TEST_F(TambreloxMainTest, AGoodFileShowsExactlyTheCoreSummaryAndEveryControlItsN
     ASSERT_EQ(cells.size(), 2U + 8U);
     EXPECT_EQ(cells[1], (QStringList{" 2", " tone8.wav", "8", "8", "2,800", ".25", "2,816"}));
     EXPECT_EQ(cells[5], (QStringList{"", " TOTAL WHOLE PROJECT", "  ", "  ", "  ", " ", "5,888"}));
-    EXPECT_EQ(session.SPJPath, folder.path().toLower().toStdString() + "/minimal.spj");
-    EXPECT_EQ(session.SPJAuthor, "Test Maker");
+    EXPECT_EQ(session.projectPath, folder.path().toLower().toStdString() + "/minimal.spj");
+    EXPECT_EQ(session.projectAuthor, "Test Maker");
 
     QCoreApplication::sendPostedEvents();
     const int width = Grid()->width();
@@ -239,7 +239,7 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
         EXPECT_TRUE(TopWindows(name).front()->isVisible()) << name;
         EXPECT_FALSE(TopWindows(name).front()->isModal()) << name;
     }
-    EXPECT_TRUE(session.CVShowing && session.TextShowing && session.SoundShowing);
+    EXPECT_TRUE(session.cvWindowOpen && session.textWindowOpen && session.playerWindowOpen);
 
     Choose(Write("Demo.spj", fixture::BuildDemoProject()));  // replaces the project shown
     EXPECT_EQ(Text("lblSPJName"), "DEMO.SPJ");
@@ -251,7 +251,7 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for diesel.spj");
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) TopWindows(name).front()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(session.CVShowing || session.TextShowing || session.SoundShowing);
+    EXPECT_FALSE(session.cvWindowOpen || session.textWindowOpen || session.playerWindowOpen);
     EXPECT_TRUE(TopWindows("CVShow").empty() && TopWindows("SoundTest").empty());
 
     Button("Command5")->click();
@@ -283,7 +283,7 @@ TEST_F(TambreloxMainTest, ACVBlockCutShortRefusesOnlyTheCVWindowAndEveryMessageI
               "Problem reading cut.spj: the startup CV values of directory "
               "record 6 reach past the end of the file. Cannot continue.");
     EXPECT_TRUE(TopWindows("CVShow").empty());
-    EXPECT_FALSE(session.CVShowing);
+    EXPECT_FALSE(session.cvWindowOpen);
     EXPECT_EQ(TopWindows("SPJText").size() + TopWindows("SoundTest").size(), 2U);
     ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 3U);
     ASSERT_EQ(dialogs.messageOwners.size(), 3U);

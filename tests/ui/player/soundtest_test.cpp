@@ -46,7 +46,7 @@ std::shared_ptr<const Project> PlayerProject() {
 class SoundTestWindow : public ::testing::Test {
   protected:
     SoundTestWindow() {
-        state.SPJFileName = "loco.spj";
+        state.projectFileName = "loco.spj";
         Open();
     }
     ~SoundTestWindow() override { delete window.data(); }

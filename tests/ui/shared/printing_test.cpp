@@ -76,9 +76,9 @@ class Printing : public ::testing::Test {
         // The proposed PDF goes into the documents folder or home: keep it in a scratch one.
         qputenv("HOME", home_.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        state_.SPJFileName = "demo.spj";
-        state_.SPJPath = "/trains/demo.spj";
-        state_.SPJAuthor = "Jane Hobbyist";
+        state_.projectFileName = "demo.spj";
+        state_.projectPath = "/trains/demo.spj";
+        state_.projectAuthor = "Jane Hobbyist";
     }
 
     void TearDown() override {

@@ -19,7 +19,7 @@ std::shared_ptr<const Project> ProjectWithText(const std::string& text) {
 class SPJTextTest : public ::testing::Test {
   protected:
     SPJTextTest() {
-        session.SPJFileName = "diesel.spj";
+        session.projectFileName = "diesel.spj";
         session.project = ProjectWithText(
             "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
             "A long line that runs on and on well past the right edge of the text box, "
@@ -69,12 +69,12 @@ TEST(DescriptiveTextWindow, CloseTheCloseBoxEscAndCtrlWEndTheWindowAndCtrlPPrint
     SessionState session;
     session.project = ProjectWithText("Line one\r\n");
     testkit::FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.TextShowing, [&] {
+    SecondaryWindow opened(session.textWindowOpen, [&] {
         return std::make_unique<DescriptiveTextWindow>(session, dialogs);
     });
     testkit::CloseEveryWay(opened, "Text1");
     EXPECT_EQ(dialogs.printerSetUps, 2);
-    EXPECT_FALSE(session.TextShowing);
+    EXPECT_FALSE(session.textWindowOpen);
 }
 
 }  // namespace
