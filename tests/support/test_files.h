@@ -18,10 +18,6 @@ inline ProjectOutcome Read(const fixture::SpjBuilder& builder) {
     return Read(builder.Build());
 }
 
-inline void PutByte(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint8_t value) {
-    bytes.at(at) = value;
-}
-
 inline void PutField(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i)
         bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
@@ -34,11 +30,6 @@ inline fixture::SpjBuilder ProjectWithCode(const std::vector<std::uint8_t>& code
         .StartupCVs({})
         .Text("text");
     return builder;
-}
-
-// The summary grid as the main window fills it for `project`.
-inline GridModel SummaryGridOf(const Project& project, const NumberFormat& format = {}) {
-    return SummaryGrid(project, format);
 }
 
 // A summary grid of `rows` alike clip rows, enough to fill pages.

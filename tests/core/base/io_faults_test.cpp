@@ -8,7 +8,6 @@
 
 #include "core/base/file_bytes.h"
 #include "core/project/spj_reader.h"
-#include "core/sound/clip_wave.h"
 #include "core/sound/temp_waves.h"
 #include "injected_fault.h"
 #include "player_fixtures.h"
@@ -91,10 +90,6 @@ using In = const fs::path&;
 const Operation kOperations[] = {
     {"whole read", "test.spj", {1}, [](In f) { return ReadTotals(f, ReadExtent::WholeFile); }},
     {"part read", "test.spj", {1}, [](In f) { return ReadTotals(f, ReadExtent::SummaryAndText); }},
-    {"clip wave",
-     "old",
-     {},
-     [](In f) { return Written(WriteClipWave(TheProject(), 0, f / "old"), f / "old"); }},
     {"repeat wave", "TempSound.wav", {2}, WriteRepeat},
     {"whole file",
      "old",

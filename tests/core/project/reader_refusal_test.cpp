@@ -14,7 +14,6 @@ namespace {
 
 using fixture::MinimalProject;
 using fixture::SpjBuilder;
-using testkit::PutByte;
 using testkit::PutField;
 using testkit::Read;
 
@@ -35,8 +34,7 @@ TEST(ReaderRefuses, EachDamageWithItsOwnMessage) {
     auto shortDirectory = SpjBuilder().Code(code).StartupCVs({}).Text("t").Build();
     shortDirectory.resize(SpjBuilder::RecordOffset(2));
     auto unendedName = whole;
-    for (std::size_t i = 56; i < 128; ++i)
-        PutByte(unendedName, SpjBuilder::RecordOffset(1) + i, 'n');
+    for (std::size_t i = 56; i < 128; ++i) unendedName.at(SpjBuilder::RecordOffset(1) + i) = 'n';
     SpjBuilder entries201 = MinimalProject();
     for (int i = 0; i < 196; ++i) entries201.Entry({9, 0, {}, 0, 0, "x"});
     // Just inside the limits: 201 entries, a type no one uses, a text ending with the file.

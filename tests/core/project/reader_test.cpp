@@ -13,7 +13,6 @@ using fixture::MinimalProject;
 using fixture::ProgramCode;
 using fixture::SpjBuilder;
 using testkit::ProjectWithCode;
-using testkit::PutByte;
 using testkit::PutField;
 using testkit::Read;
 
@@ -33,11 +32,11 @@ TEST(Reader, ReadsTheMinimalProject) {
 
 TEST(Reader, FourthByteOfHeaderFieldOneIsNotTestedButTheOthersAre) {
     auto bytes = MinimalProject().Build();
-    PutByte(bytes, 3, 7);
+    bytes.at(3) = 7;
     EXPECT_TRUE(Read(bytes).ok());
     for (std::size_t field = 1; field < 6; ++field) {
         auto damaged = MinimalProject().Build();
-        PutByte(damaged, 4 * field + 3, 1);
+        damaged.at(4 * field + 3) = 1;
         const auto outcome = Read(damaged);
         ASSERT_FALSE(outcome.ok()) << "header field " << field + 1;
         EXPECT_EQ(outcome.refusal().message,
@@ -50,7 +49,7 @@ TEST(Reader, FourthByteOfHeaderFieldOneIsNotTestedButTheOthersAre) {
 TEST(Reader, FourthByteOfAnyEntryFieldMarksTheFileCorrupt) {
     for (std::size_t field = 0; field < 6; ++field) {
         auto bytes = MinimalProject().HeaderText("AUTHOR: Head").Build();
-        PutByte(bytes, SpjBuilder::RecordOffset(1) + 4 * field + 3, 1);
+        bytes.at(SpjBuilder::RecordOffset(1) + 4 * field + 3) = 1;
         const auto outcome = Read(bytes);
         ASSERT_FALSE(outcome.ok()) << "entry field " << field + 1;
         EXPECT_EQ(outcome.refusal().message, CorruptionMessage("test.spj"));

@@ -31,7 +31,7 @@ SpjBuilder ProjectOf(std::initializer_list<FixtureEntry> clips, int voices = 3) 
 using Row = std::vector<std::string>;
 
 std::vector<Row> GridRows(const Project& project) {
-    const GridModel grid = testkit::SummaryGridOf(project);
+    const GridModel grid = SummaryGrid(project, {});
     std::vector<Row> rows;
     for (int r = 0; r < grid.Rows(); ++r) {
         rows.emplace_back();

@@ -123,7 +123,7 @@ TEST(SummaryPrintout, ZerosAndFillersPrintAsTheGridShowsThem) {
         .Text("t");
     const auto project = testkit::Read(builder);
     ASSERT_TRUE(project.ok());
-    const auto page = Printed(testkit::SummaryGridOf(project.value())).front();
+    const auto page = Printed(SummaryGrid(project.value(), {})).front();
     const std::vector<std::string> expected = {
         "            1     silent.wav                   8     8       154           .           ",
         "            2     half.wav                     8     8       154        .500      5,632",
@@ -144,8 +144,7 @@ TEST(SummaryPrintout, ZerosAndFillersPrintAsTheGridShowsThem) {
     // A decimal comma stands alone in the same way.
     const NumberFormat german{".", ","};
     const auto germanPage =
-        Printed(testkit::SummaryGridOf(project.value(), german), "/p/demo.spj", "Jane", german)
-            .front();
+        Printed(SummaryGrid(project.value(), german), "/p/demo.spj", "Jane", german).front();
     EXPECT_EQ(std::vector<std::string>(germanPage.begin() + 6, germanPage.begin() + 8),
               (std::vector<std::string>{"            1     silent.wav                   8     8    "
                                         "   154           ,           ",

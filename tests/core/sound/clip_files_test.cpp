@@ -16,22 +16,9 @@ using testkit::FileBytes;
 using testkit::ReadClips;
 using testkit::ScratchFolder;
 
-// An 8-bit clip whose samples hold the bytes a text-mode write would change.
-std::shared_ptr<const Project> ProjectWithAwkwardBytes() {
-    fixture::WaveClip wave = fixture::MakeWave(std::vector<double>(8, 0.0), 8);
-    const std::vector<std::uint8_t> awkward{0, 13, 10, 26, 13, 0, 26, 10};
-    std::copy(awkward.begin(), awkward.end(), wave.bytes.begin() + 44);
-    return ReadClips(std::move(fixture::SpjBuilder().Clip(1, "awkward.wav", wave, 0)));
-}
-
-TEST(WriteClipWave, CopiesTheBlockByteForByteWithNothingAdded) {
-    const ScratchFolder folder;
-    const auto project = ProjectWithAwkwardBytes();
-    const auto path = folder.path() / "clip.wav";
-    ASSERT_TRUE(WriteClipWave(*project, 0, path).ok());
-    const auto written = FileBytes(path);
-    EXPECT_EQ(written, BlockBytes(*project, 0));
-    EXPECT_EQ(written.size(), 52U);
+std::shared_ptr<const Project> OneClip() {
+    return ReadClips(std::move(fixture::SpjBuilder().Clip(
+        1, "tone.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 16), 2)));
 }
 
 TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
@@ -49,8 +36,7 @@ TEST(WriteWholeFile, RefusesToFollowALinkPlantedInPlaceOfTheFile) {
 
 TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
     const ScratchFolder parent;
-    const auto project = ReadClips(std::move(fixture::SpjBuilder().Clip(
-        1, "tone.wav", fixture::MakeWave(fixture::Tone(440, 0.5), 16), 2)));
+    const auto project = OneClip();
     std::filesystem::path folder;
     {
         const TempWaves temps(parent.path());
@@ -75,7 +61,7 @@ TEST(TempWaves, KeepsBothFilesInAPrivateFolderAndRemovesItWhenDone) {
 }
 
 TEST(TempWaves, FailsEveryWriteWhereNoFolderCanBeMade) {
-    const auto project = ProjectWithAwkwardBytes();
+    const auto project = OneClip();
     const TempWaves temps("/nonexistent-parent");
     EXPECT_EQ(temps.Folder(), "/nonexistent-parent")
         << "the message names where the files should have gone";

@@ -1,12 +1,9 @@
 #include "core/sound/repeat_wave.h"
 
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <string_view>
 
-#include "core/base/file_bytes.h"
-#include "player_fixtures.h"
 #include "wave_synth.h"
 
 namespace tambrelox {
@@ -117,40 +114,6 @@ TEST(BuildRepeatWave, RefusesHeadersTheScanCannotTrust) {
     for (const auto& c : cases) {
         EXPECT_FALSE(Repeat(c.wave, 8)) << c.what;
         EXPECT_EQ(RefusedAt(c.wave), c.at) << c.what;
-    }
-}
-
-// Every sample of a wave file as libsndfile reads it.
-std::vector<short> ReadWithLibsndfile(const Bytes& wave, SF_INFO& info) {
-    const testkit::ScratchFolder folder;
-    const auto path = folder.path() / "wave.wav";
-    EXPECT_TRUE(WriteWholeFile(path, wave).ok());
-    SNDFILE* sound = sf_open(path.c_str(), SFM_READ, &info);
-    EXPECT_TRUE(sound) << sf_strerror(nullptr);
-    std::vector<short> samples(sound ? static_cast<std::size_t>(info.frames) : 0);
-    if (sound) {
-        EXPECT_EQ(sf_read_short(sound, samples.data(), info.frames), info.frames);
-        sf_close(sound);
-    }
-    return samples;
-}
-
-TEST(BuildRepeatWave, AnIndependentReaderHearsTheClipRepeated) {
-    for (const int bits : {8, 16}) {
-        const Bytes clip = fixture::MakeWave(fixture::Tone(440, 0.3), bits).bytes;
-        const auto out = Repeat(clip, bits);
-        ASSERT_TRUE(out);
-        SF_INFO clipInfo{}, repeatInfo{};
-        const std::vector<short> once = ReadWithLibsndfile(clip, clipInfo);
-        const std::vector<short> all = ReadWithLibsndfile(*out, repeatInfo);
-        EXPECT_EQ(repeatInfo.samplerate, 11025);
-        EXPECT_EQ(repeatInfo.channels, 1);
-        const sf_count_t repeats = (bits == 8 ? 110250 : 220500) / (clipInfo.frames * (bits / 8));
-        ASSERT_EQ(repeatInfo.frames, repeats * clipInfo.frames) << bits;
-        for (sf_count_t r = 0; r < repeats; ++r) {
-            EXPECT_TRUE(std::equal(once.begin(), once.end(), all.begin() + r * clipInfo.frames))
-                << bits << " copy " << r;
-        }
     }
 }
 

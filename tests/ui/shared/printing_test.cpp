@@ -5,17 +5,13 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
-#include <iostream>
 #include <sstream>
 
-#include "app/tambrelox/headless_print.h"
-#include "core/base/file_bytes.h"
 #include "core/project/spj_reader.h"
 #include "core/report/summary_printout.h"
 #include "core/report/text_pages.h"
 #include "demo_project.h"
 #include "fake_user_dialogs.h"
-#include "outcome_text.h"
 #include "pdf_text.h"
 #include "test_files.h"
 #include "ui/mainwindow/summary_printing.h"
@@ -24,7 +20,6 @@
 namespace tambrelox {
 namespace {
 
-using testkit::OutcomeText;
 using testkit::PdfText;
 using testkit::RunTool;
 
@@ -113,24 +108,6 @@ TEST_F(Printing, OnlyAConfirmedDialogPrintsAndNothingIsEverSaid) {
     EXPECT_TRUE(text.contains("Components in SPJ: /trains/demo.spj"));
     EXPECT_TRUE(text.contains("Owner/Author: Jane Hobbyist"));
     EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
-}
-
-// A file that is no project and a PDF that cannot be written: the command line test's.
-TEST_F(Printing, HeadlessPrintReadsTheFileAndWritesThePdf) {
-    const std::string spj = home_.filePath("Demo.SPJ").toStdString();
-    ASSERT_TRUE(WriteWholeFile(spj, fixture::BuildDemoProject()).ok());
-    const QString pdf = home_.filePath("out.pdf");
-    const std::pair<HeadlessReport, QString> reports[] = {
-        {HeadlessReport::Summary, "Components in SPJ: " + home_.path().toLower() + "/demo.spj"},
-        {HeadlessReport::CVs, "Master Volumne"},
-        {HeadlessReport::Text, "Author: Jane Hobbyist"}};
-    for (const auto& [report, line] : reports) {
-        ASSERT_EQ(OutcomeText(PrintFileToPdf(report, spj, pdf.toStdString(), {}, std::cout)),
-                  "done");
-        EXPECT_TRUE(PdfText(pdf).contains(line)) << line.toStdString();
-    }
-    EXPECT_EQ(OutcomeText(PrintFileToPdf(HeadlessReport::Summary, spj, spj, {}, std::cout)),
-              "Will not print over the project itself");
 }
 
 }  // namespace
