@@ -1,10 +1,16 @@
-"""Serves a folder on localhost and drives headless Chromium, for the web page's tests and benchmark."""
+"""Serves a folder on localhost and drives headless Chromium and Firefox, for the web
+page's tests and benchmark."""
 import functools
 import http.server
 import importlib.machinery
 import importlib.util
+import json
+import os
 import pathlib
+import socket
+import subprocess
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -44,3 +50,61 @@ def open_page(browser, origin):
     browser.get(origin + "/index.html")
     WebDriverWait(browser, 20).until(
         lambda b: b.execute_script("return document.body.dataset.ready === 'true'"))
+
+
+class Firefox:
+    """Debian's Firefox ESR, headless, driven over its own Marionette protocol, which
+    needs no geckodriver (Debian has none)."""
+
+    def __init__(self, profile):
+        profile.mkdir(parents=True)
+        (profile / "user.js").write_text('user_pref("marionette.port", 0);\n')
+        self._process = subprocess.Popen(
+            ["firefox-esr", "--headless", "--marionette", "--no-remote", "--profile", str(profile)],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env={**os.environ, "HOME": str(profile)})
+        port_file = profile / "MarionetteActivePort"
+        deadline = time.monotonic() + 60
+        while not port_file.exists() or not port_file.read_text().strip():
+            if time.monotonic() > deadline:
+                raise TimeoutError("Firefox did not start Marionette")
+            time.sleep(0.2)
+        self._socket = socket.create_connection(("127.0.0.1", int(port_file.read_text())))
+        self._replies = self._socket.makefile("rb")
+        self._last_id = 0
+        self._receive()  # the greeting
+        self.call("WebDriver:NewSession", {})
+
+    def _receive(self):
+        length = b""
+        while (digit := self._replies.read(1)) != b":":
+            length += digit
+        return json.loads(self._replies.read(int(length)))
+
+    def call(self, command, parameters):
+        """The value of a WebDriver command; a browser error raises."""
+        self._last_id += 1
+        body = json.dumps([0, self._last_id, command, parameters]).encode()
+        self._socket.sendall(str(len(body)).encode() + b":" + body)
+        _, _, error, result = self._receive()
+        if error:
+            raise RuntimeError(f"{command}: {error}")
+        return result.get("value") if isinstance(result, dict) else result
+
+    def script(self, script):
+        return self.call("WebDriver:ExecuteScript", {"script": script, "args": []})
+
+    def wait_for(self, condition):
+        deadline = time.monotonic() + 20
+        while not self.script("return " + condition):
+            if time.monotonic() > deadline:
+                raise TimeoutError(condition)
+            time.sleep(0.2)
+
+    def choose_file(self, selector, path):
+        element = self.call("WebDriver:FindElement", {"using": "css selector", "value": selector})
+        self.call("WebDriver:ElementSendKeys", {"id": next(iter(element.values())), "text": str(path)})
+
+    def close(self):
+        self._socket.close()
+        self._process.kill()
+        self._process.wait()

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Drives the web page in headless Chromium and checks it shows what spjinfo prints.
+"""Drives the web page in headless Chromium, and its single file in Firefox too, and
+checks it shows what spjinfo prints.
 
 Usage: web_page_test.py PAGE_DIR SPJINFO DEMO_SPJ MAKE_TEST_SPJ SCREENSHOT_DIR
 """
@@ -17,7 +18,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "support"))
-from web_browser import open_page, serve, start_browser  # noqa: E402
+from web_browser import Firefox, open_page, serve, start_browser  # noqa: E402
 
 PAGE, SPJINFO, DEMO, MAKE_TEST_SPJ, SCREENSHOTS = (pathlib.Path(a).resolve() for a in sys.argv[1:6])
 
@@ -329,6 +330,16 @@ class WebPage(unittest.TestCase):
                 if not offline:
                     self.assertEqual(self.errors(), [])
         self.reopen()
+
+    def test_the_single_file_shows_the_demo_in_firefox_too(self):
+        firefox = Firefox(self.temp / "firefox")
+        try:
+            firefox.call("WebDriver:Navigate", {"url": (PAGE / "tambrelox.html").as_uri()})
+            firefox.wait_for("document.body.dataset.ready === 'true'")
+            firefox.choose_file("#spj-file", DEMO)
+            firefox.wait_for("document.getElementById('spj-name').textContent === 'DEMO.SPJ'")
+        finally:
+            firefox.close()
 
     def test_a_new_build_replaces_the_cached_one(self):
         site = self.temp / "site"
