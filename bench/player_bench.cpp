@@ -22,7 +22,7 @@
 #include "core/sound/temp_waves.h"
 #include "spj_builder.h"
 #include "ui/player/soundtest.h"
-#include "ui/shared/audio_clip_player.h"
+#include "ui/shared/audio_back_end.h"
 #include "ui/shared/user_dialogs.h"
 
 namespace {
@@ -107,8 +107,8 @@ void BM_PlayOnceUntilHeard(benchmark::State& state) {
     SessionState session;
     session.project = BenchProject();
     QtUserDialogs dialogs;
-    auto owned = std::make_unique<AudioClipPlayer>();
-    AudioClipPlayer* player = owned.get();
+    auto owned = MakeAudioClipPlayer();
+    ClipPlayer* player = owned.get();
     ClipPlayerWindow window(session, dialogs, std::move(owned));
     window.findChild<QListWidget*>("SoundList")->setCurrentRow(0);
     auto* play = window.findChild<QPushButton*>("cmdPlay");

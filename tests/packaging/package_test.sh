@@ -19,6 +19,7 @@ deb=$work/out/tambrelox_${VERSION}_$(dpkg --print-architecture).deb
 
 expected="/usr/bin/spjinfo
 /usr/bin/tambrelox
+/usr/lib/tambrelox/plugins/libtambrelox_audio.so
 /usr/share/applications/org.tambrelox.Tambrelox.desktop
 /usr/share/bash-completion/completions/spjinfo
 /usr/share/bash-completion/completions/tambrelox

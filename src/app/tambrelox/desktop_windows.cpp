@@ -4,7 +4,7 @@
 
 #include "ui/cvviewer/cvshow.h"
 #include "ui/player/soundtest.h"
-#include "ui/shared/audio_clip_player.h"
+#include "ui/shared/audio_back_end.h"
 #include "ui/textviewer/spjtext.h"
 
 namespace tambrelox {
@@ -16,8 +16,7 @@ OpenedWindows DesktopWindows(SessionState& session, UserDialogs& dialogs) {
             [&] { return std::make_unique<DescriptiveTextWindow>(session, dialogs); },
         .player =
             [&] {
-                return std::make_unique<ClipPlayerWindow>(session, dialogs,
-                                                          std::make_unique<AudioClipPlayer>());
+                return std::make_unique<ClipPlayerWindow>(session, dialogs, MakeAudioClipPlayer());
             },
     };
 }

@@ -113,3 +113,8 @@ void AudioClipPlayer::OnStateChanged(QAudio::State state) {
 }
 
 }  // namespace tambrelox
+
+// The module's one entry point, looked up by name by the program that loads it.
+extern "C" Q_DECL_EXPORT tambrelox::ClipPlayer* tambrelox_make_audio_clip_player() {
+    return new tambrelox::AudioClipPlayer();
+}

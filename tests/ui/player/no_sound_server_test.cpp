@@ -4,7 +4,7 @@
 
 #include "core/base/file_bytes.h"
 #include "player_fixtures.h"
-#include "ui/shared/audio_clip_player.h"
+#include "ui/shared/audio_back_end.h"
 #include "wave_synth.h"
 
 namespace tambrelox {
@@ -14,11 +14,11 @@ TEST(NoSoundServer, PlayReportsNoSoundDevice) {
     const testkit::ScratchFolder folder;
     const auto path = folder.path() / "clip.wav";
     ASSERT_TRUE(WriteWholeFile(path, fixture::MakeWave(fixture::Tone(440, 0.1), 8).bytes).ok());
-    AudioClipPlayer player;
-    const Outcome<void> played = player.Play(path, PlayKind::Once);
+    const auto player = MakeAudioClipPlayer();
+    const Outcome<void> played = player->Play(path, PlayKind::Once);
     ASSERT_FALSE(played.ok());
     EXPECT_EQ(played.refusal().message, "The sound clip cannot be played: no sound device.");
-    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_FALSE(player->IsPlaying());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // sink's monitor: every sample must arrive, unchanged, to the last.
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QProcess>
 #include <QSignalSpy>
@@ -14,7 +15,7 @@
 #include "core/sound/pcm_wave.h"
 #include "player_fixtures.h"
 #include "ui/player/waveform_view.h"
-#include "ui/shared/audio_clip_player.h"
+#include "ui/shared/audio_back_end.h"
 #include "wave_synth.h"
 
 namespace tambrelox {
@@ -56,8 +57,8 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
     ASSERT_TRUE(recording.wait(kRecorderStartMs)) << "the recorder delivers nothing";
 
     const testkit::ScratchFolder folder;
-    AudioClipPlayer player;
-    QSignalSpy done(&player, &ClipPlayer::finished);
+    const auto player = MakeAudioClipPlayer();
+    QSignalSpy done(player.get(), &ClipPlayer::finished);
     std::vector<Samples> played;
     for (const int bits : {8, 12, 16}) {
         const auto wave = fixture::MakeWave(fixture::Tone(300.0 + 100 * bits, 0.4), bits);
@@ -65,10 +66,10 @@ TEST(NullSinkPlayback, EveryDepthArrivesWholeAndUnchanged) {
         ASSERT_TRUE(WriteWholeFile(path, wave.bytes).ok());
         played.push_back(ReadPcmWave(ByteView(wave.bytes)).value().samples);
 
-        ASSERT_TRUE(player.Play(path, PlayKind::Once).ok()) << bits;
-        EXPECT_TRUE(player.IsPlaying());
+        ASSERT_TRUE(player->Play(path, PlayKind::Once).ok()) << bits;
+        EXPECT_TRUE(player->IsPlaying());
         ASSERT_TRUE(done.wait(5000)) << bits << "-bit play never ended";
-        EXPECT_FALSE(player.IsPlaying());
+        EXPECT_FALSE(player->IsPlaying());
     }
     QTest::qWait(300);  // the monitor's last samples are still on their way
     recorder.kill();
@@ -103,10 +104,10 @@ TEST(NullSinkPlayback, ThePlayLineAdvancesWithTheDevice) {
     view.resize(600, view.height());
     view.ShowClip(ByteView(wave.bytes));
 
-    AudioClipPlayer player;
-    QSignalSpy done(&player, &ClipPlayer::finished);
-    ASSERT_TRUE(player.Play(path, PlayKind::Once).ok());
-    view.Follow(player);
+    const auto player = MakeAudioClipPlayer();
+    QSignalSpy done(player.get(), &ClipPlayer::finished);
+    ASSERT_TRUE(player->Play(path, PlayKind::Once).ok());
+    view.Follow(*player);
 
     std::vector<double> seen;
     while (done.isEmpty() && seen.size() < 50) {
