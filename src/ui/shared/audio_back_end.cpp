@@ -1,8 +1,9 @@
 #include "ui/shared/audio_back_end.h"
 
+#include <dlfcn.h>
+
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 #include <string>
 #include <utility>
 
@@ -38,18 +39,17 @@ QString ModulePath() {
 }  // namespace
 
 std::unique_ptr<ClipPlayer> MakeAudioClipPlayer() {
-    // Stays loaded for the rest of the run: players made from it may outlive
-    // any one window.
-    QLibrary module(ModulePath());
-    using MakePlayer = ClipPlayer* (*)();
-    const auto make =
-        reinterpret_cast<MakePlayer>(module.resolve("tambrelox_make_audio_clip_player"));
+    // Never closed: players made from the module may outlive any one window.
+    // Loaded again, it is only counted again.
+    void* module = dlopen(ModulePath().toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+    void* make = module ? dlsym(module, "tambrelox_make_audio_clip_player") : nullptr;
     if (make == nullptr) {
+        const char* why = dlerror();
         return std::make_unique<UnloadedClipPlayer>(
             "Sound clips cannot be played: the audio module cannot be loaded (" +
-            module.errorString().toStdString() + ").");
+            std::string(why ? why : "no entry point") + ").");
     }
-    return std::unique_ptr<ClipPlayer>(make());
+    return std::unique_ptr<ClipPlayer>(reinterpret_cast<ClipPlayer* (*)()>(make)());
 }
 
 }  // namespace tambrelox
