@@ -7,7 +7,6 @@
 
 #include "core/project/spj_reader.h"
 #include "spj_builder.h"
-#include "test_files.h"
 
 namespace tambrelox {
 namespace {
@@ -84,14 +83,6 @@ TEST(CheckStartupCVs, ABlockCutShortLoadsButIsRefusedToTheCVViews) {
     ASSERT_FALSE(refused.ok());  // the message is pinned by the command-line tests
     EXPECT_EQ(refused.refusal().place, (Place{Place::In::DirectoryEntry, 2}));
     EXPECT_EQ(refused.refusal().kind, RefusalKind::NotAProject);
-
-    // A block starting past the end of the file altogether.
-    auto bytes = fixture::MinimalProject().Build();
-    testkit::PutField(bytes, fixture::SpjBuilder::RecordOffset(3) + 8,
-                      static_cast<std::uint32_t>(bytes.size() + 10));
-    const auto beyond = ReadProject(bytes, "beyond.spj");
-    ASSERT_TRUE(beyond.ok());
-    EXPECT_FALSE(CheckStartupCVs(beyond.value(), "beyond.spj").ok());
 }
 
 }  // namespace

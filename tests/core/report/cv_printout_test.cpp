@@ -58,13 +58,6 @@ TEST(CVPrintout, EveryPageHasAHeaderAndTheLastTheClosingBlock) {
     EXPECT_EQ(last.back(), "          Tambrelox V1.0");
 }
 
-TEST(CVPrintout, OnlyNonZeroCVsStandAtTheirColumns) {
-    const auto page = Printed(2, "(B)\r\nCV1 \r\n(C)\r\n").front();
-    ASSERT_EQ(page.size(), 11U);
-    EXPECT_EQ(page[6], "         CV 1                               B4   180  10110100");
-    EXPECT_EQ(page[7], "         CV 2    Start Voltage              B4   180  10110100");
-}
-
 TEST(CVPrintout, ATwentyEightCharacterNamePushesItsValueToTheNextLineButCountsOnce) {
     std::string text = "(B)\r\n";
     for (int cv = 1; cv <= 64; ++cv)
