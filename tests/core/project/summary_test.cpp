@@ -68,10 +68,10 @@ TEST(Summary, ClipRowsShowTheSizeAtTheDownloadDepth) {
 }
 
 TEST(Summary, EqualHandlesKeepTheirDirectoryOrder) {
-    // Enough clips that a sort which is not stable does reorder them.
+    // Enough clips that a sort which is not stable does reorder them; 9 before 10, as numbers.
     SpjBuilder builder;
     for (int k = 0; k < 40; ++k) {
-        FixtureEntry clip = ClipEntry(k % 2 == 0 ? 2 : 1, 8, 256, 0);
+        FixtureEntry clip = ClipEntry(k % 2 == 0 ? 10 : 9, 8, 256, 0);
         clip.name = std::to_string(k);
         builder.Entry(clip);
     }
