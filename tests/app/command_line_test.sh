@@ -105,7 +105,6 @@ run TAMBRELOX --print cvs "$DEMO"|2|usage "--print needs --pdf"
 run TAMBRELOX --print=cvs --print text --pdf x.pdf "$DEMO"|2|usage "--print given different reports"
 run TAMBRELOX --print nope --pdf x.pdf "$DEMO"|2|usage "unknown report nope"
 run TAMBRELOX --print cvs --pdf x.pdf|2|usage "--print needs the SPJ file to print"
-to=/dev/full run SPJINFO "$DEMO"|1|no_space
 to=/dev/full run SPJINFO --cvs "$DEMO" "$DEMO" missing.spj|1|no_space
 to=/dev/full run SPJINFO --repeat 0 - "$DEMO"|1|no_space
 to=/dev/full run SPJINFO --help|1|no_space
