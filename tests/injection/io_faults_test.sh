@@ -92,7 +92,6 @@ matrix() {  # name program command...
   done
 }
 
-matrix json spjinfo "$SPJINFO" --json "$work/tree/one.spj"
 matrix catalogue spjinfo "$SPJINFO" -r --csv "$work/tree"
 matrix extract spjinfo "$SPJINFO" --extract out "$work/tree/one.spj"
 matrix repeat spjinfo "$SPJINFO" --repeat 0 out/old.wav "$work/tree/one.spj"

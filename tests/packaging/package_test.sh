@@ -17,23 +17,13 @@ fi
 deb=$work/out/tambrelox_${VERSION}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$work/out")"
 
-expected="/usr/bin/spjinfo
-/usr/bin/tambrelox
-/usr/lib/tambrelox/plugins/libtambrelox_audio.so
-/usr/share/applications/org.tambrelox.Tambrelox.desktop
-/usr/share/bash-completion/completions/spjinfo
-/usr/share/bash-completion/completions/tambrelox
-/usr/share/doc/tambrelox/changelog.gz
-/usr/share/doc/tambrelox/copyright
-/usr/share/icons/hicolor/128x128/apps/tambrelox.png
-/usr/share/icons/hicolor/256x256/apps/tambrelox.png
-/usr/share/icons/hicolor/48x48/apps/tambrelox.png
-/usr/share/icons/hicolor/64x64/apps/tambrelox.png
-/usr/share/icons/hicolor/scalable/apps/tambrelox.svg
-/usr/share/man/man1/spjinfo.1.gz
-/usr/share/man/man1/tambrelox.1.gz
-/usr/share/metainfo/org.tambrelox.Tambrelox.metainfo.xml
-/usr/share/mime/packages/tambrelox.xml"
+share=/usr/share
+expected=$(printf '%s\n' /usr/bin/{spjinfo,tambrelox} /usr/lib/tambrelox/plugins/libtambrelox_audio.so \
+  $share/applications/org.tambrelox.Tambrelox.desktop \
+  $share/bash-completion/completions/{spjinfo,tambrelox} $share/doc/tambrelox/{changelog.gz,copyright} \
+  $share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/tambrelox.png \
+  $share/icons/hicolor/scalable/apps/tambrelox.svg $share/man/man1/{spjinfo,tambrelox}.1.gz \
+  $share/metainfo/org.tambrelox.Tambrelox.metainfo.xml $share/mime/packages/tambrelox.xml | sort)
 files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./|/|' | sort)
 diff <(echo "$expected") <(echo "$files") || fail "the package's files differ from the expected list (< expected, > packaged)"
 

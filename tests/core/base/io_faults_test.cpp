@@ -23,12 +23,11 @@ using testkit::InjectedFault;
 using testkit::ScratchFolder;
 using Bytes = std::vector<std::uint8_t>;
 
-// Every call fails with each of these in turn.
+// Every call fails with each of these in turn: EINTR, which a read or write
+// retries, and two errors passed on in the system's words.
 const std::vector<std::pair<int, std::string>> kErrors{{EIO, "Input/output error"},
                                                        {EINTR, "Interrupted system call"},
-                                                       {EAGAIN, "Resource temporarily unavailable"},
-                                                       {ENOSPC, "No space left on device"},
-                                                       {EDQUOT, "Disk quota exceeded"}};
+                                                       {ENOSPC, "No space left on device"}};
 // Short counts on both sides of a page, and of a directory record.
 constexpr std::size_t kShortCounts[] = {1, 127, 128, 4095, 4096, 4097};
 

@@ -9,7 +9,6 @@ TEST(NumberMasks, EachMaskWithItsZerosPointAndGrouping) {
     const NumberFormat english;
     EXPECT_EQ(FormatGroupedWhole(0, english), "");
     EXPECT_EQ(FormatGroupedWhole(256, english), "256");
-    EXPECT_EQ(FormatGroupedWhole(131072, english), "131,072");
     EXPECT_EQ(FormatGroupedWhole(1200000, english), "1,200,000");
     EXPECT_EQ(FormatGroupedWhole(2.5, english), "2");  // halves go to even
     EXPECT_EQ(FormatGroupedWhole(3.5, english), "4");
@@ -24,7 +23,6 @@ TEST(NumberMasks, EachMaskWithItsZerosPointAndGrouping) {
     EXPECT_EQ(FormatUpToThreeDecimals(1.5, NumberFormat{".", ","}), "1,5");
     EXPECT_EQ(FormatGroupedWholeOrZero(0, english), "0");
     EXPECT_EQ(FormatGroupedWholeOrZero(-0.4, english), "0");
-    EXPECT_EQ(FormatGroupedWholeOrZero(1200000, english), "1,200,000");
     EXPECT_EQ(FormatGroupedWholeOrZero(-1234.5, english), "-1,234");
     EXPECT_EQ(FormatGroupedWholeOrZero(1e20, english), "100,000,000,000,000,000,000");
     EXPECT_EQ(FormatThreeDecimals(0.5, english), ".500");

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <stdexcept>
-#include <tuple>
 
 #include "core/base/file_bytes.h"
 #include "core/project/chosen_file.h"
@@ -42,18 +41,8 @@ BothReads ReadBothWays(const Bytes& bytes) {
 }
 
 void ExpectSameProject(const Project& whole, const Project& part) {
-    ASSERT_EQ(whole.entries.size(), part.entries.size());
-    for (std::size_t k = 0; k < whole.entries.size(); ++k) {
-        const DirectoryEntry& a = whole.entries[k];
-        const DirectoryEntry& b = part.entries[k];
-        EXPECT_EQ(
-            std::tie(a.type, a.handle, a.offset, a.size, a.length, a.dlCode, a.name, a.waveBits),
-            std::tie(b.type, b.handle, b.offset, b.size, b.length, b.dlCode, b.name, b.waveBits))
-            << "entry " << k;
-    }
-    EXPECT_EQ(std::tie(whole.codeEntry, whole.cvEntry, whole.textEntry),
-              std::tie(part.codeEntry, part.cvEntry, part.textEntry));
-    // The author, every row and total, the requirement and the text, as the reports give them.
+    // The author, every clip, row and total, the requirement and the text: all that a part read
+    // serves, as the reports give it.
     const ChosenFile file = SplitChosenPath("/p.spj");
     EXPECT_EQ(SummaryReportText(file, whole, {}, ""), SummaryReportText(file, part, {}, ""));
     EXPECT_EQ(CatalogueRow(file, whole), CatalogueRow(file, part));

