@@ -7,8 +7,6 @@
 #include <QRegularExpression>
 
 #include "pdf_text.h"
-#include "ui/shared/secondary_window.h"
-#include "window_keys.h"
 
 namespace tambrelox {
 namespace {

@@ -5,8 +5,6 @@
 #include <QPlainTextEdit>
 
 #include "pdf_text.h"
-#include "ui/shared/secondary_window.h"
-#include "window_keys.h"
 
 namespace tambrelox {
 namespace {
