@@ -64,46 +64,34 @@ TEST(SummaryPdf, WordsAndPageBreaksStandWhereTheTextPrinterPutsThem) {
     ExpectPdfMatchesText(testkit::SummaryGridWithRows(130), "summary-long.pdf");
 }
 
-class Printing : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(home_.isValid());
-        // The proposed PDF goes into the documents folder or home: keep it in a scratch one.
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        state_.projectFileName = "demo.spj";
-        state_.projectPath = "/trains/demo.spj";
-        state_.projectAuthor = "Jane Hobbyist";
-    }
-
-    void TearDown() override {
-        qputenv("HOME", savedHome_);
-        qputenv("XDG_CONFIG_HOME", savedConfig_);
-    }
-
-    QTemporaryDir home_;
-    const QByteArray savedHome_ = qgetenv("HOME");
-    const QByteArray savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-    SessionState state_;
-    GridModel grid_ = DemoGrid();
-};
-
-TEST_F(Printing, OnlyAConfirmedDialogPrintsAndNothingIsEverSaid) {
+// The proposed PDF goes into the documents folder or home: a scratch one here.
+TEST(Printing, OnlyAConfirmedDialogPrintsAndNothingIsEverSaid) {
+    const QTemporaryDir home;
+    const QByteArray saved[] = {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME")};
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+    SessionState state;
+    state.projectFileName = "demo.spj";
+    state.projectPath = "/trains/demo.spj";
+    state.projectAuthor = "Jane Hobbyist";
+    const GridModel grid = DemoGrid();
     testkit::FakeUserDialogs dialogs;
-    PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
+    PrintSummaryWithDialog(nullptr, grid, state, dialogs);
     EXPECT_EQ(dialogs.printedDocument, "demo summary");
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        EXPECT_EQ(dialogs.proposedPrintFile, home_.filePath("demo summary.pdf"));
+        EXPECT_EQ(dialogs.proposedPrintFile, home.filePath("demo summary.pdf"));
         EXPECT_FALSE(QFile::exists(dialogs.proposedPrintFile));
     }
 
     dialogs.acceptPrinter = true;  // a printer that fails ends the printout silently
-    dialogs.printerOutputFile = home_.filePath("no-such-folder/demo.pdf");
-    PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
+    dialogs.printerOutputFile = home.filePath("no-such-folder/demo.pdf");
+    PrintSummaryWithDialog(nullptr, grid, state, dialogs);
     EXPECT_FALSE(QFile::exists(dialogs.printerOutputFile));
 
-    dialogs.printerOutputFile = home_.filePath("chosen.pdf");
-    PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
+    dialogs.printerOutputFile = home.filePath("chosen.pdf");
+    PrintSummaryWithDialog(nullptr, grid, state, dialogs);
+    qputenv("HOME", saved[0]);
+    qputenv("XDG_CONFIG_HOME", saved[1]);
     const QString text = PdfText(dialogs.printerOutputFile);
     EXPECT_TRUE(text.contains("Components in SPJ: /trains/demo.spj"));
     EXPECT_TRUE(text.contains("Owner/Author: Jane Hobbyist"));
