@@ -84,12 +84,10 @@ std::string Described(const QWidget& control, const QString& text) {
 
 void ExpectLabelTextWhole(const QLabel& label) {
     const QRect room = label.contentsRect();
-    const QFontMetrics metrics(label.font());
-    const QSize needed =
-        label.wordWrap()
-            ? metrics.boundingRect(QRect(0, 0, room.width(), 0), Qt::TextWordWrap, label.text())
-                  .size()
-            : metrics.size(0, label.text());
+    const QSize needed = QFontMetrics(label.font())
+                             .boundingRect(QRect(0, 0, room.width(), 0),
+                                           label.wordWrap() ? Qt::TextWordWrap : 0, label.text())
+                             .size();
     EXPECT_LE(needed.width(), room.width()) << Described(label, label.text());
     EXPECT_LE(needed.height(), room.height()) << Described(label, label.text());
 }
@@ -146,27 +144,6 @@ void ExpectEveryTextWhole(const QWidget& window) {
     }
 }
 
-// Runs once with the desktop font the platform gives (9 points offscreen),
-// once with a 12 point desktop font.
-class EveryWindowTest : public ::testing::TestWithParam<int> {
-  protected:
-    void SetUp() override {
-        if (GetParam() > 0) {
-            QFont desktop = desktopFont_;
-            desktop.setPointSize(GetParam());
-            QApplication::setFont(desktop);
-        }
-    }
-    void TearDown() override { QApplication::setFont(desktopFont_); }
-
-    std::string FontName() const {
-        return GetParam() > 0 ? "font-" + std::to_string(GetParam()) + "pt" : "font-desktop";
-    }
-
-  private:
-    QFont desktopFont_ = QApplication::font();
-};
-
 // The frame, title bar included, lies on the screen, and every button can be
 // brought on screen: where the screen is too small, by scrolling the window.
 void ExpectWholeOnScreen(QWidget& window) {
@@ -182,22 +159,32 @@ void ExpectWholeOnScreen(QWidget& window) {
     }
 }
 
-TEST_P(EveryWindowTest, FitsTheScreenFrameAndButtonsAndShowsEveryTextWhole) {
-    DemoInEveryWindow windows;
-    for (const auto& [name, window] : windows.Named()) {
-        SCOPED_TRACE(name);
-        ExpectWholeOnScreen(*window);
-        ExpectEveryTextWhole(*window);
-        if (name == "soundtest") {  // its two captions side by side stay apart
-            const auto* left = Child<QLabel>(*window, "Label3");
-            const int leftTextEnd = left->x() + left->fontMetrics().horizontalAdvance(left->text());
-            EXPECT_GE(Child<QLabel>(*window, "Label2")->x() - leftTextEnd, 8);
+// With the desktop font the platform gives (9 points offscreen), and with
+// desktop fonts of 12 and 14 points.
+TEST(EveryWindowTest, FitsTheScreenFrameAndButtonsAndShowsEveryTextWhole) {
+    const QFont desktop = QApplication::font();
+    for (const int points : {0, 12, 14}) {
+        const std::string font = points > 0 ? std::to_string(points) + "pt" : "desktop";
+        SCOPED_TRACE(font);
+        QFont changed = desktop;
+        if (points > 0) changed.setPointSize(points);
+        QApplication::setFont(changed);
+        DemoInEveryWindow windows;
+        for (const auto& [name, window] : windows.Named()) {
+            SCOPED_TRACE(name);
+            ExpectWholeOnScreen(*window);
+            ExpectEveryTextWhole(*window);
+            if (name == "soundtest") {  // its two captions side by side stay apart
+                const auto* left = Child<QLabel>(*window, "Label3");
+                const int leftTextEnd =
+                    left->x() + left->fontMetrics().horizontalAdvance(left->text());
+                EXPECT_GE(Child<QLabel>(*window, "Label2")->x() - leftTextEnd, 8);
+            }
+            Screenshot(*window, "layout-" + name + "-font-" + font);
         }
-        Screenshot(*window, "layout-" + name + "-" + FontName());
     }
+    QApplication::setFont(desktop);
 }
-
-INSTANTIATE_TEST_SUITE_P(DesktopFonts, EveryWindowTest, ::testing::Values(0, 12, 14));
 
 // The contrast of a label's text as drawn: its background is the colour of
 // its corner, its text the pixel that stands out most from that.
