@@ -49,7 +49,7 @@ class CVShowTest : public ::testing::Test {
     std::unique_ptr<StartupCvWindow> window;
 };
 
-TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
+TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLast) {
     EXPECT_EQ(window->windowTitle(), "Start Up CVs for diesel.spj");
     const auto* grid = Child<QTableView>(*window, "CVGrid");
     ASSERT_EQ(grid->model()->rowCount(), 255);
@@ -65,9 +65,8 @@ TEST_F(CVShowTest, ShowsTheTableOfTheProjectLoadedWhenItOpened) {
     EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
     testkit::SaveScreenshot(*window, "cvshow.png");
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
-}
 
-TEST_F(CVShowTest, PrintsTheNonZeroCVsItShowsUnderItsOwnProjectNeverTheOneChosenLast) {
+    // Its non-zero CVs, under its own project's heading.
     QTemporaryDir folder;
     dialogs.printerOutputFile = folder.filePath("cvs.pdf");
     Child<QPushButton>(*window, "Command2")->click();

@@ -34,7 +34,9 @@ class SPJTextTest : public ::testing::Test {
     std::unique_ptr<DescriptiveTextWindow> window;
 };
 
-TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
+// Another project chosen, or a choice refused, while the window is open
+// changes neither what it shows nor what it prints.
+TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
     EXPECT_EQ(Text1()->toPlainText(),
               "Diesel Sound Project\n\nAuthor: Ren\u00e9 Rail\n\tIndented line\nA long line that "
@@ -43,10 +45,7 @@ TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
     EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
     testkit::SaveScreenshot(*window, "spjtext.png");
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
-}
 
-// Another project chosen, or a choice refused, while the window is open leaves its printout alone.
-TEST_F(SPJTextTest, PrintsTheTextItShowsNeverThatOfTheProjectChosenLast) {
     QTemporaryDir folder;
     dialogs.acceptPrinter = true;
     for (const char* pdf : {"steam chosen.pdf", "refused.pdf"}) {
