@@ -39,9 +39,11 @@ def escaped(cell):
     return cell.translate(named | controls)
 
 
+# Every script the test runs may name an element by its id as $(id).
+DOLLAR = "const $ = (id) => document.getElementById(id);\n"
+
 # Everything the page shows of the project on show, in one call.
 SHOWN = """
-const $ = (id) => document.getElementById(id);
 const text = (id) => ($(id).hidden ? null : $(id).textContent);
 const cells = (table) => [...document.querySelectorAll(table + ' tbody tr')]
   .map((row) => [...row.cells].map((cell) => cell.textContent));
@@ -110,7 +112,7 @@ class WebPage(unittest.TestCase):
 
     @classmethod
     def wait_for(cls, condition):
-        WebDriverWait(cls.browser, 20).until(lambda b: b.execute_script("return " + condition))
+        WebDriverWait(cls.browser, 20).until(lambda b: b.execute_script(DOLLAR + "return " + condition))
 
     @classmethod
     def show(cls, path, picker="spj-file"):
@@ -126,13 +128,13 @@ class WebPage(unittest.TestCase):
         cls.show(DEMO)
 
     def script(self, text, *args):
-        return self.browser.execute_script(text, *args)
+        return self.browser.execute_script(DOLLAR + text, *args)
 
     def element(self, id_):
         return self.browser.find_element(By.ID, id_)
 
     def pick_clip(self, line):
-        self.script(f"document.getElementById('clip-list').children[{line}].click()")
+        self.script(f"$('clip-list').children[{line}].click()")
 
     def errors(self):
         """What the page logged as errors since last asked."""
@@ -161,7 +163,7 @@ class WebPage(unittest.TestCase):
             self.assertIn("No project is open.", self.pdf_text())
             self.element("spj-file").send_keys(str(DEMO))
             self.assertEqual(self.element("loading").text, "Loading…")
-            self.wait_for("document.getElementById('spj-name').textContent === 'DEMO.SPJ'")
+            self.wait_for("$('spj-name').textContent === 'DEMO.SPJ'")
             self.assertFalse(self.element("loading").is_displayed())
         finally:
             self.network()
@@ -198,8 +200,8 @@ class WebPage(unittest.TestCase):
     def test_what_the_desktop_shows_is_on_the_page(self):
         self.show(DEMO)
         self.pick_clip(0)
-        shown = self.script("""const $ = (id) => document.getElementById(id);
-            const align = (table, col) => getComputedStyle($(table).tBodies[0].rows[0].cells[col]).textAlign;
+        shown = self.script("""const align = (table, col) => getComputedStyle($(table).tBodies[0].rows[0].cells[col])
+              .textAlign;
             return [$('title-line').textContent, $('about').textContent.includes('are not changed.'),
                     $('budget-text').textContent, $('cv-note').textContent, align('summary-table', 1),
                     align('summary-table', 4), align('cv-table', 0), getComputedStyle($('clip-name')).textAlign,
@@ -210,8 +212,7 @@ class WebPage(unittest.TestCase):
             "These names show in Quenderlith.", "left", "right", "center", "center", True])
         self.show(self.collection / "project0005.spj")  # its first clip, "  lead", plays 12.5 s
         self.pick_clip(0)
-        self.assertEqual(self.script("""const $ = (id) => document.getElementById(id);
-            return [$('size-note').textContent, $('clip-name').textContent,
+        self.assertEqual(self.script("""return [$('size-note').textContent, $('clip-name').textContent,
                     $('clip-list').children[0].textContent];"""), [
             "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
             "'Premium' decoders", "  lead.wav", "  lead.wav"])
@@ -246,7 +247,7 @@ class WebPage(unittest.TestCase):
                          spjinfo("--repeat", "0", "-", str(DEMO)).stdout)
         self.assertEqual(self.buttons(), ["stop", False, True, True])
         # The play position moves over the waveform.
-        frame = "return document.getElementById('waveform').toDataURL()"
+        frame = "return $('waveform').toDataURL()"
         before = self.script(frame)
         time.sleep(0.2)
         self.assertNotEqual(self.script(frame), before)
@@ -292,7 +293,7 @@ class WebPage(unittest.TestCase):
             self.assertEqual(comparable(self.script(printed)), comparable(expected), report)
         self.element("print-text").click()
         self.assertEqual(self.script(printed).rstrip("\n"), self.script(
-            "return document.getElementById('descriptive-text').textContent").rstrip("\n"))
+            "return $('descriptive-text').textContent").rstrip("\n"))
         # The browser's own Print, after another file is opened, prints that file's summary.
         self.show(self.collection / "project0001.spj")
         self.script("dispatchEvent(new Event('afterprint'))")
@@ -378,9 +379,9 @@ class WebPage(unittest.TestCase):
         folder = self.temp / "folder"
         subprocess.run([str(MAKE_TEST_SPJ), "collection", str(folder), "200"], check=True)
         self.element("spj-folder").send_keys(str(folder))
-        self.wait_for("document.getElementById('catalogue-progress').textContent === '200 files read.'")
+        self.wait_for("$('catalogue-progress').textContent === '200 files read.'")
         # Each filter keeps the rows it names.
-        shown = """const filter = document.getElementById('catalogue-filter');
+        shown = """const filter = $('catalogue-filter');
             filter.value = arguments[0]; filter.dispatchEvent(new Event('change'));
             return [...document.querySelectorAll('#catalogue-table tbody tr')]
               .map((row) => row.cells[row.cells.length > 3 ? 4 : 2].textContent);"""
@@ -395,15 +396,15 @@ class WebPage(unittest.TestCase):
         for line in (0, 1):
             self.browser.find_element(By.CSS_SELECTOR, f"#catalogue-table tr[data-line='{line}'] input").click()
         self.element("compare").click()
-        self.wait_for("!document.getElementById('comparison').hidden")
+        self.wait_for("!$('comparison').hidden")
         shown = self.script("""return [...document.querySelectorAll('#comparison-changes li')]
             .map((li) => li.textContent + '\\n').join('')
-            + document.getElementById('comparison-text').textContent;""")
+            + $('comparison-text').textContent;""")
         self.assertEqual(shown, spjinfo("--diff", "folder/project0000.spj", "folder/project0001.spj",
                                         cwd=self.temp).stdout.decode())
         # Choosing a row opens its project.
         self.browser.find_element(By.CSS_SELECTOR, "#catalogue-table tr[data-line='4'] td:nth-child(3)").click()
-        self.wait_for("document.getElementById('spj-name').textContent === 'PROJECT0004.SPJ'")
+        self.wait_for("$('spj-name').textContent === 'PROJECT0004.SPJ'")
         self.script("[...document.querySelectorAll('#catalogue-table button.sort')][9].click()")
         totals = self.script("""return [...document.querySelectorAll('#catalogue-table tbody tr')]
             .filter((row) => row.cells.length > 3).map((row) => Number(row.cells[10].textContent));""")
@@ -414,12 +415,12 @@ class WebPage(unittest.TestCase):
         folder.mkdir()
         for name in ("project0000.spj", "project0001.spj"):
             shutil.copy(self.collection / name, folder)
-        self.script("document.getElementById('spj-folder').addEventListener('change', (event) => "
+        self.script("$('spj-folder').addEventListener('change', (event) => "
                     "event.stopImmediatePropagation(), {capture: true, once: true})")
         self.element("spj-folder").send_keys(str(folder))
         (folder / "project0001.spj").unlink()
-        self.script("document.getElementById('spj-folder').dispatchEvent(new Event('change'))")
-        self.wait_for("document.getElementById('catalogue-progress').textContent === '2 files read.'")
+        self.script("$('spj-folder').dispatchEvent(new Event('change'))")
+        self.wait_for("$('catalogue-progress').textContent === '2 files read.'")
         self.assertEqual(self.script("return document.querySelector('#catalogue-table .refusal').textContent"),
                          "Problem reading project0001.spj: the browser could not read the file. Cannot continue.")
 
@@ -429,7 +430,7 @@ class WebPage(unittest.TestCase):
         self.assertTrue(any(url.endswith("tambrelox_core.wasm") for url in urls), urls)
         self.assertEqual([url for url in urls if not url.startswith(
             (self.origin + "/", "blob:" + self.origin, "data:", PAGE.as_uri()))], [])
-        self.script("document.getElementById('message').hidden = true; scrollTo(0, 0)")
+        self.script("$('message').hidden = true; scrollTo(0, 0)")
         SCREENSHOTS.mkdir(parents=True, exist_ok=True)
         self.assertTrue(self.browser.save_screenshot(str(SCREENSHOTS / "web_page_demo.png")))
 
