@@ -17,9 +17,7 @@
 namespace tambrelox {
 namespace {
 
-using testkit::Child;
-using testkit::FakeUserDialogs;
-using testkit::TopWindows;
+using namespace testkit;
 using Flags = std::vector<bool>;
 
 // Whether the about text, the grid, the "runs in" caption and decoders, and
@@ -78,10 +76,14 @@ class TambreloxMainTest : public ::testing::Test {
     }
 };
 
-TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabledInTheirColours) {
+// The about text first, with only Get and Quit enabled, in their colours.
+// Then the grid shows the core's summary in the session's number format, and
+// keeps its widths, the right-hand column included, whatever decoders a
+// project needs. A corrupt file then hides the grid but shows the author reached.
+TEST_F(TambreloxMainTest, StartsWithTheAboutTextShowsAGoodFileAndOfACorruptOneTheAuthor) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    testkit::SaveScreenshot(window, "mainwindow-start.png");
+    SaveScreenshot(window, "mainwindow-start.png");
     EXPECT_EQ(window.windowTitle(), "Tambrelox Utility");
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_EQ(Text("Label11"), "Tambrelox V1.0");
@@ -91,21 +93,15 @@ TEST_F(TambreloxMainTest, StartsWithTheAboutTextAndOnlyGetAndQuitEnabledInTheirC
     EXPECT_EQ(Parts(), kAbout);
     EXPECT_EQ(ProjectButtons(), kAllDisabled);
     EXPECT_TRUE(Button("Command2")->isEnabled() && Button("Command3")->isEnabled());
-    testkit::ExpectSolidFace(*Button("Command2"), QColor(0, 192, 0), Qt::black);
-    testkit::ExpectSolidFace(*Button("Command3"), QColor(255, 0, 0), Qt::black);
-    EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
+    ExpectSolidFace(*Button("Command2"), QColor(0, 192, 0), Qt::black);
+    ExpectSolidFace(*Button("Command3"), QColor(255, 0, 0), Qt::black);
+    EXPECT_EQ(UnnamedControls(window), std::vector<std::string>{});
     EXPECT_TRUE(Text("lblSPJName").isEmpty());
 
     Choose({});
     EXPECT_EQ(dialogs.openFolders.front(), QDir::homePath());
     EXPECT_EQ(dialogs.openFilters.front(), "Sound Project Files (*.spj)");
-}
 
-// The grid shows the core's summary in the session's number format, and keeps
-// its widths, the right-hand column included, whatever decoders a project needs.
-// A corrupt file then hides the grid but shows the author reached.
-TEST_F(TambreloxMainTest, AGoodFileShowsTheCoreSummaryACorruptOneOnlyTheAuthorReached) {
-    window.show();
     Choose(Write("minimal.spj"));
 
     EXPECT_TRUE(dialogs.critical.empty());
@@ -115,7 +111,7 @@ TEST_F(TambreloxMainTest, AGoodFileShowsTheCoreSummaryACorruptOneOnlyTheAuthorRe
     EXPECT_EQ(Text("Label2"), "any SFX Decoder");
     EXPECT_EQ(Parts(), kProject);
     EXPECT_EQ(ProjectButtons(), kAllEnabled);
-    EXPECT_EQ(testkit::UnnamedControls(window), std::vector<std::string>{});
+    EXPECT_EQ(UnnamedControls(window), std::vector<std::string>{});
     // Two clips, then the totals and counts; the core's tests cover every cell.
     EXPECT_EQ(Grid()->model()->rowCount(), 2 + 8);
     EXPECT_EQ(Row(1), (QStringList{" 2", " tone8.wav", "8", "8", "2,800", ".25", "2,816"}));
@@ -233,7 +229,7 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     EXPECT_EQ(Text("lblAuthor"), "Jane Hobbyist");
     EXPECT_EQ(Grid()->model()->rowCount(), 5 + 8);
     window.show();
-    testkit::SaveScreenshot(window, "mainwindow-demo.png");
+    SaveScreenshot(window, "mainwindow-demo.png");
     EXPECT_EQ(TopWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
     EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for diesel.spj");
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) TopWindows(name).front()->close();
@@ -274,7 +270,7 @@ TEST_F(TambreloxMainTest, ACVBlockCutShortRefusesOnlyTheCVWindowAndEveryMessageI
     EXPECT_EQ(TopWindows("SPJText").size() + TopWindows("SoundTest").size(), 2U);
     ASSERT_EQ(dialogs.information.size() + dialogs.critical.size(), 3U);
     ASSERT_EQ(dialogs.messageOwners.size(), 3U);
-    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
+    for (const MessageOwner& owner : dialogs.messageOwners) {
         EXPECT_EQ(owner.window, &window);
         EXPECT_TRUE(owner.windowShown);
     }
@@ -360,7 +356,7 @@ TEST_F(TambreloxMainTest, OpenRecentListsTheProjectsOpenedLastAndOpensOneAsTheDi
     EXPECT_EQ(Entries(menu), QStringList({"&1  Diesel && Co.spj  (" + folder.path() + ")",
                                           "&2  Demo.spj  (" + folder.filePath("Sounds") + ")"}));
     EXPECT_EQ(menu->actions().at(1)->toolTip(), demo);
-    testkit::SaveScreenshot(*menu, "mainwindow-open-recent.png");
+    SaveScreenshot(*menu, "mainwindow-open-recent.png");
     const std::size_t dialogsBefore = dialogs.openFolders.size();
     menu->actions().at(1)->trigger();
     menu->close();
@@ -424,7 +420,7 @@ TEST_F(TambreloxMainTest, TheFlashBudgetShowsWithAProjectInItsColourAndHidesWith
         const QRect area = bar->BarArea();
         EXPECT_EQ(bar->grab().toImage().pixelColor(area.left() + 2, area.center().y()), colour);
         EXPECT_EQ(Button("Command3")->geometry(), quit);
-        testkit::SaveScreenshot(window, ("mainwindow-flash-" + std::string(name) + ".png").c_str());
+        SaveScreenshot(window, ("mainwindow-flash-" + std::string(name) + ".png").c_str());
     }
     Choose(Write("broken.spj", std::vector<std::uint8_t>(10, 0)));
     EXPECT_EQ(dialogs.critical.size(), 1U);

@@ -15,14 +15,8 @@
 namespace tambrelox {
 namespace {
 
-using testkit::BlockBytes;
-using testkit::Child;
-using testkit::FileBytes;
-using testkit::ReadClips;
-using testkit::ScratchFolder;
+using namespace testkit;
 using Messages = std::vector<QString>;
-
-using Whats = std::vector<std::string>;
 
 fixture::WaveClip SilentClip(std::size_t bytes, int bits) {
     return fixture::MakeWave(std::vector<double>(bits == 8 ? bytes : bytes / 2, 0.0), bits);
@@ -58,7 +52,7 @@ class SoundTestWindow : public ::testing::Test {
         qputenv("TMPDIR",
                 QByteArray::fromStdString((tempRoot.empty() ? scratch.path() : tempRoot)));
         state.project = PlayerProject();
-        auto owned = std::make_unique<testkit::FakeClipPlayer>();
+        auto owned = std::make_unique<FakeClipPlayer>();
         player = owned.get();
         window = new ClipPlayerWindow(state, dialogs, std::move(owned));
         saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
@@ -82,8 +76,8 @@ class SoundTestWindow : public ::testing::Test {
 
     const ScratchFolder scratch;
     SessionState state;
-    testkit::FakeUserDialogs dialogs;
-    testkit::FakeClipPlayer* player = nullptr;
+    FakeUserDialogs dialogs;
+    FakeClipPlayer* player = nullptr;
     QPointer<ClipPlayerWindow> window;
 };
 
@@ -147,7 +141,7 @@ TEST_F(SoundTestWindow, SelectionWritesTheClipAndShowsItsTimeFormatAndName) {
     EXPECT_EQ(text("lblPlayLen"), "Play Time: 11.803 sec");
     EXPECT_TRUE(shown("lblSizeNote"));
     click("cmdrepeat");
-    testkit::SaveScreenshot(*window, "soundtest.png");
+    SaveScreenshot(*window, "soundtest.png");
     select(3);
     select(4);
     EXPECT_EQ(text("fmtlabel"), "16 bit, Mono 11 khz");
@@ -168,13 +162,14 @@ TEST_F(SoundTestWindow, PlayOncePlaysTheClipFileAndTheWaveformFollowsItToItsEnd)
     click("cmdPlay");
     click("cmdPlay");
     EXPECT_TRUE(shown("RedNote"));
-    ASSERT_EQ(player->Whats(), (Whats{"play", "play"}));
+    ASSERT_EQ(player->calls.size(), 2U);
+    EXPECT_EQ(player->calls[0].what + "/" + player->calls[1].what, "play/play");
     EXPECT_EQ(player->calls[1].kind, PlayKind::Once);
     QTRY_VERIFY(view->PlayPosition() && *view->PlayPosition() > 0);
     view->repaint();
-    testkit::SaveScreenshot(*window, "soundtest-waveform.png");
+    SaveScreenshot(*window, "soundtest-waveform.png");
     player->Finish();
-    EXPECT_EQ(player->Whats().back(), "stop");
+    EXPECT_EQ(player->calls.back().what, "stop");
     EXPECT_FALSE(shown("RedNote"));
     EXPECT_EQ(window->focusWidget(), Child(*window, "SoundList"));
     QTRY_VERIFY(!view->PlayPosition());
@@ -189,7 +184,7 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     EXPECT_TRUE(picture->isVisible());
     EXPECT_EQ(picture->pixmap().cacheKey(), ProgramPicture().cacheKey());
     EXPECT_GE(std::min(picture->width(), picture->height()), 205);
-    testkit::ExpectSolidFace(*Child(*window, "cmdQuit"), QColor(255, 0, 0), Qt::black);
+    ExpectSolidFace(*Child(*window, "cmdQuit"), QColor(255, 0, 0), Qt::black);
     const QRect returnBefore = Child(*window, "cmdQuit")->geometry();
     select(2);
     QCoreApplication::sendPostedEvents();
@@ -201,7 +196,7 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), returnBefore);  // nothing below moves
     EXPECT_TRUE(shown("cmdStop") && shown("RedNote"));
     EXPECT_FALSE(shown("cmdrepeat"));
-    EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
+    EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
     const std::filesystem::path repeatFile = player->calls.back().path;
     EXPECT_EQ(repeatFile.filename(), "TempSound.wav2");
     EXPECT_EQ(player->calls.back().kind, PlayKind::Repeating);
@@ -214,7 +209,7 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     for (const bool stopped : {false, true}) {  // the play ends by itself, or Stop ends it
         if (stopped) click("cmdrepeat");
         stopped ? click("cmdStop") : player->Finish();
-        EXPECT_EQ(player->Whats().back(), "stop") << stopped;
+        EXPECT_EQ(player->calls.back().what, "stop") << stopped;
         EXPECT_FALSE(player->IsPlaying() || shown("cmdStop") || shown("RedNote")) << stopped;
         EXPECT_TRUE(shown("cmdrepeat")) << stopped;
     }
@@ -238,7 +233,7 @@ TEST_F(SoundTestWindow, AFailingDeviceIsReportedOnceAndTheWindowStaysUsable) {
     click("cmdrepeat");
     EXPECT_EQ(dialogs.critical.size(), 2U);
     EXPECT_TRUE(shown("cmdrepeat"));
-    for (const testkit::MessageOwner& owner : dialogs.messageOwners) {
+    for (const MessageOwner& owner : dialogs.messageOwners) {
         EXPECT_EQ(owner.window, window.data());
         EXPECT_TRUE(owner.windowShown);
     }
@@ -278,7 +273,7 @@ TEST_F(SoundTestWindow, ReturnToMenuEscCtrlWAndTheCloseBoxStopCloseAndLeaveNoFil
         click("cmdrepeat");
         close(*list);
         EXPECT_FALSE(window->isVisible()) << name;
-        EXPECT_EQ(player->Whats().back(), "stop") << name;
+        EXPECT_EQ(player->calls.back().what, "stop") << name;
     }
     const std::filesystem::path folder = tempFolder();
     ASSERT_TRUE(std::filesystem::exists(folder / "TempSound.wav2"));
@@ -299,7 +294,7 @@ TEST_F(SoundTestWindow, NoTempFolderAbandonsTheSelectionAndNoClipsLeaveNothingTo
     EXPECT_FALSE(enabled("cmdPlay"));
 
     state.project = ReadClips(fixture::SpjBuilder());
-    ClipPlayerWindow empty(state, dialogs, std::make_unique<testkit::FakeClipPlayer>());
+    ClipPlayerWindow empty(state, dialogs, std::make_unique<FakeClipPlayer>());
     EXPECT_EQ(Child<QListWidget>(empty, "SoundList")->count(), 0);
     EXPECT_FALSE(Child(empty, "cmdPlay")->isEnabled() || Child(empty, "cmdrepeat")->isEnabled());
 }
