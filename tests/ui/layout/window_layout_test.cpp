@@ -21,7 +21,7 @@
 namespace tambrelox {
 namespace {
 
-using testkit::Child;
+using namespace testkit;
 
 // The wide screen's free area in the window system's pixels, which shrink as the scale grows.
 QSize WideScreen() {
@@ -31,10 +31,9 @@ QSize WideScreen() {
 // Named for the screen and scale too, so the runs at each scale keep theirs.
 void Screenshot(QWidget& window, const std::string& name) {
     const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
-    testkit::SaveScreenshot(
-        window, (name + "-" + QGuiApplication::primaryScreen()->name().toStdString() + "-scale-" +
-                 (factor.isEmpty() ? "1" : factor.toStdString()) + ".png")
-                    .c_str());
+    SaveScreenshot(window, (name + "-" + QGuiApplication::primaryScreen()->name().toStdString() +
+                            "-scale-" + (factor.isEmpty() ? "1" : factor.toStdString()) + ".png")
+                               .c_str());
 }
 
 QString WriteDemo(const QString& path) {
@@ -47,17 +46,15 @@ class DemoInEveryWindow {
   public:
     DemoInEveryWindow() {
         main_.OpenProject(WriteDemo(folder_.filePath("Demo.spj")));
-        for (const char* opener : {"Command5", "Command7", "Command8"}) {
+        for (const char* opener : {"Command5", "Command7", "Command8"})
             Child<QPushButton>(main_, opener)->click();
-        }
         main_.show();
         QWidget& player = Window("SoundTest");
         Child<QListWidget>(player, "SoundList")->setCurrentRow(0);
         // As a clip too long for small decoders shows it.
         Child<QLabel>(player, "lblSizeNote")->show();
-        for (const auto& [name, window] : Named()) {
+        for (const auto& [name, window] : Named())
             EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << name;
-        }
     }
 
     // Each window with the name its screenshots carry.
@@ -69,10 +66,10 @@ class DemoInEveryWindow {
     }
 
   private:
-    static QWidget& Window(const char* name) { return *testkit::TopWindows(name).at(0); }
+    static QWidget& Window(const char* name) { return *TopWindows(name).at(0); }
 
     QTemporaryDir folder_;
-    testkit::FakeUserDialogs dialogs_;
+    FakeUserDialogs dialogs_;
     SessionState session_;
     MainWindow main_{session_, dialogs_, DesktopWindows(session_, dialogs_)};
 };
@@ -127,9 +124,8 @@ void ExpectGridTextWhole(const QTableView& table) {
                 << Described(table, cell) << " row " << row;
         }
     }
-    for (int row = 0; row < model.rowCount(); ++row) {
+    for (int row = 0; row < model.rowCount(); ++row)
         EXPECT_LE(cellMetrics.height(), table.rowHeight(row)) << Described(table, {}) << row;
-    }
 }
 
 void ExpectEveryTextWhole(const QWidget& window) {
@@ -229,7 +225,7 @@ TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString folderShown = folder.toLower() + "/";
 
-    testkit::FakeUserDialogs dialogs;
+    FakeUserDialogs dialogs;
     SessionState session;
     MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
     for (QScreen* screen : QGuiApplication::screens()) {
