@@ -450,6 +450,7 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOffOnThisScreen) {
         QTest::keyClick(&first.window, Qt::Key_Q, Qt::ControlModifier);
         endedAt = first.window.geometry();
     }
+    QRect available;
     {
         ProgramRun next;
         next.window.show();
@@ -457,22 +458,15 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOffOnThisScreen) {
         Child<QPushButton>(next.window, "Command2")->click();
         EXPECT_EQ(next.dialogs.openFolders, std::vector<QString>{folder.filePath("Sounds/Steam")});
         EXPECT_EQ(Entries(OpenRecentMenu(next.window), &QAction::toolTip), QStringList{project});
+        available = next.window.screen()->availableGeometry();
+        next.window.setGeometry(available.right() + 500, available.bottom() + 400,
+                                available.width() + 300, available.height() + 200);
     }
 
-    // A folder that has gone since is no place to start. Left on a larger
-    // screen, or on one that has gone, the window comes back whole on this one,
-    // as far as its smallest size allows.
+    // Left on a larger screen, or on one that has gone, the window comes back
+    // whole on this one, as far as its smallest size allows. A folder that has
+    // gone since is no place to start.
     ASSERT_TRUE(QDir(folder.filePath("Sounds")).removeRecursively());
-    QRect available;
-    {
-        ProgramRun later;
-        later.window.show();
-        Child<QPushButton>(later.window, "Command2")->click();
-        EXPECT_EQ(later.dialogs.openFolders, std::vector<QString>{QDir::homePath()});
-        available = later.window.screen()->availableGeometry();
-        later.window.setGeometry(available.right() + 500, available.bottom() + 400,
-                                 available.width() + 300, available.height() + 200);
-    }
     ProgramRun last;
     last.window.show();
     const QRect placed = last.window.geometry();
@@ -480,6 +474,8 @@ TEST_F(TambreloxMainTest, TheNextRunOpensWhereThisOneLeftOffOnThisScreen) {
     EXPECT_LE(placed.width(), std::max(available.width(), last.window.minimumWidth()));
     EXPECT_LE(placed.height(), available.height());
     EXPECT_GE(placed.height(), last.window.minimumHeight());
+    Child<QPushButton>(last.window, "Command2")->click();
+    EXPECT_EQ(last.dialogs.openFolders, std::vector<QString>{QDir::homePath()});
 }
 
 }  // namespace
