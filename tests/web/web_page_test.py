@@ -115,10 +115,10 @@ class WebPage(unittest.TestCase):
         WebDriverWait(cls.browser, 20).until(lambda b: b.execute_script(DOLLAR + "return " + condition))
 
     @classmethod
-    def show(cls, path, picker="spj-file"):
+    def show(cls, path):
         """Picks a file and waits until the page has shown or refused it."""
         opened = cls.browser.execute_script("return Number(document.body.dataset.opened ?? 0)")
-        cls.browser.find_element(By.ID, picker).send_keys(str(path))
+        cls.browser.find_element(By.ID, "spj-file").send_keys(str(path))
         cls.wait_for(f"Number(document.body.dataset.opened ?? 0) > {opened}")
 
     @classmethod
@@ -195,7 +195,6 @@ class WebPage(unittest.TestCase):
                 self.assertEqual([escaped(name) for name, _ in shown["clips"]], [c[1] for c in clips])
                 self.assertTrue(all(c[3] in time for (_, time), c in zip(shown["clips"], clips)))
         self.assertGreater(refused, 5)
-        self.show(DEMO)
 
     def test_what_the_desktop_shows_is_on_the_page(self):
         self.show(DEMO)
@@ -216,9 +215,8 @@ class WebPage(unittest.TestCase):
                     $('clip-list').children[0].textContent];"""), [
             "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
             "'Premium' decoders", "  lead.wav", "  lead.wav"])
-        not_a_project = self.temp / "notes.txt"
-        not_a_project.write_text("not a sound project")
-        self.show(not_a_project)
+        (self.temp / "notes.txt").write_text("not a sound project")
+        self.show(self.temp / "notes.txt")
         self.assertEqual(self.element("message").text, "No Sound Project File (.spj) was selected!")
         huge = self.temp / "huge.spj"  # read no further than enough to refuse it
         with huge.open("wb") as file:

@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 
+#include "core/base/captions.h"
 #include "pdf_text.h"
 
 namespace tambrelox {
@@ -59,9 +60,8 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
     EXPECT_EQ(QStringList({Cell(0, 1), Cell(28, 2), Cell(28, 3), Cell(139, 1), Cell(254, 0)}),
               QStringList({"Two-Digit Address", "1D", "29 ", "Horn Blast", "CV 255"}));
 
-    EXPECT_EQ(Child<QLabel>(*window, "Label2")->text(),
-              "CV Names are listed for 'custom' CVs 140 and greater if available in the SPJ.  "
-              "These names show in Quenderlith.");
+    // The note from the core; its words are the web page test's.
+    EXPECT_EQ(Child<QLabel>(*window, "Label2")->text().toStdString(), kCustomCVNameNote);
     EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
     testkit::SaveScreenshot(*window, "cvshow.png");
     EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});

@@ -6,6 +6,7 @@
 
 #include <QLayout>
 
+#include "core/base/captions.h"
 #include "core/sound/repeat_wave.h"
 #include "fake_clip_player.h"
 #include "player_fixtures.h"
@@ -114,9 +115,8 @@ TEST_F(SoundTestWindow, LoadsTheClipsInDirectoryOrderAndChoosesNothingUntilTheFi
         EXPECT_EQ(Written(), std::vector<std::filesystem::path>{"TempSound.wav"});
     }
     EXPECT_EQ(window->windowTitle(), "Play Sound Clips from  loco.spj");
-    EXPECT_EQ(text("lblSizeNote"),
-              "Max sound file play time for 4 mbits decoders is 11.8 sec,  95 sec for 16 mbit "
-              "'Premium' decoders");
+    // The note from the core; its words are the web page test's.
+    EXPECT_EQ(text("lblSizeNote").toStdString(), kSizeNote);
     EXPECT_EQ(Child<QPushButton>(*window, "cmdQuit")->text(), "Return to Menu");
     EXPECT_TRUE(dialogs.critical.empty());
 }
