@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -35,6 +36,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace tambrelox::testkit {
+
+// A project of that descriptive text and those startup CVs, with nothing else of note.
+inline std::shared_ptr<const Project> ProjectWith(const std::string& text,
+                                                  const std::array<std::uint8_t, 256>& cvs = {}) {
+    return ReadShared(
+        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs(cvs).Text(text));
+}
 
 // Adds to `unnamed` each control below `control`, by object name and role,
 // that a screen reader could only announce by its kind; an empty label shows

@@ -12,16 +12,7 @@
 namespace tambrelox {
 namespace {
 
-using testkit::Child;
-
-std::shared_ptr<const Project> ProjectWith(const std::string& text, std::uint8_t cv29) {
-    std::array<std::uint8_t, 256> values{};
-    values[1] = 3;
-    values[29] = cv29;
-    values[140] = 180;
-    return testkit::ReadShared(
-        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs(values).Text(text));
-}
+using namespace testkit;
 
 class CVShowTest : public ::testing::Test {
   protected:
@@ -29,7 +20,11 @@ class CVShowTest : public ::testing::Test {
         session.projectFileName = "diesel.spj";
         session.projectPath = "/trains/diesel.spj";
         session.projectAuthor = "Jane Hobbyist";
-        session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", 29);
+        std::array<std::uint8_t, 256> cvs{};
+        cvs[1] = 3;
+        cvs[29] = 29;
+        cvs[140] = 180;
+        session.project = ProjectWith("(B)\r\nCV140\tHorn Blast (loud)\r\n(C)\r\n", cvs);
         window = std::make_unique<StartupCvWindow>(session, dialogs);
         window->show();
         // Another project chosen while the window is open changes neither what it shows nor
@@ -37,7 +32,7 @@ class CVShowTest : public ::testing::Test {
         session.projectAuthor = "Other Author";
         session.projectPath = "/trains/other.spj";
         session.projectFileName = "other.spj";
-        session.project = ProjectWith("", 0);
+        session.project = ProjectWith("");
     }
 
     QString Cell(int row, int col) {
@@ -46,7 +41,7 @@ class CVShowTest : public ::testing::Test {
     }
 
     SessionState session;
-    testkit::FakeUserDialogs dialogs;
+    FakeUserDialogs dialogs;
     std::unique_ptr<StartupCvWindow> window;
 };
 
@@ -63,8 +58,8 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
     // The note from the core; its words are the web page test's.
     EXPECT_EQ(Child<QLabel>(*window, "Label2")->text().toStdString(), kCustomCVNameNote);
     EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
-    testkit::SaveScreenshot(*window, "cvshow.png");
-    EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
+    SaveScreenshot(*window, "cvshow.png");
+    EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
 
     // Its non-zero CVs, under its own project's heading.
     QTemporaryDir folder;
@@ -74,7 +69,7 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
 
     dialogs.acceptPrinter = true;
     Child<QPushButton>(*window, "Command2")->click();
-    const QString text = testkit::PdfText(dialogs.printerOutputFile);
+    const QString text = PdfText(dialogs.printerOutputFile);
     EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel CVs.pdf");
     for (const char* line :
          {"Non-Zero Startup CV values in SPJ: /trains/diesel.spj", "Jane Hobbyist",
@@ -89,12 +84,12 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
 // Opened as the main window opens it, so that closing it ends it.
 TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndEveryCloseEndsItCtrlPPrinting) {
     SessionState session;
-    testkit::FakeUserDialogs dialogs;
+    FakeUserDialogs dialogs;
     SecondaryWindow opened(session.cvWindowOpen,
                            [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     opened.Open();
     EXPECT_EQ(Child<QTableView>(*opened.window(), "CVGrid")->model()->rowCount(), 0);
-    testkit::CloseEveryWay(opened, "CVGrid");
+    CloseEveryWay(opened, "CVGrid");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.cvWindowOpen);
 }

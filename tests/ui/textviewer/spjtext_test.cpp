@@ -9,28 +9,25 @@
 namespace tambrelox {
 namespace {
 
-std::shared_ptr<const Project> ProjectWithText(const std::string& text) {
-    return testkit::ReadShared(
-        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text));
-}
+using namespace testkit;
 
 class SPJTextTest : public ::testing::Test {
   protected:
     SPJTextTest() {
         session.projectFileName = "diesel.spj";
-        session.project = ProjectWithText(
+        session.project = ProjectWith(
             "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
             "A long line that runs on and on well past the right edge of the text box, "
             "so that the horizontal scroll bar has work to do.\r\n");
         window = std::make_unique<DescriptiveTextWindow>(session, dialogs);
         window->show();
-        session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
+        session.project = ProjectWith("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
 
-    QPlainTextEdit* Text1() { return testkit::Child<QPlainTextEdit>(*window, "Text1"); }
+    QPlainTextEdit* Text1() { return Child<QPlainTextEdit>(*window, "Text1"); }
 
     SessionState session;
-    testkit::FakeUserDialogs dialogs;
+    FakeUserDialogs dialogs;
     std::unique_ptr<DescriptiveTextWindow> window;
 };
 
@@ -42,16 +39,16 @@ TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedLineByLin
               "Diesel Sound Project\n\nAuthor: Ren\u00e9 Rail\n\tIndented line\nA long line that "
               "runs on and on well past the right edge of the text box, so that the horizontal "
               "scroll bar has work to do.\n");
-    EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
-    testkit::SaveScreenshot(*window, "spjtext.png");
-    EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
+    EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print");
+    SaveScreenshot(*window, "spjtext.png");
+    EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
 
     QTemporaryDir folder;
     dialogs.acceptPrinter = true;
     for (const char* pdf : {"steam chosen.pdf", "refused.pdf"}) {
         dialogs.printerOutputFile = folder.filePath(pdf);
-        testkit::Child<QPushButton>(*window, "Command2")->click();
-        EXPECT_TRUE(testkit::PdfText(dialogs.printerOutputFile)
+        Child<QPushButton>(*window, "Command2")->click();
+        EXPECT_TRUE(PdfText(dialogs.printerOutputFile)
                         .startsWith("Diesel Sound Project\n\nAuthor: Ren\u00e9 Rail\n"))
             << pdf;
         session.project.reset();
@@ -64,12 +61,12 @@ TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedLineByLin
 // keys of its own, ends it; Ctrl+P prints from there.
 TEST(DescriptiveTextWindow, CloseTheCloseBoxEscAndCtrlWEndTheWindowAndCtrlPPrints) {
     SessionState session;
-    session.project = ProjectWithText("Line one\r\n");
-    testkit::FakeUserDialogs dialogs;
+    session.project = ProjectWith("Line one\r\n");
+    FakeUserDialogs dialogs;
     SecondaryWindow opened(session.textWindowOpen, [&] {
         return std::make_unique<DescriptiveTextWindow>(session, dialogs);
     });
-    testkit::CloseEveryWay(opened, "Text1");
+    CloseEveryWay(opened, "Text1");
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_FALSE(session.textWindowOpen);
 }
