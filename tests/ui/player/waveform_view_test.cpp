@@ -32,18 +32,14 @@ std::vector<double> SilenceSquareSine() {
     return sound;
 }
 
-std::shared_ptr<const Project> ClipProject() {
-    return testkit::ReadClips(std::move(
-        fixture::SpjBuilder().Clip(1, "shape.wav", fixture::MakeWave(SilenceSquareSine(), 16), 2)));
-}
-
-// A view 400 columns wide inside its frame, showing the clip of ClipProject().
+// A view 400 columns wide inside its frame, showing SilenceSquareSine().
 struct ShownClip {
     ShownClip() {
         view.resize(402, view.height());
         view.ShowClip(project->block(project->summary.clips.front().entry));
     }
-    std::shared_ptr<const Project> project = ClipProject();
+    std::shared_ptr<const Project> project = testkit::ReadClips(std::move(
+        fixture::SpjBuilder().Clip(1, "shape.wav", fixture::MakeWave(SilenceSquareSine(), 16), 2)));
     WaveformView view{NumberFormat{}};
 };
 
