@@ -58,7 +58,6 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
     // The note from the core; its words are the web page test's.
     EXPECT_EQ(Child<QLabel>(*window, "Label2")->text().toStdString(), kCustomCVNameNote);
     EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print List of non-zero value CVs");
-    SaveScreenshot(*window, "cvshow.png");
     EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
 
     // Its non-zero CVs, under its own project's heading.

@@ -227,8 +227,6 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     EXPECT_EQ(Text("lblSPJName"), "DEMO.SPJ");
     EXPECT_EQ(Text("lblAuthor"), "Jane Hobbyist");
     EXPECT_EQ(Grid()->model()->rowCount(), 5 + 8);
-    window.show();
-    SaveScreenshot(window, "mainwindow-demo.png");
     EXPECT_EQ(TopWindows("CVShow").front()->windowTitle(), "Start Up CVs for diesel.spj");
     EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for diesel.spj");
     for (const char* name : {"CVShow", "SPJText", "SoundTest"}) TopWindows(name).front()->close();

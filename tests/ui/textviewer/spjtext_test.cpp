@@ -40,7 +40,6 @@ TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedLineByLin
               "runs on and on well past the right edge of the text box, so that the horizontal "
               "scroll bar has work to do.\n");
     EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print");
-    SaveScreenshot(*window, "spjtext.png");
     EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
 
     QTemporaryDir folder;
