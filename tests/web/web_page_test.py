@@ -422,15 +422,12 @@ class WebPage(unittest.TestCase):
         self.assertEqual(self.script("return document.querySelector('#catalogue-table .refusal').textContent"),
                          "Problem reading project0001.spj: the browser could not read the file. Cannot continue.")
 
-    def test_zz_no_request_leaves_the_page_origin_and_a_screenshot(self):
+    def test_zz_no_request_leaves_the_page_origin(self):
         requests = [json.loads(entry["message"])["message"] for entry in self.browser.get_log("performance")]
         urls = [r["params"]["request"]["url"] for r in requests if r["method"] == "Network.requestWillBeSent"]
         self.assertTrue(any(url.endswith("tambrelox_core.wasm") for url in urls), urls)
         self.assertEqual([url for url in urls if not url.startswith(
             (self.origin + "/", "blob:" + self.origin, "data:", PAGE.as_uri()))], [])
-        self.script("$('message').hidden = true; scrollTo(0, 0)")
-        SCREENSHOTS.mkdir(parents=True, exist_ok=True)
-        self.assertTrue(self.browser.save_screenshot(str(SCREENSHOTS / "web_page_demo.png")))
 
 
 if __name__ == "__main__":

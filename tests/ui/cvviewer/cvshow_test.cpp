@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include <QAbstractItemModelTester>
 #include <QRegularExpression>
 
 #include "core/base/captions.h"
@@ -54,6 +55,15 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
     EXPECT_EQ(grid->columnWidth(1), std::lround(2400 * grid->logicalDpiX() / 1440.0));
     EXPECT_EQ(QStringList({Cell(0, 1), Cell(28, 2), Cell(28, 3), Cell(139, 1), Cell(254, 0)}),
               QStringList({"Two-Digit Address", "1D", "29 ", "Horn Blast", "CV 255"}));
+    // The grid model: consistent, aligned as the format says, editing nothing.
+    QAbstractItemModel* model = grid->model();
+    const QAbstractItemModelTester tester(model,
+                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model->index(0, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignCenter);
+    EXPECT_EQ(model->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+              Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_FALSE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
 
     // The note from the core; its words are the web page test's.
     EXPECT_EQ(Child<QLabel>(*window, "Label2")->text().toStdString(), kCustomCVNameNote);
