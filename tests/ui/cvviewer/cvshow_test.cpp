@@ -90,16 +90,25 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
     EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
 }
 
-// Opened as the main window opens it, so that closing it ends it.
+// Opened as the main window opens it, so that closing it ends it. Its keeper
+// ended while the window's deletion is only due, with no event loop left to
+// run as when the program ends, takes the window and its flag with it.
 TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndEveryCloseEndsItCtrlPPrinting) {
     SessionState session;
     FakeUserDialogs dialogs;
-    SecondaryWindow opened(session.cvWindowOpen,
-                           [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
-    opened.Open();
-    EXPECT_EQ(Child<QTableView>(*opened.window(), "CVGrid")->model()->rowCount(), 0);
-    CloseEveryWay(opened, "CVGrid");
+    auto opened = std::make_unique<SecondaryWindow>(
+        session.cvWindowOpen, [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
+    opened->Open();
+    EXPECT_EQ(Child<QTableView>(*opened->window(), "CVGrid")->model()->rowCount(), 0);
+    CloseEveryWay(*opened, "CVGrid");
     EXPECT_EQ(dialogs.printerSetUps, 2);
+    EXPECT_FALSE(session.cvWindowOpen);
+
+    opened->Open();
+    const QPointer<QWidget> last = opened->window();
+    last->close();
+    opened.reset();
+    EXPECT_TRUE(last.isNull());
     EXPECT_FALSE(session.cvWindowOpen);
 }
 
