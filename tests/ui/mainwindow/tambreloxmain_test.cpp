@@ -3,6 +3,7 @@
 #include "app/tambrelox/desktop_windows.h"
 #include "ui/mainwindow/flash_budget_bar.h"
 
+#include "pdf_text.h"
 #include "window_test.h"
 
 #include <cmath>
@@ -10,6 +11,7 @@
 
 #include <QMenu>
 #include <QMimeData>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QSettings>
 #include <QUrl>
@@ -271,7 +273,8 @@ TEST_F(TambreloxMainTest, ACVBlockCutShortRefusesOnlyTheCVWindowAndEveryMessageI
     }
 }
 
-// Ctrl+O, Ctrl+P (only with a project) and Ctrl+Q; arrows move between cells
+// Ctrl+O, Ctrl+P (only with a project: only a confirmed dialog prints, the
+// session's project, and nothing is ever said) and Ctrl+Q; arrows move between cells
 // and Tab and Shift+Tab leave both grids. With the CV window active its keys
 // are its own: nothing reaches this one.
 TEST_F(TambreloxMainTest, ShortcutsWorkTabLeavesBothGridsAndTheCVWindowKeepsItsKeys) {
@@ -285,6 +288,21 @@ TEST_F(TambreloxMainTest, ShortcutsWorkTabLeavesBothGridsAndTheCVWindowKeepsItsK
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(dialogs.printerSetUps, 1);
     EXPECT_TRUE(dialogs.information.empty());  // a cancelled print ends silently
+    EXPECT_EQ(dialogs.printedDocument, "minimal summary");
+    EXPECT_TRUE(!QPrinterInfo::availablePrinterNames().isEmpty() ||
+                dialogs.proposedPrintFile.endsWith("/minimal summary.pdf"));
+    EXPECT_FALSE(QFile::exists(dialogs.proposedPrintFile));
+    dialogs.acceptPrinter = true;  // a printer that fails ends the printout silently too
+    for (const char* pdf : {"no-such-folder/summary.pdf", "summary.pdf"}) {
+        dialogs.printerOutputFile = folder.filePath(pdf);
+        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath("no-such-folder/summary.pdf")));
+    const QString printed = PdfText(dialogs.printerOutputFile);
+    EXPECT_TRUE(printed.contains("Components in SPJ: " + folder.path().toLower() + "/minimal.spj"));
+    EXPECT_TRUE(printed.contains("Owner/Author: Test Maker"));
+    EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
+    dialogs.acceptPrinter = false;
 
     Button("Command5")->click();
     for (QWidget* top : {static_cast<QWidget*>(&window), TopWindows("CVShow").front()}) {
@@ -304,7 +322,7 @@ TEST_F(TambreloxMainTest, ShortcutsWorkTabLeavesBothGridsAndTheCVWindowKeepsItsK
     QWidget* cvs = TopWindows("CVShow").front();
     ASSERT_TRUE(QTest::qWaitForWindowActive(cvs));
     QTest::keyClick(cvs, Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(dialogs.printerSetUps, 2);
+    EXPECT_EQ(dialogs.printerSetUps, 4);
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
