@@ -98,6 +98,8 @@ TEST_F(SoundTestWindow, LoadsTheClipsInDirectoryOrderAndChoosesNothingUntilTheFi
         EXPECT_EQ(list->currentRow(), -1);
         EXPECT_TRUE(list->selectedItems().isEmpty());
         EXPECT_EQ(text("wavFile"), "- None -");
+        EXPECT_EQ(Child(*window, "Waveform")->accessibleDescription(),
+                  "Pick a clip to see its sound");
         EXPECT_EQ(text("fmtlabel") + text("lblPlayLen"), "");
         EXPECT_FALSE(enabled("cmdPlay") || enabled("cmdrepeat") || enabled("cmdSave"));
         EXPECT_FALSE(shown("lblSizeNote") || shown("RedNote") || shown("cmdStop"));

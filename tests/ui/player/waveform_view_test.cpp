@@ -77,24 +77,7 @@ TEST(WaveformView, EachColumnSpansTheLowestToTheHighestSampleItCovers) {
     EXPECT_EQ(shown.view.accessibleDescription(), "0.6 seconds");
 }
 
-// Before a clip is picked the area says what it will show, in dark text, with no wave.
-TEST(WaveformView, NothingChosenSaysWhatWillBeShown) {
-    WaveformView view{NumberFormat{}};
-    view.resize(402, view.height());
-    const QImage image = view.grab().toImage();
-    int textPixels = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            ASSERT_NE(image.pixelColor(x, y), WaveformView::kWave) << x << "," << y;
-            textPixels += qGray(image.pixel(x, y)) < 128;
-        }
-    }
-    EXPECT_GT(textPixels, 50);
-    EXPECT_EQ(view.accessibleDescription(), "Pick a clip to see its sound");
-    EXPECT_FALSE(view.PlayPosition());
-}
-
-TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWhenItStops) {
+TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWithTheClip) {
     ShownClip shown;
     WaveformView& view = shown.view;
     testkit::FakeClipPlayer player;
@@ -120,6 +103,20 @@ TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWhenItStops) 
     (void)player.Play("clip.wav", PlayKind::Once);
     view.Follow(player);
     EXPECT_FALSE(view.PlayPosition());
+
+    // With no clip, as before one is picked, the area says what it will show,
+    // in dark text, with no wave.
+    view.ShowClip({});
+    const QImage image = view.grab().toImage();
+    int textPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ASSERT_NE(image.pixelColor(x, y), WaveformView::kWave) << x << "," << y;
+            textPixels += qGray(image.pixel(x, y)) < 128;
+        }
+    }
+    EXPECT_GT(textPixels, 50);
+    EXPECT_EQ(view.accessibleDescription(), "Pick a clip to see its sound");
 }
 
 }  // namespace
