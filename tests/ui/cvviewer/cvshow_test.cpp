@@ -46,7 +46,7 @@ class CVShowTest : public ::testing::Test {
     std::unique_ptr<StartupCvWindow> window;
 };
 
-TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLast) {
+TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedAndEveryCloseEndsIt) {
     EXPECT_EQ(window->windowTitle(), "Start Up CVs for diesel.spj");
     const auto* grid = Child<QTableView>(*window, "CVGrid");
     ASSERT_EQ(grid->model()->rowCount(), 255);
@@ -88,20 +88,18 @@ TEST_F(CVShowTest, ShowsAndPrintsTheProjectLoadedWhenItOpenedNeverTheOneChosenLa
     EXPECT_FALSE(text.contains("other") || text.contains("CV 2 "));
     EXPECT_EQ(dialogs.printerSetUps, 2);
     EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
-}
 
-// Opened as the main window opens it, so that closing it ends it. Its keeper
-// ended while the window's deletion is only due, with no event loop left to
-// run as when the program ends, takes the window and its flag with it.
-TEST(StartupCvWindow, OpensEmptyWithoutAProjectAndEveryCloseEndsItCtrlPPrinting) {
-    SessionState session;
-    FakeUserDialogs dialogs;
+    // Opened as the main window opens it, without a project: empty, and every
+    // way of closing it ends it. Its keeper ended while the window's deletion
+    // is only due, with no event loop left to run as when the program ends,
+    // takes the window and its flag with it.
+    session.project.reset();
     auto opened = std::make_unique<SecondaryWindow>(
         session.cvWindowOpen, [&] { return std::make_unique<StartupCvWindow>(session, dialogs); });
     opened->Open();
     EXPECT_EQ(Child<QTableView>(*opened->window(), "CVGrid")->model()->rowCount(), 0);
     CloseEveryWay(*opened, "CVGrid");
-    EXPECT_EQ(dialogs.printerSetUps, 2);
+    EXPECT_EQ(dialogs.printerSetUps, 4);
     EXPECT_FALSE(session.cvWindowOpen);
 
     opened->Open();

@@ -24,18 +24,19 @@ class SPJTextTest : public ::testing::Test {
         session.project = ProjectWith("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
 
-    QPlainTextEdit* Text1() { return Child<QPlainTextEdit>(*window, "Text1"); }
-
     SessionState session;
     FakeUserDialogs dialogs;
     std::unique_ptr<DescriptiveTextWindow> window;
 };
 
 // Another project chosen, or a choice refused, while the window is open
-// changes neither what it shows nor what it prints.
-TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
+// changes neither what it shows nor what it prints. Opened as the main window
+// opens it, closing it, with its button, the window manager's close box, or
+// Esc or Ctrl+W from the text box, which takes keys of its own, ends it;
+// Ctrl+P prints from there.
+TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedAndEveryCloseEndsIt) {
     EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
-    EXPECT_EQ(Text1()->toPlainText(),
+    EXPECT_EQ(Child<QPlainTextEdit>(*window, "Text1")->toPlainText(),
               "Diesel Sound Project\n\nAuthor: Ren\u00e9 Rail\n\tIndented line\nA long line that "
               "runs on and on well past the right edge of the text box, so that the horizontal "
               "scroll bar has work to do.\n");
@@ -53,20 +54,13 @@ TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedLineByLin
         session.project.reset();
     }
     EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel text.pdf");
-}
 
-// Opened as the main window opens it, so that closing it, with its button, the
-// window manager's close box, or Esc or Ctrl+W from the text box, which takes
-// keys of its own, ends it; Ctrl+P prints from there.
-TEST(DescriptiveTextWindow, CloseTheCloseBoxEscAndCtrlWEndTheWindowAndCtrlPPrints) {
-    SessionState session;
     session.project = ProjectWith("Line one\r\n");
-    FakeUserDialogs dialogs;
     SecondaryWindow opened(session.textWindowOpen, [&] {
         return std::make_unique<DescriptiveTextWindow>(session, dialogs);
     });
     CloseEveryWay(opened, "Text1");
-    EXPECT_EQ(dialogs.printerSetUps, 2);
+    EXPECT_EQ(dialogs.printerSetUps, 4);
     EXPECT_FALSE(session.textWindowOpen);
 }
 
