@@ -336,11 +336,9 @@ QMenu* OpenRecentMenu(QWidget& window) {
     QContextMenuEvent request(QContextMenuEvent::Keyboard, at, button->mapToGlobal(at));
     QCoreApplication::sendEvent(button, &request);
     const QList<QMenu*> menus = window.findChildren<QMenu*>("recentProjects");
-    if (menus.isEmpty() || !menus.back()->isVisible()) {
-        ADD_FAILURE() << "no Open Recent menu shown";
-        return nullptr;
-    }
-    return menus.back();
+    QMenu* menu = menus.isEmpty() ? nullptr : menus.back();
+    EXPECT_TRUE(menu != nullptr && menu->isVisible()) << "no Open Recent menu shown";
+    return menu;
 }
 
 // The entries' texts, or with `&QAction::toolTip` the whole paths they stand for.

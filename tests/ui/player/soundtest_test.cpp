@@ -65,7 +65,6 @@ class SoundTestWindow : public ::testing::Test {
     bool enabled(const char* name) const { return Child(*window, name)->isEnabled(); }
     void select(int line) const { Child<QListWidget>(*window, "SoundList")->setCurrentRow(line); }
     void click(const char* name) const { Child<QPushButton>(*window, name)->click(); }
-    std::filesystem::path tempFolder() const { return player->calls.front().path.parent_path(); }
 
     // The files written below the temporary folders' root.
     std::vector<std::filesystem::path> Written() const {
@@ -216,7 +215,8 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
         EXPECT_TRUE(shown("cmdrepeat")) << stopped;
     }
 
-    std::filesystem::resize_file(tempFolder() / "TempSound.wav", 40);  // cut inside the header
+    // The clip file cut inside its header.
+    std::filesystem::resize_file(player->calls.front().path.parent_path() / "TempSound.wav", 40);
     player->calls.clear();
     click("cmdrepeat");  // a repeat file that cannot be built plays nothing
     EXPECT_EQ(dialogs.critical, Messages{"Problem reading Wavefile"});
@@ -276,7 +276,7 @@ TEST_F(SoundTestWindow, ReturnToMenuEscCtrlWAndTheCloseBoxStopCloseAndLeaveNoFil
         EXPECT_FALSE(window->isVisible()) << name;
         EXPECT_EQ(player->calls.back().what, "stop") << name;
     }
-    const std::filesystem::path folder = tempFolder();
+    const std::filesystem::path folder = player->calls.front().path.parent_path();
     ASSERT_TRUE(std::filesystem::exists(folder / "TempSound.wav2"));
     delete window.data();
     EXPECT_FALSE(std::filesystem::exists(folder));

@@ -17,12 +17,6 @@ using testkit::RunTool;
 
 constexpr std::string_view kPrintedAt = "01/02/24   13:04:05";
 
-GridModel DemoGrid() {
-    const auto project = ReadProject(fixture::BuildDemoProject(), "demo.spj");
-    EXPECT_TRUE(project.ok());
-    return SummaryGrid(project.value(), {});
-}
-
 Printout SummaryOf(const GridModel& grid) {
     return [&grid](ColumnPrinter& printer) {
         PrintSummaryReport(printer, grid, {"/trains/demo.spj", "Jane Hobbyist", kPrintedAt},
@@ -52,7 +46,9 @@ void ExpectPdfMatchesText(const GridModel& grid, const QString& pdf) {
 
 // The demo on one page, and a summary long enough to break across pages.
 TEST(SummaryPdf, WordsAndPageBreaksStandWhereTheTextPrinterPutsThem) {
-    ExpectPdfMatchesText(DemoGrid(), "summary-demo.pdf");
+    ExpectPdfMatchesText(
+        SummaryGrid(ReadProject(fixture::BuildDemoProject(), "demo.spj").value(), {}),
+        "summary-demo.pdf");
     ExpectPdfMatchesText(testkit::SummaryGridWithRows(130), "summary-long.pdf");
 }
 
