@@ -199,21 +199,18 @@ TEST(DarkThemeTest, EveryLabelOfEveryWindowReads) {
     const QPalette before = QApplication::palette();
     QApplication::setPalette(
         QPalette(QColor(53, 53, 53), QColor(53, 53, 53)));  // all from the face
-    {
-        DemoInEveryWindow windows;
-        for (const auto& [name, window] : windows.Named()) {
-            for (QLabel* label : window->findChildren<QLabel*>()) {
-                if (!label->isVisible() || label->text().isEmpty()) continue;
-                EXPECT_GE(DrawnContrast(*label), kReadableContrast)
-                    << Described(*label, label->text());
-            }
-            for (QTableView* grid : window->findChildren<QTableView*>()) {
-                const QImage header = grid->horizontalHeader()->grab().toImage();
-                EXPECT_LT(qGray(header.pixel(header.width() - 2, header.height() / 2)), 128)
-                    << "the empty end of the header of " << name;
-            }
-            Screenshot(*window, "layout-" + name + "-dark");
+    DemoInEveryWindow windows;
+    for (const auto& [name, window] : windows.Named()) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty()) continue;
+            EXPECT_GE(DrawnContrast(*label), kReadableContrast) << Described(*label, label->text());
         }
+        for (QTableView* grid : window->findChildren<QTableView*>()) {
+            const QImage header = grid->horizontalHeader()->grab().toImage();
+            EXPECT_LT(qGray(header.pixel(header.width() - 2, header.height() / 2)), 128)
+                << "the empty end of the header of " << name;
+        }
+        Screenshot(*window, "layout-" + name + "-dark");
     }
     QApplication::setPalette(before);
 }

@@ -236,8 +236,7 @@ TEST_F(TambreloxMainTest, ANewProjectReplacesTheShownOneButNotThatOfOpenCVAndTex
     // Each flag stays up until its window is gone.
     EXPECT_FALSE(session.cvWindowOpen || session.textWindowOpen || session.playerWindowOpen);
 
-    Button("Command5")->click();
-    Button("Command7")->click();
+    for (const char* opener : {"Command5", "Command7"}) Button(opener)->click();
     EXPECT_EQ(TopWindows("CVShow").front()->windowTitle(), "Start Up CVs for demo.spj");
     EXPECT_EQ(TopWindows("SPJText").front()->windowTitle(), "Descriptive Text File for demo.spj");
     EXPECT_TRUE(dialogs.information.empty());
