@@ -195,8 +195,7 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     click("cmdrepeat");
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Child(*window, "cmdQuit")->geometry(), returnBefore);  // nothing below moves
-    EXPECT_TRUE(shown("cmdStop") && shown("RedNote"));
-    EXPECT_FALSE(shown("cmdrepeat"));
+    EXPECT_TRUE(shown("cmdStop") && shown("RedNote") && !shown("cmdrepeat"));
     EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
     const std::filesystem::path repeatFile = player->calls.back().path;
     EXPECT_EQ(repeatFile.filename(), "TempSound.wav2");
@@ -204,8 +203,7 @@ TEST_F(SoundTestWindow, RepeatPlaysTheRepeatFileUntilDoneOrStoppedThenSwapsTheBu
     EXPECT_EQ(FileBytes(repeatFile), BuildRepeatWave(state.project->block(4), 16).value());
 
     select(0);  // a selection while repeating leaves the stop button in its place
-    EXPECT_TRUE(shown("cmdStop"));
-    EXPECT_FALSE(shown("cmdrepeat"));
+    EXPECT_TRUE(shown("cmdStop") && !shown("cmdrepeat"));
 
     for (const bool stopped : {false, true}) {  // the play ends by itself, or Stop ends it
         if (stopped) click("cmdrepeat");
