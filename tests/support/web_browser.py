@@ -91,10 +91,6 @@ class Firefox:
             lambda firefox: firefox.call("WebDriver:ExecuteScript", {"script": "return " + condition, "args": []}),
             condition)
 
-    def choose_file(self, selector, path):
-        element = self.call("WebDriver:FindElement", {"using": "css selector", "value": selector})
-        self.call("WebDriver:ElementSendKeys", {"id": next(iter(element.values())), "text": str(path)})
-
     def close(self):
         self._socket.close()
         self._process.kill()
