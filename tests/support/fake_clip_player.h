@@ -43,11 +43,6 @@ class FakeClipPlayer : public ClipPlayer {
         playing = false;
         emit finished();
     }
-    [[nodiscard]] std::vector<std::string> Whats() const {
-        std::vector<std::string> whats;
-        for (const Call& call : calls) whats.push_back(call.what);
-        return whats;
-    }
 
     std::vector<Call> calls;
     std::optional<std::string> refusal;  // every play is refused with it

@@ -10,7 +10,6 @@ import pathlib
 import socket
 import subprocess
 import threading
-import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -63,11 +62,8 @@ class Firefox:
             ["firefox-esr", "--headless", "--marionette", "--no-remote", "--profile", str(profile)],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env={**os.environ, "HOME": str(profile)})
         port_file = profile / "MarionetteActivePort"
-        deadline = time.monotonic() + 60
-        while not port_file.exists() or not port_file.read_text().strip():
-            if time.monotonic() > deadline:
-                raise TimeoutError("Firefox did not start Marionette")
-            time.sleep(0.2)
+        WebDriverWait(port_file, 60).until(lambda port: port.exists() and port.read_text().strip(),
+                                           "Firefox did not start Marionette")
         self._socket = socket.create_connection(("127.0.0.1", int(port_file.read_text())))
         self._replies = self._socket.makefile("rb")
         self._last_id = 0
@@ -90,19 +86,10 @@ class Firefox:
             raise RuntimeError(f"{command}: {error}")
         return result.get("value") if isinstance(result, dict) else result
 
-    def script(self, script):
-        return self.call("WebDriver:ExecuteScript", {"script": script, "args": []})
-
     def wait_for(self, condition):
-        deadline = time.monotonic() + 20
-        while not self.script("return " + condition):
-            if time.monotonic() > deadline:
-                raise TimeoutError(condition)
-            time.sleep(0.2)
-
-    def choose_file(self, selector, path):
-        element = self.call("WebDriver:FindElement", {"using": "css selector", "value": selector})
-        self.call("WebDriver:ElementSendKeys", {"id": next(iter(element.values())), "text": str(path)})
+        WebDriverWait(self, 20).until(
+            lambda firefox: firefox.call("WebDriver:ExecuteScript", {"script": "return " + condition, "args": []}),
+            condition)
 
     def close(self):
         self._socket.close()

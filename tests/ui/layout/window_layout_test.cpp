@@ -21,7 +21,7 @@
 namespace tambrelox {
 namespace {
 
-using testkit::Child;
+using namespace testkit;
 
 // The wide screen's free area in the window system's pixels, which shrink as the scale grows.
 QSize WideScreen() {
@@ -31,10 +31,9 @@ QSize WideScreen() {
 // Named for the screen and scale too, so the runs at each scale keep theirs.
 void Screenshot(QWidget& window, const std::string& name) {
     const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
-    testkit::SaveScreenshot(
-        window, (name + "-" + QGuiApplication::primaryScreen()->name().toStdString() + "-scale-" +
-                 (factor.isEmpty() ? "1" : factor.toStdString()) + ".png")
-                    .c_str());
+    SaveScreenshot(window, (name + "-" + QGuiApplication::primaryScreen()->name().toStdString() +
+                            "-scale-" + (factor.isEmpty() ? "1" : factor.toStdString()) + ".png")
+                               .c_str());
 }
 
 QString WriteDemo(const QString& path) {
@@ -47,17 +46,15 @@ class DemoInEveryWindow {
   public:
     DemoInEveryWindow() {
         main_.OpenProject(WriteDemo(folder_.filePath("Demo.spj")));
-        for (const char* opener : {"Command5", "Command7", "Command8"}) {
+        for (const char* opener : {"Command5", "Command7", "Command8"})
             Child<QPushButton>(main_, opener)->click();
-        }
         main_.show();
         QWidget& player = Window("SoundTest");
         Child<QListWidget>(player, "SoundList")->setCurrentRow(0);
         // As a clip too long for small decoders shows it.
         Child<QLabel>(player, "lblSizeNote")->show();
-        for (const auto& [name, window] : Named()) {
+        for (const auto& [name, window] : Named())
             EXPECT_TRUE(QTest::qWaitForWindowExposed(window)) << name;
-        }
     }
 
     // Each window with the name its screenshots carry.
@@ -69,10 +66,10 @@ class DemoInEveryWindow {
     }
 
   private:
-    static QWidget& Window(const char* name) { return *testkit::TopWindows(name).at(0); }
+    static QWidget& Window(const char* name) { return *TopWindows(name).at(0); }
 
     QTemporaryDir folder_;
-    testkit::FakeUserDialogs dialogs_;
+    FakeUserDialogs dialogs_;
     SessionState session_;
     MainWindow main_{session_, dialogs_, DesktopWindows(session_, dialogs_)};
 };
@@ -84,12 +81,10 @@ std::string Described(const QWidget& control, const QString& text) {
 
 void ExpectLabelTextWhole(const QLabel& label) {
     const QRect room = label.contentsRect();
-    const QFontMetrics metrics(label.font());
-    const QSize needed =
-        label.wordWrap()
-            ? metrics.boundingRect(QRect(0, 0, room.width(), 0), Qt::TextWordWrap, label.text())
-                  .size()
-            : metrics.size(0, label.text());
+    const QSize needed = QFontMetrics(label.font())
+                             .boundingRect(QRect(0, 0, room.width(), 0),
+                                           label.wordWrap() ? Qt::TextWordWrap : 0, label.text())
+                             .size();
     EXPECT_LE(needed.width(), room.width()) << Described(label, label.text());
     EXPECT_LE(needed.height(), room.height()) << Described(label, label.text());
 }
@@ -129,9 +124,8 @@ void ExpectGridTextWhole(const QTableView& table) {
                 << Described(table, cell) << " row " << row;
         }
     }
-    for (int row = 0; row < model.rowCount(); ++row) {
+    for (int row = 0; row < model.rowCount(); ++row)
         EXPECT_LE(cellMetrics.height(), table.rowHeight(row)) << Described(table, {}) << row;
-    }
 }
 
 void ExpectEveryTextWhole(const QWidget& window) {
@@ -145,27 +139,6 @@ void ExpectEveryTextWhole(const QWidget& window) {
         if (table->isVisible()) ExpectGridTextWhole(*table);
     }
 }
-
-// Runs once with the desktop font the platform gives (9 points offscreen),
-// once with a 12 point desktop font.
-class EveryWindowTest : public ::testing::TestWithParam<int> {
-  protected:
-    void SetUp() override {
-        if (GetParam() > 0) {
-            QFont desktop = desktopFont_;
-            desktop.setPointSize(GetParam());
-            QApplication::setFont(desktop);
-        }
-    }
-    void TearDown() override { QApplication::setFont(desktopFont_); }
-
-    std::string FontName() const {
-        return GetParam() > 0 ? "font-" + std::to_string(GetParam()) + "pt" : "font-desktop";
-    }
-
-  private:
-    QFont desktopFont_ = QApplication::font();
-};
 
 // The frame, title bar included, lies on the screen, and every button can be
 // brought on screen: where the screen is too small, by scrolling the window.
@@ -182,22 +155,32 @@ void ExpectWholeOnScreen(QWidget& window) {
     }
 }
 
-TEST_P(EveryWindowTest, FitsTheScreenFrameAndButtonsAndShowsEveryTextWhole) {
-    DemoInEveryWindow windows;
-    for (const auto& [name, window] : windows.Named()) {
-        SCOPED_TRACE(name);
-        ExpectWholeOnScreen(*window);
-        ExpectEveryTextWhole(*window);
-        if (name == "soundtest") {  // its two captions side by side stay apart
-            const auto* left = Child<QLabel>(*window, "Label3");
-            const int leftTextEnd = left->x() + left->fontMetrics().horizontalAdvance(left->text());
-            EXPECT_GE(Child<QLabel>(*window, "Label2")->x() - leftTextEnd, 8);
+// With the desktop font the platform gives (9 points offscreen), and with
+// desktop fonts of 12 and 14 points.
+TEST(EveryWindowTest, FitsTheScreenFrameAndButtonsAndShowsEveryTextWhole) {
+    const QFont desktop = QApplication::font();
+    for (const int points : {0, 12, 14}) {
+        const std::string font = points > 0 ? std::to_string(points) + "pt" : "desktop";
+        SCOPED_TRACE(font);
+        QFont changed = desktop;
+        if (points > 0) changed.setPointSize(points);
+        QApplication::setFont(changed);
+        DemoInEveryWindow windows;
+        for (const auto& [name, window] : windows.Named()) {
+            SCOPED_TRACE(name);
+            ExpectWholeOnScreen(*window);
+            ExpectEveryTextWhole(*window);
+            if (name == "soundtest") {  // its two captions side by side stay apart
+                const auto* left = Child<QLabel>(*window, "Label3");
+                const int leftTextEnd =
+                    left->x() + left->fontMetrics().horizontalAdvance(left->text());
+                EXPECT_GE(Child<QLabel>(*window, "Label2")->x() - leftTextEnd, 8);
+            }
+            Screenshot(*window, "layout-" + name + "-font-" + font);
         }
-        Screenshot(*window, "layout-" + name + "-" + FontName());
     }
+    QApplication::setFont(desktop);
 }
-
-INSTANTIATE_TEST_SUITE_P(DesktopFonts, EveryWindowTest, ::testing::Values(0, 12, 14));
 
 // The contrast of a label's text as drawn: its background is the colour of
 // its corner, its text the pixel that stands out most from that.
@@ -216,21 +199,18 @@ TEST(DarkThemeTest, EveryLabelOfEveryWindowReads) {
     const QPalette before = QApplication::palette();
     QApplication::setPalette(
         QPalette(QColor(53, 53, 53), QColor(53, 53, 53)));  // all from the face
-    {
-        DemoInEveryWindow windows;
-        for (const auto& [name, window] : windows.Named()) {
-            for (QLabel* label : window->findChildren<QLabel*>()) {
-                if (!label->isVisible() || label->text().isEmpty()) continue;
-                EXPECT_GE(DrawnContrast(*label), kReadableContrast)
-                    << Described(*label, label->text());
-            }
-            for (QTableView* grid : window->findChildren<QTableView*>()) {
-                const QImage header = grid->horizontalHeader()->grab().toImage();
-                EXPECT_LT(qGray(header.pixel(header.width() - 2, header.height() / 2)), 128)
-                    << "the empty end of the header of " << name;
-            }
-            Screenshot(*window, "layout-" + name + "-dark");
+    DemoInEveryWindow windows;
+    for (const auto& [name, window] : windows.Named()) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty()) continue;
+            EXPECT_GE(DrawnContrast(*label), kReadableContrast) << Described(*label, label->text());
         }
+        for (QTableView* grid : window->findChildren<QTableView*>()) {
+            const QImage header = grid->horizontalHeader()->grab().toImage();
+            EXPECT_LT(qGray(header.pixel(header.width() - 2, header.height() / 2)), 128)
+                << "the empty end of the header of " << name;
+        }
+        Screenshot(*window, "layout-" + name + "-dark");
     }
     QApplication::setPalette(before);
 }
@@ -242,7 +222,7 @@ TEST(LongFolderTest, IsShortenedOnScreenOnlyAndTheWindowStaysOnAWideScreen) {
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString folderShown = folder.toLower() + "/";
 
-    testkit::FakeUserDialogs dialogs;
+    FakeUserDialogs dialogs;
     SessionState session;
     MainWindow window(session, dialogs, DesktopWindows(session, dialogs));
     for (QScreen* screen : QGuiApplication::screens()) {

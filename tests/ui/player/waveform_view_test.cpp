@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 #include "fake_clip_player.h"
 #include "player_fixtures.h"
@@ -31,18 +32,14 @@ std::vector<double> SilenceSquareSine() {
     return sound;
 }
 
-std::shared_ptr<const Project> ClipProject() {
-    return testkit::ReadClips(std::move(
-        fixture::SpjBuilder().Clip(1, "shape.wav", fixture::MakeWave(SilenceSquareSine(), 16), 2)));
-}
-
-// A view 400 columns wide inside its frame, showing the clip of ClipProject().
+// A view 400 columns wide inside its frame, showing SilenceSquareSine().
 struct ShownClip {
     ShownClip() {
         view.resize(402, view.height());
         view.ShowClip(project->block(project->summary.clips.front().entry));
     }
-    std::shared_ptr<const Project> project = ClipProject();
+    std::shared_ptr<const Project> project = testkit::ReadClips(std::move(
+        fixture::SpjBuilder().Clip(1, "shape.wav", fixture::MakeWave(SilenceSquareSine(), 16), 2)));
     WaveformView view{NumberFormat{}};
 };
 
@@ -57,57 +54,30 @@ std::optional<std::pair<int, int>> WaveRows(const QImage& image, int x) {
     return rows;
 }
 
+// At 16.5 samples a column, silence ends in column 132 and the sine starts in
+// column 266; column 267 holds only the rising sine, above the centre.
 TEST(WaveformView, EachColumnSpansTheLowestToTheHighestSampleItCovers) {
     ShownClip shown;
     const QImage image = shown.view.grab().toImage();
     const QRect plot = shown.view.PlotArea();
     ASSERT_EQ(plot.width(), 400);
-
-    const std::vector<double> samples = SilenceSquareSine();
-    const double middle = plot.top() + (plot.height() - 1) / 2.0;
     const double half = (plot.height() - 1) / 2.0;
     const auto row = [&](double sample) {
-        return static_cast<int>(std::lround(middle - sample * half));
+        return static_cast<int>(std::lround(plot.top() + half - sample * half));
     };
-    for (int c = 0; c < plot.width(); ++c) {
-        const auto from = samples.begin() + static_cast<std::ptrdiff_t>(c * samples.size() / 400);
-        const auto to =
-            samples.begin() + static_cast<std::ptrdiff_t>((c + 1) * samples.size() / 400);
-        const auto [low, high] = std::minmax_element(from, to);
-        const auto drawn = WaveRows(image, plot.left() + c);
-        ASSERT_TRUE(drawn) << "column " << c;
-        EXPECT_NEAR(drawn->first, row(*high), 1) << "column " << c;
-        EXPECT_NEAR(drawn->second, row(*low), 1) << "column " << c;
+    const std::tuple<int, double, double> columns[] = {
+        {60, 0, 0},   {132, 0, 0},      {133, 1, -1},       {200, 1, -1},
+        {266, 1, -1}, {267, 0.5, 0.27}, {300, 0.5, -0.014}, {399, -0.057, -0.5}};
+    for (const auto& [column, high, low] : columns) {
+        const auto drawn = WaveRows(image, plot.left() + column);
+        ASSERT_TRUE(drawn) << "column " << column;
+        EXPECT_NEAR(drawn->first, row(high), 1) << "column " << column;
+        EXPECT_NEAR(drawn->second, row(low), 1) << "column " << column;
     }
-    // Silence is a flat line on the centre, the square fills the height, the sine half of it.
-    EXPECT_EQ(WaveRows(image, plot.left() + 60)->first, WaveRows(image, plot.left() + 60)->second);
-    EXPECT_LE(WaveRows(image, plot.left() + 200)->first, plot.top() + 1);
-    EXPECT_GE(WaveRows(image, plot.left() + 200)->second, plot.bottom() - 1);
-    int sineTop = plot.bottom();
-    for (int c = 270; c < 400; ++c)
-        sineTop = std::min(sineTop, WaveRows(image, plot.left() + c)->first);
-    EXPECT_NEAR(sineTop, row(0.5), 1);
     EXPECT_EQ(shown.view.accessibleDescription(), "0.6 seconds");
 }
 
-// Before a clip is picked the area says what it will show, in dark text, with no wave.
-TEST(WaveformView, NothingChosenSaysWhatWillBeShown) {
-    WaveformView view{NumberFormat{}};
-    view.resize(402, view.height());
-    const QImage image = view.grab().toImage();
-    int textPixels = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            ASSERT_NE(image.pixelColor(x, y), WaveformView::kWave) << x << "," << y;
-            textPixels += qGray(image.pixel(x, y)) < 128;
-        }
-    }
-    EXPECT_GT(textPixels, 50);
-    EXPECT_EQ(view.accessibleDescription(), "Pick a clip to see its sound");
-    EXPECT_FALSE(view.PlayPosition());
-}
-
-TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWhenItStops) {
+TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWithTheClip) {
     ShownClip shown;
     WaveformView& view = shown.view;
     testkit::FakeClipPlayer player;
@@ -133,6 +103,20 @@ TEST(WaveformView, ThePlayLineFollowsThePlayerWrapsInARepeatAndGoesWhenItStops) 
     (void)player.Play("clip.wav", PlayKind::Once);
     view.Follow(player);
     EXPECT_FALSE(view.PlayPosition());
+
+    // With no clip, as before one is picked, the area says what it will show,
+    // in dark text, with no wave.
+    view.ShowClip({});
+    const QImage image = view.grab().toImage();
+    int textPixels = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ASSERT_NE(image.pixelColor(x, y), WaveformView::kWave) << x << "," << y;
+            textPixels += qGray(image.pixel(x, y)) < 128;
+        }
+    }
+    EXPECT_GT(textPixels, 50);
+    EXPECT_EQ(view.accessibleDescription(), "Pick a clip to see its sound");
 }
 
 }  // namespace

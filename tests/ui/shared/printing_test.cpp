@@ -1,35 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTemporaryDir>
-
 #include <sstream>
 
 #include "core/project/spj_reader.h"
 #include "core/report/summary_printout.h"
 #include "core/report/text_pages.h"
 #include "demo_project.h"
-#include "fake_user_dialogs.h"
 #include "pdf_text.h"
 #include "test_files.h"
-#include "ui/mainwindow/summary_printing.h"
 #include "ui/shared/printout.h"
 
 namespace tambrelox {
 namespace {
 
-using testkit::PdfText;
 using testkit::RunTool;
 
 constexpr std::string_view kPrintedAt = "01/02/24   13:04:05";
-
-GridModel DemoGrid() {
-    const auto project = ReadProject(fixture::BuildDemoProject(), "demo.spj");
-    EXPECT_TRUE(project.ok());
-    return SummaryGrid(project.value(), {});
-}
 
 Printout SummaryOf(const GridModel& grid) {
     return [&grid](ColumnPrinter& printer) {
@@ -60,54 +46,10 @@ void ExpectPdfMatchesText(const GridModel& grid, const QString& pdf) {
 
 // The demo on one page, and a summary long enough to break across pages.
 TEST(SummaryPdf, WordsAndPageBreaksStandWhereTheTextPrinterPutsThem) {
-    ExpectPdfMatchesText(DemoGrid(), "summary-demo.pdf");
+    ExpectPdfMatchesText(
+        SummaryGrid(ReadProject(fixture::BuildDemoProject(), "demo.spj").value(), {}),
+        "summary-demo.pdf");
     ExpectPdfMatchesText(testkit::SummaryGridWithRows(130), "summary-long.pdf");
-}
-
-class Printing : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(home_.isValid());
-        // The proposed PDF goes into the documents folder or home: keep it in a scratch one.
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        state_.projectFileName = "demo.spj";
-        state_.projectPath = "/trains/demo.spj";
-        state_.projectAuthor = "Jane Hobbyist";
-    }
-
-    void TearDown() override {
-        qputenv("HOME", savedHome_);
-        qputenv("XDG_CONFIG_HOME", savedConfig_);
-    }
-
-    QTemporaryDir home_;
-    const QByteArray savedHome_ = qgetenv("HOME");
-    const QByteArray savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-    SessionState state_;
-    GridModel grid_ = DemoGrid();
-};
-
-TEST_F(Printing, OnlyAConfirmedDialogPrintsAndNothingIsEverSaid) {
-    testkit::FakeUserDialogs dialogs;
-    PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
-    EXPECT_EQ(dialogs.printedDocument, "demo summary");
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        EXPECT_EQ(dialogs.proposedPrintFile, home_.filePath("demo summary.pdf"));
-        EXPECT_FALSE(QFile::exists(dialogs.proposedPrintFile));
-    }
-
-    dialogs.acceptPrinter = true;  // a printer that fails ends the printout silently
-    dialogs.printerOutputFile = home_.filePath("no-such-folder/demo.pdf");
-    PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
-    EXPECT_FALSE(QFile::exists(dialogs.printerOutputFile));
-
-    dialogs.printerOutputFile = home_.filePath("chosen.pdf");
-    PrintSummaryWithDialog(nullptr, grid_, state_, dialogs);
-    const QString text = PdfText(dialogs.printerOutputFile);
-    EXPECT_TRUE(text.contains("Components in SPJ: /trains/demo.spj"));
-    EXPECT_TRUE(text.contains("Owner/Author: Jane Hobbyist"));
-    EXPECT_TRUE(dialogs.critical.empty() && dialogs.information.empty());
 }
 
 }  // namespace

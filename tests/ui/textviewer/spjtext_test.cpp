@@ -5,75 +5,62 @@
 #include <QPlainTextEdit>
 
 #include "pdf_text.h"
-#include "ui/shared/secondary_window.h"
-#include "window_keys.h"
 
 namespace tambrelox {
 namespace {
 
-std::shared_ptr<const Project> ProjectWithText(const std::string& text) {
-    return testkit::ReadShared(
-        fixture::SpjBuilder().Code(fixture::ProgramCode().End()).StartupCVs({}).Text(text));
-}
+using namespace testkit;
 
 class SPJTextTest : public ::testing::Test {
   protected:
     SPJTextTest() {
         session.projectFileName = "diesel.spj";
-        session.project = ProjectWithText(
+        session.project = ProjectWith(
             "Diesel Sound Project\r\n\r\nAuthor: Ren\xe9 Rail\r\n\tIndented line\r\n"
             "A long line that runs on and on well past the right edge of the text box, "
             "so that the horizontal scroll bar has work to do.\r\n");
         window = std::make_unique<DescriptiveTextWindow>(session, dialogs);
         window->show();
-        session.project = ProjectWithText("Steam Sound Project\r\n  by Ren\xe9\r\n");
+        session.project = ProjectWith("Steam Sound Project\r\n  by Ren\xe9\r\n");
     }
 
-    QPlainTextEdit* Text1() { return testkit::Child<QPlainTextEdit>(*window, "Text1"); }
-
     SessionState session;
-    testkit::FakeUserDialogs dialogs;
+    FakeUserDialogs dialogs;
     std::unique_ptr<DescriptiveTextWindow> window;
 };
 
-TEST_F(SPJTextTest, ShowsTheTextOfTheProjectLoadedWhenItOpenedLineByLine) {
+// Another project chosen, or a choice refused, while the window is open
+// changes neither what it shows nor what it prints. Opened as the main window
+// opens it, closing it, with its button, the window manager's close box, or
+// Esc or Ctrl+W from the text box, which takes keys of its own, ends it;
+// Ctrl+P prints from there.
+TEST_F(SPJTextTest, ShowsAndPrintsTheTextOfTheProjectLoadedWhenItOpenedAndEveryCloseEndsIt) {
     EXPECT_EQ(window->windowTitle(), "Descriptive Text File for diesel.spj");
-    EXPECT_EQ(Text1()->toPlainText(),
+    EXPECT_EQ(Child<QPlainTextEdit>(*window, "Text1")->toPlainText(),
               "Diesel Sound Project\n\nAuthor: Ren\u00e9 Rail\n\tIndented line\nA long line that "
               "runs on and on well past the right edge of the text box, so that the horizontal "
               "scroll bar has work to do.\n");
-    EXPECT_EQ(testkit::Child<QPushButton>(*window, "Command2")->text(), "Print");
-    testkit::SaveScreenshot(*window, "spjtext.png");
-    EXPECT_EQ(testkit::UnnamedControls(*window), std::vector<std::string>{});
-}
+    EXPECT_EQ(Child<QPushButton>(*window, "Command2")->text(), "Print");
+    EXPECT_EQ(UnnamedControls(*window), std::vector<std::string>{});
 
-// Another project chosen, or a choice refused, while the window is open leaves its printout alone.
-TEST_F(SPJTextTest, PrintsTheTextItShowsNeverThatOfTheProjectChosenLast) {
     QTemporaryDir folder;
     dialogs.acceptPrinter = true;
     for (const char* pdf : {"steam chosen.pdf", "refused.pdf"}) {
         dialogs.printerOutputFile = folder.filePath(pdf);
-        testkit::Child<QPushButton>(*window, "Command2")->click();
-        EXPECT_TRUE(testkit::PdfText(dialogs.printerOutputFile)
+        Child<QPushButton>(*window, "Command2")->click();
+        EXPECT_TRUE(PdfText(dialogs.printerOutputFile)
                         .startsWith("Diesel Sound Project\n\nAuthor: Ren\u00e9 Rail\n"))
             << pdf;
         session.project.reset();
     }
     EXPECT_EQ(dialogs.proposedPrintFile.section('/', -1), "diesel text.pdf");
-}
 
-// Opened as the main window opens it, so that closing it, with its button, the
-// window manager's close box, or Esc or Ctrl+W from the text box, which takes
-// keys of its own, ends it; Ctrl+P prints from there.
-TEST(DescriptiveTextWindow, CloseTheCloseBoxEscAndCtrlWEndTheWindowAndCtrlPPrints) {
-    SessionState session;
-    session.project = ProjectWithText("Line one\r\n");
-    testkit::FakeUserDialogs dialogs;
+    session.project = ProjectWith("Line one\r\n");
     SecondaryWindow opened(session.textWindowOpen, [&] {
         return std::make_unique<DescriptiveTextWindow>(session, dialogs);
     });
-    testkit::CloseEveryWay(opened, "Text1");
-    EXPECT_EQ(dialogs.printerSetUps, 2);
+    CloseEveryWay(opened, "Text1");
+    EXPECT_EQ(dialogs.printerSetUps, 4);
     EXPECT_FALSE(session.textWindowOpen);
 }
 
